@@ -1,0 +1,136 @@
+// Items of "NO.BAS" and of the progress record, the record's text form, and
+// the one-step rewrite of a file.
+#include "frame/progress_record.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <limits>
+
+#include "platform/run_error.h"
+#include "platform/text.h"
+
+namespace frame {
+namespace {
+
+using platform::ErrorNumber;
+using platform::RunError;
+
+bool ends_item(char c) { return c == ',' || c == ':' || c == '\r' || c == '\n'; }
+
+template <typename Whole>
+Whole whole_number(double value) {
+    constexpr double low = static_cast<double>(std::max<long long>(std::numeric_limits<Whole>::min(), -(1LL << 53)));
+    constexpr double high = static_cast<double>(std::min<long long>(std::numeric_limits<Whole>::max(), 1LL << 53));
+    if (std::isnan(value)) return 0;
+    return static_cast<Whole>(std::clamp(std::round(value), low, high));
+}
+
+void append_line(std::string& text, const std::vector<int>& items) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) text += ',';
+        text += std::to_string(items[i]);
+    }
+    text += "\r\n";
+}
+
+}  // namespace
+
+void ItemReader::skip_blanks() {
+    while (at_ < text_.size() && text_[at_] == ' ') ++at_;
+}
+
+// Passes the separator after an item, if one follows after blanks: a comma,
+// a colon or a line end (CR LF, CR or LF).
+void ItemReader::end_item() {
+    skip_blanks();
+    if (at_ >= text_.size() || !ends_item(text_[at_])) return;
+    if (text_[at_++] == '\r' && at_ < text_.size() && text_[at_] == '\n') ++at_;
+}
+
+std::string_view ItemReader::quoted_item() {
+    const std::size_t start = ++at_;
+    const std::size_t close = std::min(text_.find('"', start), text_.size());
+    at_ = std::min(close + 1, text_.size());
+    while (at_ < text_.size() && !ends_item(text_[at_])) ++at_;  // anything after the closing quote
+    end_item();
+    return text_.substr(start, close - start);
+}
+
+std::string_view ItemReader::next_item(bool numeric) {
+    skip_blanks();
+    if (at_ >= text_.size()) throw RunError(ErrorNumber::InputPastEnd);
+    if (text_[at_] == '"') return quoted_item();
+
+    const std::size_t start = at_;
+    while (at_ < text_.size() && !ends_item(text_[at_]) && !(numeric && text_[at_] == ' ')) ++at_;
+    std::string_view item = text_.substr(start, at_ - start);
+    item = item.substr(0, item.find_last_not_of(' ') + 1);
+    end_item();
+    return item;
+}
+
+std::string ItemReader::next_text() { return platform::from_cp932(next_item(false)); }
+
+long ItemReader::next_number() { return whole_number<long>(platform::number_value(next_item(true))); }
+
+PassFlags read_progress(std::string_view cp932, const RecordLayout& layout) {
+    ItemReader reader(cp932);
+    for (std::size_t i = 0; i < layout.header.size(); ++i) reader.next_number();
+    PassFlags flags;
+    for (const int count : layout.flag_counts) {
+        std::vector<int>& page = flags.emplace_back();
+        for (int i = 0; i < count; ++i) page.push_back(whole_number<int>(static_cast<double>(reader.next_number())));
+    }
+    return flags;
+}
+
+std::string progress_text(const RecordLayout& layout, const PassFlags& flags) {
+    const std::size_t lists = layout.flag_counts.size();
+    if (flags.size() != lists) throw RunError(ErrorNumber::BadArgument);
+    for (std::size_t i = 0; i < lists; ++i)
+        if (flags[i].size() != static_cast<std::size_t>(layout.flag_counts[i])) throw RunError(ErrorNumber::BadArgument);
+
+    const std::size_t on_first_line = std::min<std::size_t>(static_cast<std::size_t>(std::max(layout.lists_on_first_line, 0)), lists);
+    std::vector<int> first_line(layout.header.begin(), layout.header.end());
+    for (std::size_t i = 0; i < on_first_line; ++i) first_line.insert(first_line.end(), flags[i].begin(), flags[i].end());
+
+    std::string text;
+    append_line(text, first_line);
+    for (std::size_t i = on_first_line; i < lists; ++i) append_line(text, flags[i]);
+    return text;
+}
+
+std::string read_record_name(std::string_view no_bas_cp932) { return ItemReader(no_bas_cp932).next_text(); }
+
+void replace_file(const std::filesystem::path& file, std::string_view bytes) {
+    const std::filesystem::path fresh =
+        file.parent_path() / ("." + file.filename().string() + "." + std::to_string(::getpid()) + ".new");
+    const int out = ::open(fresh.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (out < 0) throw RunError(ErrorNumber::FileNotOpened);
+
+    bool written = true;
+    for (std::string_view rest = bytes; written && !rest.empty();) {
+        const ssize_t count = ::write(out, rest.data(), rest.size());
+        if (count < 0 && errno == EINTR) continue;
+        written = count > 0;
+        if (written) rest.remove_prefix(static_cast<std::size_t>(count));
+    }
+    written = written && ::fsync(out) == 0;
+    written = ::close(out) == 0 && written;
+    if (!written || ::rename(fresh.c_str(), file.c_str()) != 0) {
+        ::unlink(fresh.c_str());
+        throw RunError(ErrorNumber::FileNotOpened);
+    }
+    // Make the new name itself durable.
+    const int folder = ::open(fresh.parent_path().empty() ? "." : fresh.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+}
+
+}  // namespace frame

@@ -1,0 +1,67 @@
+#pragma once
+// The files a lesson program shares with the launcher: "NO.BAS", whose first
+// item names the pupil's progress record, and the progress record itself,
+// which holds a header and the pass flags of every exercise page.  Both are
+// code page 932 text made of items separated by commas and line ends.
+
+#include <array>
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace frame {
+
+// Reads items one at a time from code page 932 text.  Blanks before an item
+// are skipped; an item ends at a comma, a colon, a line end or the end of the
+// text, a number also at a blank after it; a text in double quotes may hold
+// commas and colons.  Reading past the end is a RunError (InputPastEnd).
+class ItemReader {
+public:
+    explicit ItemReader(std::string_view cp932) : text_(cp932) {}
+
+    std::string next_text();  // as UTF-8, trailing blanks dropped
+    long next_number();       // rounded to a whole number
+
+private:
+    std::string_view next_item(bool numeric);
+    std::string_view quoted_item();
+    void skip_blanks();
+    void end_item();
+
+    std::string_view text_;
+    std::size_t at_ = 0;
+};
+
+// How a unit's progress record is laid out: the header it writes, the number
+// of pass flags of each exercise page in page order, and how many of those
+// lists share the first line with the header (each further list has a line
+// of its own).
+struct RecordLayout {
+    std::array<int, 3> header;
+    std::vector<int> flag_counts;
+    int lists_on_first_line;
+};
+
+// The pass flags of each exercise page, in page order.
+using PassFlags = std::vector<std::vector<int>>;
+
+// The pass flags of a record (its header is read and ignored; items after
+// the last flag are ignored).  A record with too few items is a RunError
+// (InputPastEnd).
+PassFlags read_progress(std::string_view cp932, const RecordLayout& layout);
+
+// The exact bytes of a record: the layout's header, then the flags, items
+// separated by single commas, lines ended by CR LF.
+std::string progress_text(const RecordLayout& layout, const PassFlags& flags);
+
+// The record name in the bytes of "NO.BAS": its first item, as UTF-8.
+std::string read_record_name(std::string_view no_bas_cp932);
+
+// Rewrites a file in one step: the bytes go to a new file beside it, which
+// then takes its place.  On failure the old file is left as it was and a
+// RunError is thrown.
+void replace_file(const std::filesystem::path& file, std::string_view bytes);
+
+}  // namespace frame

@@ -1,0 +1,135 @@
+#pragma once
+// A unit of the course as the frame sees it: the values that make one lesson
+// program out of the shared frame.  A unit is this value plus its page
+// routines; the frame holds no unit's data of its own.
+
+#include <QPoint>
+
+#include <string_view>
+#include <vector>
+
+#include "frame/progress_record.h"
+#include "platform/surface.h"
+
+namespace frame {
+
+class Page;
+struct Lesson;
+struct ExerciseSheet;
+
+enum class PageKind { Explanation, Exercise };
+
+// One lesson page of the page plan (pages 1 to the last lesson page).
+struct LessonPage {
+    int number = 0;
+    PageKind kind = PageKind::Explanation;
+    int count = 0;                         // paragraphs (the page-end header) or problems
+    std::string_view dialog_title{};         // "1ﾍﾟｰｼﾞ          χを求める 3"
+    std::vector<std::string_view> range_sentences{};
+    void (*draw)(Page&) = nullptr;         // explanation pages: the storyboard
+    const ExerciseSheet* sheet = nullptr;  // exercise pages: the problems
+    int problem_group = 0;                 // exercise pages: which current problem they use
+};
+
+struct ProblemGroup {
+    bool real = false;  // kept as typed (a real number) instead of a 16-bit whole number
+};
+
+// An exercise page's place in the progress record and on the contents page.
+struct ExerciseEntry {
+    int page = 0;
+    int contents_row = 0;  // where "ごうかく!" stands when every problem has passed
+};
+
+struct ContentsLine {
+    int row = 0;
+    std::string_view text{};
+};
+
+struct EndPage {
+    int module = 7;      // "pag7"
+    int keeps_page = 6;  // the current page it leaves: the last lesson page
+};
+
+struct NavigationReset {
+    std::vector<std::string_view> fields{};  // emptied in this order
+    std::vector<std::string_view> bars{};    // hidden in this order
+};
+
+enum class CanvasHome { Fixed, BelowTag };
+
+// What the event loop does before a further handler of one loop turn.
+enum class PreHandlerReset { Sound, SoundAndCanvas, SoundAndDrawMode };
+
+struct MovedWindow {
+    std::string_view form{};
+    QPoint offset{};  // from the blackboard tag
+};
+
+// An answer field and the answer slot its change handler fills.
+struct AnswerField {
+    std::string_view name{};  // "EDIT2"
+    int slot = 1;
+};
+
+// How an answer bar's OK handler judges the typed answers.
+enum class Judge {
+    Key1,                 // slot 1 = key 1
+    Key1Or2AndKey3,       // slot 1 = key 1 or key 2, and slot 3 = key 3
+    OrderFreeOrInOrder,   // three fields: order-free on some pages, in order on others
+    OrderFreeFour,        // four fields, order-free
+    Custom,               // the unit's own rule
+};
+
+struct AnswerBar {
+    std::string_view form{};                 // "FORM7"
+    std::vector<AnswerField> fields{};       // in order; the first gets the focus
+    std::string_view ok_handler{};           // "BUTTON2_ON"
+    Judge judge = Judge::Key1;
+    std::vector<int> order_free_pages{};     // pages where a three-field bar is order-free
+    std::vector<int> in_order_pages{};       // pages where it compares key 1 to key 3 in order
+    bool (*custom)(const Lesson&) = nullptr;
+};
+
+struct Unit {
+    std::string_view name{};    // program name, "expr-solve-2"
+    std::string_view folder{};  // the unit folder under the base folder, "ES2"
+    std::string_view title{};   // on the contents page
+
+    std::vector<LessonPage> pages{};             // lesson pages in page order
+    std::vector<ProblemGroup> problem_groups{};  // current problems, by group
+    std::vector<ExerciseEntry> exercise_pages{}; // in page order
+    std::vector<ContentsLine> contents_lines{};
+    std::vector<platform::PointF> contents_marks{};
+    int contents_pass_column = 55;
+    std::string_view page_select_sentence{};
+
+    std::vector<std::string_view> module_table{};  // main module, mainform, pag…, site, move
+    EndPage end_page{};
+    NavigationReset navigation_reset{};
+    CanvasHome canvas_home = CanvasHome::Fixed;
+    PreHandlerReset pre_handler_reset = PreHandlerReset::Sound;
+    bool modules_reset_logical_window = false;
+    std::vector<MovedWindow> moved_windows{};
+
+    std::vector<AnswerBar> bars{};  // the single-answer bar FORM7 first
+    bool has_drawing_window = true;              // FORM2
+
+    RecordLayout record{};
+    std::vector<std::string_view> folder_pictures{};  // pictures read from the unit folder
+
+    const LessonPage* lesson_page(int number) const {
+        for (const LessonPage& page : pages)
+            if (page.number == number) return &page;
+        return nullptr;
+    }
+    int last_lesson_page() const { return pages.empty() ? 0 : pages.back().number; }
+    // The position of an exercise page among the unit's exercise pages.
+    std::size_t exercise_index(int page) const {
+        for (std::size_t i = 0; i < exercise_pages.size(); ++i)
+            if (exercise_pages[i].page == page) return i;
+        return exercise_pages.size();
+    }
+};
+
+}  // namespace frame

@@ -1,0 +1,51 @@
+#include "platform/clock.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+#include <algorithm>
+#include <thread>
+
+namespace platform {
+
+namespace {
+
+// Short enough that a window uncovered during a pause repaints at once.
+constexpr std::chrono::milliseconds kSlice{10};
+
+// Lets windows repaint and timers run; clicks and keys stay queued.
+void keep_windows_painted() {
+    if (QCoreApplication::instance() != nullptr) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+}
+
+}  // namespace
+
+RealClock::RealClock() : start_(std::chrono::steady_clock::now()) {}
+
+void RealClock::sleep(std::chrono::milliseconds length) {
+    const auto deadline = std::chrono::steady_clock::now() + length;
+    for (;;) {
+        keep_windows_painted();
+        const auto left = deadline - std::chrono::steady_clock::now();
+        if (left <= std::chrono::steady_clock::duration::zero()) {
+            return;
+        }
+        std::this_thread::sleep_for(
+            std::min<std::chrono::steady_clock::duration>(left, kSlice));
+    }
+}
+
+std::chrono::milliseconds RealClock::elapsed() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start_);
+}
+
+void TestClock::sleep(std::chrono::milliseconds length) {
+    length = std::max(length, std::chrono::milliseconds::zero());
+    elapsed_ += length;
+    sleeps_.push_back(length);
+}
+
+}  // namespace platform

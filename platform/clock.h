@@ -1,0 +1,44 @@
+#pragma once
+// Time as the lesson programs see it: pauses between drawing steps, the
+// wait while a narration plays to its end, and the time gone since start.
+// The real clock sleeps; the test clock advances at once, so a page full of
+// pauses runs in milliseconds and always the same way.
+
+#include <chrono>
+#include <vector>
+
+namespace platform {
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual void sleep(std::chrono::milliseconds length) = 0;
+    virtual std::chrono::milliseconds elapsed() const = 0;
+};
+
+// Sleeps in short slices.  Between slices the windows repaint, but what the
+// pupil clicks or types meanwhile stays queued until the program reads it.
+class RealClock final : public Clock {
+public:
+    RealClock();
+    void sleep(std::chrono::milliseconds length) override;
+    std::chrono::milliseconds elapsed() const override;
+
+private:
+    std::chrono::steady_clock::time_point start_;
+};
+
+// Advances by each sleep at once and keeps the list of sleeps, so that a
+// test can see that a pause happened and how long it was.
+class TestClock final : public Clock {
+public:
+    void sleep(std::chrono::milliseconds length) override;
+    std::chrono::milliseconds elapsed() const override { return elapsed_; }
+    const std::vector<std::chrono::milliseconds>& sleeps() const { return sleeps_; }
+
+private:
+    std::chrono::milliseconds elapsed_{0};
+    std::vector<std::chrono::milliseconds> sleeps_;
+};
+
+}  // namespace platform

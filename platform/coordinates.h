@@ -1,0 +1,43 @@
+#pragma once
+// Logical coordinates of a drawing surface and their pixels.  A page is drawn
+// in a logical rectangle (x 0..639, y 0..568 on the page canvas) that maps
+// onto a pixel rectangle of the window, the viewport.
+
+#include <QPoint>
+
+namespace platform {
+
+// A point in logical coordinates (or, on an off-screen bitmap, in pixels).
+struct PointF {
+    float x = 0;
+    float y = 0;
+};
+
+// The logical rectangle: (x1,y1) maps to the viewport's top-left pixel and
+// (x2,y2) to its bottom-right one; y grows downwards.
+struct LogicalWindow {
+    float x1 = 0;
+    float y1 = 0;
+    float x2 = 639;
+    float y2 = 479;
+};
+
+// A pixel rectangle, both corners included.
+struct Viewport {
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 639;
+    int y2 = 479;
+};
+
+// Pixels further than this from the origin are held at this distance, so
+// that absurd positions draw off the surface instead of overflowing.
+inline constexpr int kFarthestPixel = 16000;
+
+// Rounds to the nearest whole pixel, ties to even, held within kFarthestPixel.
+int nearest_pixel(float value);
+
+// The pixel of a logical point, computed in single precision.
+QPoint to_pixel(PointF logical, const LogicalWindow& window, const Viewport& viewport);
+
+}  // namespace platform

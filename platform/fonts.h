@@ -1,0 +1,23 @@
+#pragma once
+// The faces the programs ask for, and the installed Japanese fonts that draw
+// them.  Every font is drawn without anti-aliasing, so that the same text
+// drawn again in the background colour erases it without a trace.
+
+#include <QFont>
+#include <QString>
+
+#include <string_view>
+
+namespace platform {
+
+// The face that scaled text is always drawn in.
+inline constexpr std::string_view kScaledTextFace = "ＭＳ 明朝";
+
+// The installed font family for a face name; unknown faces get the
+// fixed-pitch Mincho family.
+QString font_family(std::string_view face);
+
+// The face at a character height of `pixel_size` pixels, not anti-aliased.
+QFont make_font(std::string_view face, int pixel_size);
+
+}  // namespace platform

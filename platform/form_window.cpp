@@ -1,0 +1,273 @@
+#include "platform/form_window.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include <algorithm>
+
+#include "platform/bitmap_button.h"
+#include "platform/control_look.h"
+#include "platform/edit_field.h"
+#include "platform/run_error.h"
+#include "platform/text.h"
+
+namespace platform {
+namespace {
+
+constexpr int kLongestName = 21;
+const QColor kButtonGrey(0xc0, 0xc0, 0xc0);
+
+// A control name of 1 to 21 characters, else run-time error 5.
+void check_control_name(std::string_view name) {
+    const int length = cell_width(name);
+    if (length < 1 || length > kLongestName) throw RunError(ErrorNumber::BadArgument);
+}
+
+bool is_tab_stop_kind(WindowKind kind) {
+    return kind == WindowKind::EditField || kind == WindowKind::PushButton;
+}
+
+}  // namespace
+
+// ----- the top-level widget -------------------------------------------------
+
+FormWidget::FormWidget(const Surface& surface)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), surface_(surface) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void FormWidget::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.drawImage(event->rect(), surface_.image(), event->rect());
+}
+
+// Left or right button; the left one also gives the form the focus.
+void FormWidget::mousePressEvent(QMouseEvent* event) {
+    const Qt::MouseButton button = event->button();
+    if (button != Qt::LeftButton && button != Qt::RightButton) return;
+    if (button == Qt::LeftButton) {
+        activateWindow();
+        setFocus(Qt::MouseFocusReason);
+    }
+    if (pressed) pressed(button, event->position().toPoint());
+}
+
+void FormWidget::closeEvent(QCloseEvent* event) {
+    if (may_close && may_close()) {
+        closed = true;
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+// Tab and Shift+Tab follow the form's own rules (KeyboardFocus), never Qt's
+// focus chain.
+bool FormWidget::focusNextPrevChild(bool) { return false; }
+
+// ----- the form ---------------------------------------------------------------
+
+FormWindow::FormWindow(std::string name, FormDescription description, EventQueue& queue,
+                       const HandlerLookup& has_handler, FormHooks hooks)
+    : name_(std::move(name)), description_(std::move(description)), queue_(queue),
+      hooks_(std::move(hooks)) {
+    auto keep_handlers = [&](const WindowDescription& window, const std::string& control) {
+        for (const EventHandler& event : window.events)
+            if (has_handler && has_handler(event.handler))
+                handlers_.push_back({control, event.kind, event.handler});
+    };
+    keep_handlers(description_, std::string());
+    for (const ControlDescription& control : description_.controls)
+        keep_handlers(control, control.name);
+
+    const Geometry& place = description_.place;
+    surface_ = std::make_unique<Surface>(SurfaceKind::Window, place.width, place.height);
+    surface_->set_colours(description_.text_colour, description_.background_colour,
+                          description_.drawing_colour);
+    if (description_.font)
+        surface_->set_font(description_.font->name,
+                           description_.font_size.value_or(surface_->state().font.size));
+    surface_->clear();
+
+    widget_ = new FormWidget(*surface_);
+    widget_->setObjectName(QString::fromStdString(name_));
+    widget_->resize(place.width, place.height);
+    widget_->move(place.x, place.y);
+    widget_->pressed = [this](Qt::MouseButton, QPoint at) {
+        queue_event(std::string(), EventKind::MouseDown, at);
+    };
+    widget_->may_close = [this] { return close_allowed_; };
+    surface_->on_change([widget = widget_](QRect area) {
+        if (widget) widget->update(area);
+    });
+    try {
+        build_controls();
+    } catch (...) {
+        delete widget_;
+        throw;
+    }
+}
+
+FormWindow::~FormWindow() {
+    if (surface_) surface_->on_change({});
+    delete widget_;
+}
+
+void FormWindow::build_controls() {
+    controls_.reserve(description_.controls.size());
+    for (const ControlDescription& control : description_.controls)
+        controls_.push_back(make_control(control));
+}
+
+FormWindow::Control FormWindow::make_control(const ControlDescription& control) {
+    Control made{&control, nullptr, nullptr};
+    switch (control.kind) {
+    case WindowKind::PushButton: {
+        auto* button = new QPushButton(QString::fromStdString(control.caption), widget_);
+        button->setAutoDefault(false);
+        button->setFocusPolicy(Qt::StrongFocus);
+        dress_control(*button, control, Qt::black, kButtonGrey);
+        QObject::connect(button, &QPushButton::clicked, button,
+                         [this, name = control.name] { queue_event(name, EventKind::On); });
+        made.widget = button;
+        break;
+    }
+    case WindowKind::EditField:
+        made.edit = std::make_unique<LineEditField>(
+            *this, control, widget_, [this, name = control.name] {
+                queue_event(name, EventKind::Change);
+            });
+        made.widget = made.edit->widget();
+        break;
+    case WindowKind::Label: {
+        auto* label = new QLabel(QString::fromStdString(control.caption), widget_);
+        label->setAutoFillBackground(true);
+        label->setAlignment(has_style(control.style, ControlStyle::CentredText)
+                                ? Qt::AlignCenter
+                                : Qt::AlignLeft | Qt::AlignTop);
+        dress_control(*label, control, Qt::black, kButtonGrey);
+        made.widget = label;
+        break;
+    }
+    case WindowKind::BitmapButton: {
+        const BitmapButtonSettings& settings = control.button;
+        ButtonFrames frames{load_button_strip(control.bitmap),
+                            QSize(settings.frame_size.first, settings.frame_size.second),
+                            settings.frame_count,
+                            std::chrono::milliseconds(settings.frame_pause_ms)};
+        auto* button = new BitmapButton(std::move(frames), widget_);
+        dress_control(*button, control, Qt::black, kButtonGrey);
+        button->resize(button->frame_size());   // drawn at the bitmap's own size
+        if (!control.tooltip.empty()) button->setToolTip(QString::fromStdString(control.tooltip));
+        button->on_click([this, name = control.name] { queue_event(name, EventKind::On); });
+        made.widget = button;
+        break;
+    }
+    case WindowKind::MciControl:
+    case WindowKind::Form:
+        break;   // no widget: the sound device stands for the MCI control
+    }
+    if (made.widget) made.widget->setObjectName(QString::fromStdString(control.name));
+    return made;
+}
+
+void FormWindow::queue_event(const std::string& control, EventKind kind, QPoint position) {
+    for (const Handler& handler : handlers_)
+        if (handler.control == control && handler.kind == kind) {
+            queue_.push(Event{name_, control, kind, position, handler.name});
+            return;
+        }
+}
+
+const FormWindow::Control& FormWindow::find(std::string_view name) const {
+    check_control_name(name);
+    const auto at = std::find_if(controls_.begin(), controls_.end(), [&](const Control& c) {
+        return c.description->name == name;
+    });
+    if (at == controls_.end()) throw RunError(ErrorNumber::NoSuchControl);
+    return *at;
+}
+
+void FormWindow::move_to(QPoint screen) { widget_->move(screen); }
+
+QPoint FormWindow::position() const { return widget_->pos(); }
+
+void FormWindow::set_client_size(QSize size) {
+    surface_->set_client_size(size.width(), size.height());
+    widget_->resize(size);
+}
+
+QSize FormWindow::client_size() const { return widget_->size(); }
+
+// Showing a form that is already visible leaves it where it is in the stack.
+void FormWindow::show() {
+    if (widget_->isVisible()) return;
+    widget_->show();
+    if (hooks_.shown) hooks_.shown();
+}
+
+void FormWindow::hide() { widget_->hide(); }
+
+// Changing the window's flags re-creates it hidden; its position is kept.
+void FormWindow::make_topmost() {
+    if (!topmost_) {
+        const QPoint at = widget_->pos();
+        widget_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        widget_->move(at);
+        topmost_ = true;
+    }
+    show();
+}
+
+bool FormWindow::is_visible() const { return widget_->isVisible(); }
+
+void FormWindow::set_font(std::string_view face, int size) { surface_->set_font(face, size); }
+
+void FormWindow::focus() {
+    if (widget_->isVisible()) widget_->activateWindow();
+    widget_->setFocus(Qt::OtherFocusReason);
+}
+
+EditField& FormWindow::edit(std::string_view name) {
+    const Control& control = find(name);
+    if (!control.edit) throw RunError(ErrorNumber::NoSuchControl);
+    return *control.edit;
+}
+
+// The form itself or one of its controls holds the keyboard focus.
+bool FormWindow::has_focus() const {
+    const QWidget* focused = QApplication::focusWidget();
+    return focused && focused->window() == widget_;
+}
+
+QWidget* FormWindow::control_widget(std::string_view name) { return find(name).widget; }
+
+// The off-screen platform (tests, screenshots) keeps no stacking to change.
+void FormWindow::raise() {
+    if (widget_->isVisible() && QGuiApplication::platformName() != QLatin1String("offscreen"))
+        widget_->raise();
+}
+
+// Edit fields and push buttons with the tab-stop style, while they can take
+// the focus.
+FocusForm FormWindow::focus_form() const {
+    FocusForm form{widget_, {}};
+    form.controls.reserve(controls_.size());
+    for (const Control& control : controls_) {
+        const bool can_focus = control.widget && control.widget->isVisibleTo(widget_) &&
+                               control.widget->isEnabled();
+        form.controls.push_back(
+            {control.widget, can_focus && is_tab_stop_kind(control.description->kind) &&
+                                 has_style(control.description->style, ControlStyle::TabStop)});
+    }
+    return form;
+}
+
+}  // namespace platform

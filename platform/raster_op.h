@@ -1,0 +1,53 @@
+#pragma once
+// How a drawn pixel combines with the pixel under it.  The sixteen draw modes
+// are the sixteen functions of two bits, numbered 1..16: mode n sets a result
+// bit for the (pen bit, surface bit) pairs that the bits of n - 1 select
+// (bit 3: both set, bit 2: pen only, bit 1: surface only, bit 0: neither).
+//
+// Where the pen colour and the colour under it are both palette colours the
+// function works on their palette indexes, so merging a picture onto colour 0
+// keeps what was there and a red figure merged onto colour 0 stays red;
+// other colours are combined bit by bit on their RGB values.
+
+#include <QImage>
+#include <QRect>
+#include <QRgb>
+
+#include <functional>
+
+#include "platform/palette.h"
+
+class QPainter;
+
+namespace platform {
+
+enum class DrawMode : int {
+    Invert = 6,   // not the surface
+    Xor = 7,      // pen exclusive-or surface
+    Mask = 9,     // pen and surface
+    Copy = 13,    // the pen colour
+    Merge = 15,   // pen or surface
+};
+
+// Run-time error 6 unless 1 <= code <= 16.  Codes without a name above are
+// still the raster operation their number stands for.
+DrawMode draw_mode_from_code(int code);
+
+// The colour a pixel gets when `pen` is drawn over `under` in this mode.
+QRgb combine(DrawMode mode, QRgb pen, QRgb under, const Palette& palette);
+
+// A figure painted with QPainter: its pens and brushes are opaque colours.
+using Figure = std::function<void(QPainter&)>;
+
+// Paints the figure onto the target in the draw mode.  `reach` is a pixel
+// rectangle holding every pixel the figure may touch.  Returns the part of
+// the target that may have changed.
+QRect paint_figure(QImage& target, QRect reach, DrawMode mode, const Palette& palette,
+                   const Figure& figure);
+
+// Draws a whole image with its top-left pixel at `at`, pixel for pixel, in
+// the draw mode.  Returns the part of the target that may have changed.
+QRect blend_image(QImage& target, QPoint at, const QImage& source, DrawMode mode,
+                  const Palette& palette);
+
+}  // namespace platform

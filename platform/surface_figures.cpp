@@ -1,0 +1,150 @@
+// Lines, boxes, ellipses, arcs, polylines, points and flood fill.
+#include <QPainter>
+#include <QPolygon>
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/ellipse.h"
+#include "platform/flood_fill.h"
+#include "platform/pen_style.h"
+#include "platform/run_error.h"
+#include "platform/surface.h"
+
+namespace platform {
+namespace {
+
+// Extra pixels around a figure's corners that its pen may still touch.
+constexpr int kPenMargin = 2;
+
+// The rectangle with both points as corners, both included.
+QRect corners(QPoint a, QPoint b) {
+    return {QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+            QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y()))};
+}
+
+QRect reach_of(const QRect& frame) {
+    return frame.adjusted(-kPenMargin, -kPenMargin, kPenMargin, kPenMargin);
+}
+
+QRect reach_of(const QPolygon& points) { return reach_of(points.boundingRect()); }
+
+void check_size(float value) {
+    if (!(value >= 0)) throw RunError(ErrorNumber::BadArgument);
+}
+
+// The closed outline of a pixel rectangle, so that a dash pattern runs on
+// round its corners.
+QPolygon outline(const QRect& box) {
+    return QPolygon({box.topLeft(), box.topRight(), box.bottomRight(), box.bottomLeft(),
+                     box.topLeft()});
+}
+
+}  // namespace
+
+void Surface::draw_line(PointF a, PointF b, std::optional<int> colour_index) {
+    const QPen pen = make_pen(colour(colour_index.value_or(state_.drawing_colour)), state_.style);
+    const QPoint from = to_pixel(a);
+    const QPoint to = to_pixel(b);
+    paint(reach_of(corners(from, to)), state_.mode, [&](QPainter& painter) {
+        painter.setPen(pen);
+        painter.drawLine(from, to);
+    });
+    state_.last_point = b;
+}
+
+void Surface::draw_box(PointF a, PointF b, std::optional<int> colour_index) {
+    const QPen pen = make_pen(colour(colour_index.value_or(state_.drawing_colour)), state_.style);
+    const QRect box = corners(to_pixel(a), to_pixel(b));
+    paint(reach_of(box), state_.mode, [&](QPainter& painter) {
+        painter.setPen(pen);
+        painter.drawPolyline(outline(box));
+    });
+    state_.last_point = b;
+}
+
+void Surface::fill_box(PointF a, PointF b, int colour_index, std::optional<int> fill) {
+    const QPen pen = make_pen(colour(colour_index), state_.style);
+    const QRgb inside = colour(fill.value_or(colour_index));
+    const QRect box = corners(to_pixel(a), to_pixel(b));
+    paint(reach_of(box), state_.mode, [&](QPainter& painter) {
+        painter.fillRect(box, QColor::fromRgb(inside));
+        painter.setPen(pen);
+        painter.drawPolyline(outline(box));
+    });
+    state_.last_point = b;
+}
+
+void Surface::draw_circle(PointF centre, float radius, int colour_index, float aspect,
+                          std::optional<int> fill) {
+    draw_ellipse_part(centre, radius, colour_index, aspect, 0, 0, fill);
+}
+
+void Surface::draw_arc(PointF centre, float radius, int colour_index, float aspect, float start,
+                       float end, std::optional<int> fill) {
+    draw_ellipse_part(centre, radius, colour_index, aspect, start, end, fill);
+}
+
+void Surface::draw_ellipse_part(PointF centre, float radius, int colour_index, float aspect,
+                                float start, float end, std::optional<int> fill) {
+    check_size(radius);
+    check_size(aspect);
+    const ArcSweep sweep = arc_sweep(start, end);
+    const QPen pen = make_pen(colour(colour_index), state_.style);
+    const std::optional<QRgb> inside =
+        fill ? std::optional<QRgb>(colour(*fill)) : std::nullopt;
+    const float height = radius * aspect;
+    const QRect frame = ellipse_frame(to_pixel({centre.x - radius, centre.y - height}),
+                                      to_pixel({centre.x + radius, centre.y + height}));
+    paint(reach_of(frame), state_.mode, [&](QPainter& painter) {
+        painter.setPen(pen);
+        painter.setBrush(inside ? QBrush(QColor::fromRgb(*inside)) : QBrush(Qt::NoBrush));
+        if (sweep.whole)
+            painter.drawEllipse(frame);
+        else if (inside)
+            painter.drawPie(frame, sweep.start, sweep.span);
+        else
+            painter.drawArc(frame, sweep.start, sweep.span);
+    });
+}
+
+void Surface::draw_polyline(std::span<const PolyPoint> points, int colour_index,
+                            PolyOptions options) {
+    const PenStyle style = options.style == PolyStyle::Window ? state_.style : PenStyle::Solid;
+    const DrawMode mode = options.mode == PolyMode::Current ? state_.mode : DrawMode::Copy;
+    const QPen pen = make_pen(colour(colour_index), style);
+    const std::optional<QRgb> inside =
+        options.fill ? std::optional<QRgb>(colour(*options.fill)) : std::nullopt;
+    const std::vector<PointF> logical = resolve_points(points, state_.last_point);
+    if (logical.empty()) return;
+    QPolygon pixels;
+    for (const PointF& point : logical) pixels << to_pixel(point);
+    paint(reach_of(pixels), mode, [&](QPainter& painter) {
+        painter.setPen(pen);
+        if (pixels.size() == 1) {
+            painter.drawPoint(pixels.front());
+        } else if (inside) {
+            painter.setBrush(QColor::fromRgb(*inside));
+            painter.drawPolygon(pixels, Qt::OddEvenFill);
+        } else {
+            painter.drawPolyline(pixels);
+        }
+    });
+    state_.last_point = logical.back();
+}
+
+void Surface::set_point(PointF at, int colour_index) {
+    const QRgb rgb = colour(colour_index);
+    const QPoint pixel = to_pixel(at);
+    state_.last_point = at;
+    if (!image_.rect().contains(pixel)) return;
+    image_.setPixel(pixel, rgb);
+    changed(QRect(pixel, QSize(1, 1)));
+}
+
+void Surface::flood_fill(PointF from, Rgb border) {
+    const QRgb edge = to_qrgb(border);
+    changed(platform::flood_fill(image_, to_pixel(from), edge, to_qrgb(state_.fill_colour)));
+}
+
+}  // namespace platform

@@ -1,0 +1,38 @@
+# Shared steps of the set-up scripts: install what is missing, configure, build.
+# Sourced by scripts/play, scripts/test and scripts/course.
+
+COURSE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+COURSE_BUILD="${COURSE_BUILD:-$COURSE_ROOT/build}"
+
+# Debian packages the course needs to build, test and play.
+COURSE_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+  libgtest-dev libbenchmark-dev
+  fonts-ipafont-mincho fonts-ipafont-gothic
+  espeak-ng
+)
+
+course_install_missing() {
+  local missing=()
+  for p in "${COURSE_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "These Debian packages are missing. Install them with:" >&2
+    echo "  sudo apt-get install ${missing[*]}" >&2
+    exit 1
+  fi
+  echo "Installing: ${missing[*]}"
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+}
+
+course_build() {
+  local werror=OFF
+  [ "${CI:-}" = "true" ] && werror=ON
+  cmake -S "$COURSE_ROOT" -B "$COURSE_BUILD" -G Ninja \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCOURSE_WERROR="$werror" >/dev/null
+  cmake --build "$COURSE_BUILD" --parallel "$(nproc)"
+}

@@ -1,0 +1,168 @@
+// The progress record and "NO.BAS": items, the record's text form, and the
+// one-step rewrite of the record file.
+#include "frame/progress_record.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "platform/run_error.h"
+#include "platform/text.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using frame::ItemReader;
+using frame::PassFlags;
+using frame::RecordLayout;
+using frame::progress_text;
+using frame::read_progress;
+using frame::read_record_name;
+using frame::replace_file;
+
+const RecordLayout kThreePages{.header = {8, 8, 6}, .flag_counts = {8, 8, 6}, .lists_on_first_line = 2};
+const RecordLayout kTwoPages{.header = {5, 4, 0}, .flag_counts = {5, 4}, .lists_on_first_line = 2};
+
+int error_of(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const platform::RunError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+PassFlags some_passes() { return {{1, 0, 0, 1, 1, 0, 0, 1}, {0, 0, 0, 0, 0, 0, 0, 1}, {1, 2, 0, -1, 0, 1}}; }
+
+TEST(ProgressRecord, ARecordWithoutPassesIsItsFiftyTwoBytes) {
+    const PassFlags none{std::vector<int>(8), std::vector<int>(8), std::vector<int>(6)};
+    const std::string text = progress_text(kThreePages, none);
+    EXPECT_EQ(text, "8,8,6,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n");
+    EXPECT_EQ(text.size(), 52u);
+    EXPECT_EQ(progress_text(kTwoPages, {{1, 1, 0, 0, 1}, {0, 1, 0, 0}}), "5,4,0,1,1,0,0,1,0,1,0,0\r\n");
+}
+
+TEST(ProgressRecord, WrittenFlagsReadBackTheSame) {
+    const PassFlags passes = some_passes();
+    const std::string text = progress_text(kThreePages, passes);
+    EXPECT_EQ(text, "8,8,6,1,0,0,1,1,0,0,1,0,0,0,0,0,0,0,1\r\n1,2,0,-1,0,1\r\n");
+    EXPECT_EQ(read_progress(text, kThreePages), passes);
+
+    const PassFlags two{{0, 1, 1, 0, 1}, {1, 1, 1, 1}};
+    EXPECT_EQ(read_progress(progress_text(kTwoPages, two), kTwoPages), two);
+    EXPECT_EQ(error_of([] { progress_text(kTwoPages, {{1, 1, 1, 1, 1}}); }), 5);
+    EXPECT_EQ(error_of([] { progress_text(kTwoPages, {{1, 1, 1, 1, 1}, {1, 1, 1}}); }), 5);
+}
+
+TEST(ProgressRecord, TheHeaderIsIgnoredAndWrittenAnew) {
+    const std::string read = "1,1,1,1,0,0,1,1,0,0,1,0,0,0,0,0,0,0,1\r\n1,2,0,-1,0,1\r\n";
+    const PassFlags flags = read_progress(read, kThreePages);
+    EXPECT_EQ(flags, some_passes());
+    EXPECT_EQ(progress_text(kThreePages, flags).substr(0, 6), "8,8,6,");
+}
+
+TEST(ProgressRecord, FlagsLoadTheSameHoweverTheyAreSpread) {
+    const PassFlags expected = some_passes();
+    const std::string items[] = {"8", "8", "6", "1", "0", "0", "1", "1", "0", "0", "1", "0", "0", "0",
+                                 "0", "0", "0", "0", "1", "1", "2", "0", "-1", "0", "1"};
+    std::string one_line, one_per_line, blanks, lf_only;
+    for (const auto& item : items) {
+        one_line += (one_line.empty() ? "" : ",") + item;
+        one_per_line += item + "\r\n";
+        blanks += "  " + item + " ,";
+        lf_only += item + "\n";
+    }
+    EXPECT_EQ(read_progress(one_line + "\r\n", kThreePages), expected);
+    EXPECT_EQ(read_progress(one_line, kThreePages), expected);
+    EXPECT_EQ(read_progress(one_per_line, kThreePages), expected);
+    EXPECT_EQ(read_progress(blanks, kThreePages), expected);
+    EXPECT_EQ(read_progress(lf_only, kThreePages), expected);
+    EXPECT_EQ(read_progress("8 8 6 1 0 0 1 1 0 0 1:0 0 0 0 0 0 0 1\r\n1\r2\r0\r-1\r0\r1", kThreePages), expected);
+    // Items after the last flag are ignored, and gone once written back.
+    const std::string longer = progress_text(kThreePages, expected) + "1,1,1\r\nextra\r\n";
+    EXPECT_EQ(progress_text(kThreePages, read_progress(longer, kThreePages)), progress_text(kThreePages, expected));
+}
+
+TEST(ProgressRecord, ARecordShorterThanItsFlagsIsInputPastEnd) {
+    const std::string full = progress_text(kThreePages, some_passes());
+    EXPECT_EQ(error_of([&] { read_progress(full.substr(0, full.size() - 4), kThreePages); }), 62);  // five of six
+    EXPECT_EQ(error_of([&] { read_progress("8,8,6\r\n", kThreePages); }), 62);
+    EXPECT_EQ(error_of([&] { read_progress("", kThreePages); }), 62);
+    EXPECT_EQ(error_of([&] { read_progress("   \r\n", kTwoPages); }), 62);
+}
+
+TEST(ItemReader, RecordNamesQuotedAndUnquoted) {
+    EXPECT_EQ(read_record_name("\"\\ES2,A:B.DAT\"\r\n"), "\\ES2,A:B.DAT");
+    EXPECT_EQ(read_record_name("\"  \\ES2.DAT  \" ,next"), "  \\ES2.DAT  ");
+    EXPECT_EQ(read_record_name("\\ES2.DAT,other\r\n"), "\\ES2.DAT");
+    EXPECT_EQ(read_record_name("\\ES2:DAT\r\n"), "\\ES2");
+    EXPECT_EQ(read_record_name("   \\A B.DAT   \r\nsecond line"), "\\A B.DAT");
+    EXPECT_EQ(read_record_name("\\ES2.DAT"), "\\ES2.DAT");
+    EXPECT_EQ(read_record_name(platform::to_cp932("\\ソフト表.DAT\r\n")), "\\ソフト表.DAT");
+    EXPECT_EQ(error_of([] { read_record_name(""); }), 62);
+    EXPECT_EQ(error_of([] { read_record_name("   "); }), 62);
+}
+
+TEST(ItemReader, TextsAndNumbersInTurn) {
+    ItemReader reader("\"a,b\" x, 12 34 ,\r\n: 7.6 , -2\r\nlast  ");
+    EXPECT_EQ(reader.next_text(), "a,b");
+    EXPECT_EQ(reader.next_number(), 12);
+    EXPECT_EQ(reader.next_number(), 34);
+    EXPECT_EQ(reader.next_text(), "");   // the empty item between "," and the line end
+    EXPECT_EQ(reader.next_number(), 0);  // and the one before ":"
+    EXPECT_EQ(reader.next_number(), 8);
+    EXPECT_EQ(reader.next_number(), -2);
+    EXPECT_EQ(reader.next_text(), "last");
+    EXPECT_EQ(error_of([&] { reader.next_number(); }), 62);
+}
+
+class RecordFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "record_XXXXXX").string();
+        folder_ = mkdtemp(pattern.data());
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    static std::string contents(const fs::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    }
+    std::size_t entries() const {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(RecordFile, ReplacingWritesTheNewBytesInPlaceOfTheOld) {
+    const fs::path record = folder_ / "DI1ES2.DAT";
+    std::ofstream(record, std::ios::binary) << "old record, longer than the new one\r\n";
+    const std::string fresh = progress_text(kThreePages, some_passes());
+    replace_file(record, fresh);
+    EXPECT_EQ(contents(record), fresh);
+    EXPECT_EQ(entries(), 1u);  // nothing left beside it
+
+    replace_file(folder_ / "new.DAT", "1\r\n");
+    EXPECT_EQ(contents(folder_ / "new.DAT"), "1\r\n");
+}
+
+TEST_F(RecordFile, AFailedReplaceLeavesTheOldAsItWas) {
+    // The target is a folder: no file can take its place.
+    const fs::path record = folder_ / "DI1ES2.DAT";
+    fs::create_directory(record);
+    std::ofstream(record / "inside") << "kept";
+    EXPECT_EQ(error_of([&] { replace_file(record, "8,8,6\r\n"); }), 63);
+    EXPECT_TRUE(fs::is_directory(record));
+    EXPECT_EQ(contents(record / "inside"), "kept");
+    EXPECT_EQ(entries(), 1u);
+
+    EXPECT_EQ(error_of([&] { replace_file(folder_ / "missing" / "x.DAT", "1"); }), 63);
+}
+
+}  // namespace

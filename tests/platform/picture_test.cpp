@@ -1,0 +1,73 @@
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "platform/picture.h"
+#include "surface_test_canvas.h"
+
+using platform::Picture;
+using surface_test::run_error_of;
+
+namespace {
+
+std::string write_file(const QTemporaryDir& dir, const char* name, const std::string& bytes) {
+    const std::string path = dir.filePath(name).toStdString();
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+}  // namespace
+
+TEST(Picture, LoadsBitmapsAndDrawsThemAtTheirOwnSize) {
+    QTemporaryDir dir;
+    QImage pixels(7, 5, QImage::Format_RGB32);
+    pixels.fill(qRgb(255, 255, 0));
+    pixels.setPixel(6, 4, qRgb(0, 0, 255));
+    const QString file = dir.filePath("ﾎﾟｺ.BMP");
+    ASSERT_TRUE(pixels.save(file, "BMP"));
+
+    const Picture picture = Picture::load(file.toStdString());
+    EXPECT_EQ(picture.size(), QSize(7, 5));
+    platform::Surface canvas = surface_test::page_canvas();
+    canvas.draw_picture(picture, {5, 25});
+    const QPoint at = canvas.to_pixel({5, 25});
+    EXPECT_EQ(canvas.colour_index_at(at), 6);
+    EXPECT_EQ(canvas.colour_index_at(at + QPoint(6, 4)), 1);
+    EXPECT_EQ(canvas.colour_index_at(at + QPoint(7, 4)), 0);
+    EXPECT_EQ(canvas.colour_index_at(at + QPoint(6, 5)), 0);
+
+    const QImage before = canvas.image();
+    canvas.draw_picture(Picture(), {5, 25});  // an empty picture changes nothing
+    EXPECT_EQ(canvas.image(), before);
+}
+
+TEST(Picture, FilesThatAreNoBitmapsAreErrors63And75) {
+    QTemporaryDir dir;
+    EXPECT_EQ(run_error_of([&] { Picture::load(dir.filePath("none.bmp").toStdString()); }), 63);
+    EXPECT_EQ(run_error_of([&] { Picture::load(dir.path().toStdString()); }), 63);
+
+    QImage pixels(4, 4, QImage::Format_RGB32);
+    pixels.fill(Qt::red);
+    const QString png = dir.filePath("png.bmp");
+    ASSERT_TRUE(pixels.save(png, "PNG"));
+    EXPECT_EQ(run_error_of([&] { Picture::load(png.toStdString()); }), 75);
+    EXPECT_EQ(run_error_of([&] { Picture::load(write_file(dir, "empty.bmp", "")); }), 75);
+    EXPECT_EQ(run_error_of([&] { Picture::load(write_file(dir, "short.bmp", "BM\x10")); }), 75);
+    EXPECT_EQ(run_error_of([&] { Picture::load(write_file(dir, "text.bmp", "MB hello")); }), 75);
+}
+
+TEST(Picture, DrivePathsAreLimitedTo128Bytes) {
+    EXPECT_EQ(run_error_of([] { platform::check_picture_path(std::string(128, 'a')); }), 0);
+    EXPECT_EQ(run_error_of([] { platform::check_picture_path(std::string(129, 'a')); }), 5);
+    std::string katakana;  // one byte each in the programs' code page
+    for (int i = 0; i < 128; ++i) katakana += "ｱ";
+    EXPECT_EQ(run_error_of([&] { platform::check_picture_path(katakana); }), 0);
+    std::string kanji;     // two bytes each
+    for (int i = 0; i < 65; ++i) kanji += "絵";
+    EXPECT_EQ(run_error_of([&] { platform::check_picture_path(kanji); }), 5);
+}

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include "surface_test_canvas.h"
+
+using surface_test::ellipse_pixel;
+using surface_test::near_colour;
+using surface_test::pixel_canvas;
+using surface_test::run_error_of;
+
+namespace {
+
+constexpr QPoint kCentre{320, 240};
+constexpr double kRx = 100;
+constexpr double kRy = 150;  // aspect 1.5
+
+bool drawn_at(const platform::Surface& canvas, double degrees) {
+    return near_colour(canvas, ellipse_pixel(kCentre, kRx, kRy, degrees), 7);
+}
+
+platform::Surface arc(float start, float end) {
+    platform::Surface canvas = pixel_canvas();
+    canvas.draw_arc({320, 240}, 100, 7, 1.5f, start, end);
+    return canvas;
+}
+
+}  // namespace
+
+TEST(SurfaceArc, ArcLeavesOutTheTurnFromItsEndToItsStart) {
+    // 0.38 turn is 136.8 degrees, 0.59 turn 212.4 degrees.
+    const platform::Surface open_left = arc(0.59f, 0.38f);
+    for (double drawn : {0.0, 45.0, 90.0, 120.0, 132.0, 217.0, 250.0, 270.0, 300.0, 350.0})
+        EXPECT_TRUE(drawn_at(open_left, drawn)) << drawn;
+    for (double left_out : {141.0, 160.0, 180.0, 195.0, 208.0})
+        EXPECT_FALSE(drawn_at(open_left, left_out)) << left_out;
+
+    const platform::Surface only_left = arc(0.38f, 0.59f);
+    for (double drawn : {141.0, 160.0, 180.0, 195.0, 208.0})
+        EXPECT_TRUE(drawn_at(only_left, drawn)) << drawn;
+    for (double left_out : {0.0, 90.0, 132.0, 217.0, 270.0})
+        EXPECT_FALSE(drawn_at(only_left, left_out)) << left_out;
+
+    const platform::Surface right_half = arc(0.75f, 0.25f);
+    EXPECT_TRUE(drawn_at(right_half, 0));
+    EXPECT_FALSE(drawn_at(right_half, 180));
+}
+
+TEST(SurfaceArc, EqualEndsDrawTheWholeEllipse) {
+    const platform::Surface ones = arc(1, 1);
+    const platform::Surface zeros = arc(0, 0);
+    for (double degrees = 0; degrees < 360; degrees += 15)
+        EXPECT_TRUE(drawn_at(ones, degrees)) << degrees;
+    EXPECT_EQ(ones.image(), zeros.image());
+
+    platform::Surface circle = pixel_canvas();
+    circle.draw_circle({320, 240}, 100, 7, 1.5f);
+    EXPECT_EQ(circle.image(), zeros.image());
+    // The bounding box's corners are the extreme pixels.
+    EXPECT_EQ(surface_test::ink_of(circle, 0), QRect(QPoint(220, 90), QPoint(420, 390)));
+}
+
+TEST(SurfaceArc, FilledArcIsAPieSliceOutlinedInItsColour) {
+    platform::Surface canvas = pixel_canvas();
+    canvas.draw_arc({320, 240}, 100, 2, 1.0f, 0, 0.25f, 5);  // 3 o'clock to 6 o'clock
+    EXPECT_EQ(canvas.colour_index_at({360, 280}), 5);          // inside the slice
+    EXPECT_EQ(canvas.colour_index_at({280, 280}), 0);          // beside it
+    EXPECT_EQ(canvas.colour_index_at({280, 200}), 0);
+    EXPECT_EQ(canvas.colour_index_at({370, 240}), 2);          // the radius to 3 o'clock
+    EXPECT_EQ(canvas.colour_index_at({320, 290}), 2);          // the radius to 6 o'clock
+    EXPECT_TRUE(near_colour(canvas, ellipse_pixel(kCentre, 100, 100, 45), 2));
+
+    platform::Surface disc = pixel_canvas();
+    disc.draw_circle({100, 100}, 30, 2, 1.0f, 6);
+    EXPECT_EQ(disc.colour_index_at({100, 100}), 6);
+    EXPECT_EQ(disc.colour_index_at({130, 100}), 2);
+}
+
+TEST(SurfaceArc, BadArgumentsAreError5AndDrawNothing) {
+    platform::Surface canvas = pixel_canvas();
+    EXPECT_EQ(run_error_of([&] { canvas.draw_arc({50, 50}, 10, 7, 1, 1.01f, 0); }), 5);
+    EXPECT_EQ(run_error_of([&] { canvas.draw_arc({50, 50}, 10, 7, 1, 0, -0.1f); }), 5);
+    EXPECT_EQ(run_error_of([&] { canvas.draw_circle({50, 50}, -1, 7, 1); }), 5);
+    EXPECT_EQ(run_error_of([&] { canvas.draw_circle({50, 50}, 10, 7, -2); }), 5);
+    EXPECT_EQ(run_error_of([&] { canvas.draw_circle({50, 50}, 10, 16, 1); }), 5);
+    EXPECT_EQ(run_error_of([&] { canvas.draw_circle({50, 50}, 10, 7, 1, -1); }), 5);
+    EXPECT_EQ(surface_test::pixels_not_of(canvas, QRect(0, 0, 640, 480), 0), 0);
+    // Far off the surface: nothing drawn, nothing broken.
+    canvas.draw_circle({-50000, 90000}, 1e9f, 7, 3);
+}

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "surface_test_canvas.h"
+
+using platform::DrawnText;
+using surface_test::ink_of;
+using surface_test::page_canvas;
+using surface_test::pixels_not_of;
+using surface_test::run_error_of;
+
+TEST(SurfaceText, TextDrawnAgainInColourZeroLeavesNoTrace) {
+    platform::Surface canvas = page_canvas();
+    const QImage cleared = canvas.image();
+    canvas.draw_scaled_text({100, 100}, "だん落 3 ﾍﾟｰｼﾞ", 1, 1, 7);
+    canvas.draw_scaled_text({100, 300}, "練習2", 2, 3, 7);
+    EXPECT_GT(pixels_not_of(canvas, QRect(0, 0, 640, 480), 0), 100);
+    canvas.draw_scaled_text({100, 100}, "だん落 3 ﾍﾟｰｼﾞ", 1, 1, 0);
+    canvas.draw_scaled_text({100, 300}, "練習2", 2, 3, 0);
+    EXPECT_EQ(canvas.image(), cleared);
+}
+
+TEST(SurfaceText, CellTextFillsItsCellsFromTheCursor) {
+    platform::Surface canvas = page_canvas();
+    canvas.fill_box({0, 0}, {639, 568}, 6);
+    canvas.set_font_size(24);
+    canvas.set_cell_position(5, 7);
+    canvas.draw_cell_text("ab");
+    const QRect cells(60, 168, 2 * 12, 24);
+    EXPECT_EQ(canvas.colour_index_at(cells.topLeft()), 0);     // the cell background
+    EXPECT_EQ(canvas.colour_index_at(cells.bottomRight()), 0);
+    EXPECT_EQ(canvas.colour_index_at({59, 168}), 6);
+    EXPECT_EQ(canvas.colour_index_at({60, 167}), 6);
+    EXPECT_EQ(canvas.colour_index_at({84, 170}), 6);
+    EXPECT_EQ(canvas.colour_index_at({70, 192}), 6);
+    EXPECT_GT(pixels_not_of(canvas, cells, 0), 10);  // the letters
+    EXPECT_EQ(ink_of(canvas, 6), cells);               // nothing else changed
+    EXPECT_EQ(canvas.state().cursor.column, 7);
+
+    // Blanks printed over the row erase it.
+    canvas.set_cell_position(5, 7);
+    canvas.draw_cell_text("  ");
+    EXPECT_EQ(pixels_not_of(canvas, cells, 0), 0);
+}
+
+TEST(SurfaceText, GlyphsStayInsideTheirCells) {
+    platform::Surface canvas = page_canvas();
+    canvas.set_cell_position(10, 3);
+    canvas.draw_cell_text("解答ＷＭ@g|");  // 4 full-width and 3 half-width characters
+    const QRect cells(80, 48, 11 * 8, 16);
+    EXPECT_TRUE(cells.contains(ink_of(canvas, 0))) << "ink outside the cells";
+    EXPECT_EQ(canvas.state().cursor.column, 21);
+
+    platform::Surface proportional = page_canvas();
+    proportional.set_font("ＭＳ Ｐゴシック", 16);  // a proportional face on the same grid
+    proportional.set_cell_position(0, 10);
+    proportional.draw_cell_text("WWWW");
+    EXPECT_TRUE(QRect(0, 160, 32, 16).contains(ink_of(proportional, 0)));
+}
+
+TEST(SurfaceText, ScaledTextGrowsWithItsScales) {
+    platform::Surface one = page_canvas();
+    one.set_logical_window(0, 0, 639, 479);
+    one.draw_scaled_text({100, 100}, "MM", 1, 1);
+    const QRect small = ink_of(one, 0);
+    EXPECT_TRUE(QRect(100, 100, 16, 16).contains(small));
+
+    platform::Surface wide = page_canvas();
+    wide.set_logical_window(0, 0, 639, 479);
+    wide.draw_scaled_text({100, 100}, "MM", 3, 2);
+    const QRect large = ink_of(wide, 0);
+    EXPECT_TRUE(QRect(100, 100, 48, 32).contains(large));
+    EXPECT_GT(large.width(), 2 * small.width());
+    EXPECT_GT(large.height(), small.height() * 3 / 2);
+    // Drawn in the drawing colour, without a background.
+    const int area = large.width() * large.height();
+    const int in_colour_7 = area - pixels_not_of(wide, large, 7);
+    EXPECT_GT(in_colour_7, 0);
+    EXPECT_EQ(in_colour_7 + area - pixels_not_of(wide, large, 0), area);
+}
+
+TEST(SurfaceText, WatchersHearOfEveryText) {
+    platform::Surface canvas = page_canvas();
+    std::vector<DrawnText> heard;
+    canvas.on_text([&](const DrawnText& text) { heard.push_back(text); });
+    canvas.set_text_colour(3);
+    canvas.set_cell_position(2, 4);
+    canvas.draw_cell_text("あA");
+    canvas.draw_cell_text("b");
+    canvas.draw_scaled_text({200, 12}, "練習", 2, 1, 5);
+    ASSERT_EQ(heard.size(), 3u);
+    EXPECT_EQ(heard[0].kind, DrawnText::Kind::Cell);
+    EXPECT_EQ(heard[0].text, "あA");
+    EXPECT_EQ(heard[0].colour, 3);
+    EXPECT_EQ(heard[0].pixel, QPoint(16, 64));
+    EXPECT_EQ(heard[1].column, 5);  // after one full-width and one half-width character
+    EXPECT_EQ(heard[2].kind, DrawnText::Kind::Scaled);
+    EXPECT_EQ(heard[2].pixel, QPoint(200, 10));
+    EXPECT_EQ(heard[2].colour, 5);
+    EXPECT_EQ(heard[2].x_scale, 2);
+}
+
+TEST(SurfaceText, CellsOutsideTheGridAndBadTextSettingsAreError5) {
+    platform::Surface canvas = page_canvas(392);  // 80 x 24 cells at size 16
+    EXPECT_EQ(run_error_of([&] { canvas.set_cell_position(79, 23); }), 0);
+    EXPECT_EQ(run_error_of([&] { canvas.set_cell_position(80, 0); }), 5);
+    EXPECT_EQ(run_error_of([&] { canvas.set_cell_position(0, 24); }), 5);
+    EXPECT_EQ(run_error_of([&] { canvas.set_cell_position(-1, 0); }), 5);
+    canvas.set_font_size(24);  // 53 x 16 cells
+    EXPECT_EQ(run_error_of([&] { canvas.set_cell_position(0, 16); }), 5);
+    EXPECT_EQ(run_error_of([&] { canvas.set_cell_position(52, 15); }), 0);
+    EXPECT_EQ(run_error_of([&] { canvas.set_text_colour(16); }), 5);
+    EXPECT_EQ(run_error_of([&] { canvas.set_colours(7, 0, -1); }), 5);
+    EXPECT_EQ(canvas.state().drawing_colour, 7);
+    EXPECT_EQ(run_error_of([&] { canvas.set_font_size(0); }), 5);
+    EXPECT_EQ(run_error_of([&] { canvas.draw_scaled_text({0, 0}, "a", 0, 1); }), 5);
+    EXPECT_EQ(run_error_of([&] { canvas.draw_scaled_text({0, 0}, "a", 1, 1, 16); }), 5);
+}

@@ -1,0 +1,202 @@
+// The program's windows: building, placing, stacking, events and pictures of
+// the screen.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "platform/run_error.h"
+#include "tests/platform/window_set_fixture.h"
+
+namespace platform::testing {
+namespace {
+
+using Names = std::vector<std::string>;
+
+int error_of(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const RunError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+TEST_F(WindowSetTest, FormsAreBuiltHiddenAndTakeThePlacesTheyAreGiven) {
+    Form& canvas = windows->build("MAINFORM");
+    EXPECT_FALSE(canvas.is_visible());
+    EXPECT_EQ(canvas.client_size(), QSize(640, 430));   // the description's size at first
+    canvas.move_to({0, 22});
+    canvas.set_client_size({640, 417});
+    canvas.show();
+    EXPECT_EQ(canvas.position(), QPoint(0, 22));
+    EXPECT_EQ(canvas.window_widget()->geometry(), QRect(0, 22, 640, 417));
+    EXPECT_TRUE(canvas.window_widget()->windowFlags() & Qt::FramelessWindowHint);
+
+    // Made topmost, then hidden again, as the answer bars are at start-up.
+    Form& bar = windows->build("FORM7");
+    bar.move_to({0, 414});
+    bar.make_topmost();
+    EXPECT_TRUE(bar.is_visible());
+    EXPECT_TRUE(bar.is_topmost());
+    EXPECT_EQ(bar.position(), QPoint(0, 414));
+    bar.hide();
+    EXPECT_FALSE(bar.is_visible());
+    bar.show();
+    EXPECT_EQ(bar.window_widget()->geometry(), QRect(0, 414, 642, 29));
+    EXPECT_TRUE(bar.window_widget()->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(canvas.is_topmost());
+
+    EXPECT_EQ(&windows->build("FORM7"), &bar);
+    EXPECT_EQ(&windows->form("FORM7"), &bar);
+    EXPECT_TRUE(windows->has_form("MAINFORM"));
+    EXPECT_FALSE(windows->has_form("FORM9"));
+
+    // Controls sit at their description places, in their fonts.
+    QWidget* edit = bar.control_widget("EDIT2");
+    EXPECT_EQ(edit->geometry(), QRect(128, 0, 64, 22));
+    EXPECT_EQ(edit->font().family(), "IPAPGothic");
+    EXPECT_EQ(bar.control_widget("BUTTON2")->geometry(), QRect(320, 0, 80, 22));
+    EXPECT_EQ(canvas.control_widget("MCI1"), nullptr);
+    auto* notice = qobject_cast<QLabel*>(windows->build("FORM6").control_widget("TEXT2"));
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(notice->alignment(), Qt::AlignCenter);
+}
+
+TEST_F(WindowSetTest, BadNamesAreRunTimeErrors) {
+    EXPECT_EQ(error_of([&] { windows->build(""); }), 5);
+    EXPECT_EQ(error_of([&] { windows->build("FORM78901234567890123X"); }), 5);
+    EXPECT_EQ(error_of([&] { windows->build("FORM99"); }), 1012);
+    EXPECT_EQ(error_of([&] { windows->form("FORM3"); }), 1014);
+    Form& bar = windows->build("FORM7");
+    EXPECT_EQ(error_of([&] { bar.edit("BUTTON2"); }), 1013);
+    EXPECT_EQ(error_of([&] { bar.edit("EDIT1"); }), 1013);
+    EXPECT_EQ(error_of([&] { bar.control_widget(""); }), 5);
+    EXPECT_EQ(bar.edit("EDIT2").form().name(), "FORM7");
+}
+
+TEST_F(WindowSetTest, ControlEventsAreQueuedOnlyWhereTheProgramHasTheHandler) {
+    Form& bar = shown("FORM7", {0, 414});
+    QTest::mouseClick(bar.control_widget("BUTTON2"), Qt::LeftButton);
+    EditField& answer = bar.edit("EDIT2");
+    answer.focus();
+    QTest::keyClicks(focused(), "34");
+    EXPECT_EQ(answer.text(), "34");
+    QTest::mouseClick(bar.window_widget(), Qt::LeftButton, {}, {5, 5});   // no FORM7_MOUSEDOWN
+    EXPECT_EQ(handlers_run(), (Names{"BUTTON2_ON", "EDIT2_CHANGE", "EDIT2_CHANGE"}));
+
+    // The program has no EDIT1_CHANGE: typing in the entry bar queues nothing.
+    Form& entry = shown("FORM3", {0, 414});
+    entry.edit("EDIT1").focus();
+    QTest::keyClicks(focused(), "2");
+    entry.edit("EDIT1").set_text("");
+    EXPECT_EQ(entry.edit("EDIT1").text(), "");
+    EXPECT_EQ(queue.size(), 0u);
+    QTest::mouseClick(entry.control_widget("BUTTON1"), Qt::LeftButton);
+    const auto event = queue.pop();
+    ASSERT_TRUE(event);
+    EXPECT_EQ(event->form, "FORM3");
+    EXPECT_EQ(event->control, "BUTTON1");
+    EXPECT_EQ(event->kind, EventKind::On);
+}
+
+TEST_F(WindowSetTest, SettingAFieldsTextQueuesItsChangeEvenWhenNothingChanges) {
+    EditField& answer = windows->build("FORM7").edit("EDIT2");
+    answer.set_text("");
+    answer.set_text("");
+    answer.set_text("答え");
+    EXPECT_EQ(answer.text(), "答え");
+    EXPECT_EQ(handlers_run(), (Names{"EDIT2_CHANGE", "EDIT2_CHANGE", "EDIT2_CHANGE"}));
+}
+
+TEST_F(WindowSetTest, APressOnTheTagIsAMouseDownAtThatPlace) {
+    Form& tag = shown("FORM4");
+    shown("FORM7", {0, 414});
+    QTest::mousePress(tag.window_widget(), Qt::RightButton, {}, {30, 7});
+    EXPECT_FALSE(tag.has_focus());
+    QTest::mousePress(tag.window_widget(), Qt::LeftButton, {}, {100, 12});
+    windows->read_input();
+    EXPECT_TRUE(tag.has_focus());
+    const auto right = queue.pop();
+    const auto left = queue.pop();
+    ASSERT_TRUE(right && left);
+    EXPECT_EQ(right->handler, "FORM4_MOUSEDOWN");
+    EXPECT_EQ(right->kind, EventKind::MouseDown);
+    EXPECT_EQ(right->position, QPoint(30, 7));
+    EXPECT_EQ(left->position, QPoint(100, 12));
+    EXPECT_EQ(left->control, "");
+}
+
+TEST_F(WindowSetTest, InputIsReadOnlyWhenTheProgramReadsIt) {
+    Form& bar = shown("FORM7", {0, 414});
+    bar.edit("EDIT2").focus();
+    QCoreApplication::postEvent(focused(),
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, "7"));
+    EXPECT_EQ(queue.size(), 0u);
+    windows->read_input();
+    EXPECT_EQ(handlers_run(), Names{"EDIT2_CHANGE"});
+    EXPECT_EQ(bar.edit("EDIT2").text(), "7");
+}
+
+TEST_F(WindowSetTest, WaitingEndsWithAnEventOrWhenTheCanvasIsClosed) {
+    Form& bar = shown("FORM7", {0, 414});
+    QTimer::singleShot(5, [&] { QTest::mouseClick(bar.control_widget("BUTTON2"), Qt::LeftButton); });
+    windows->wait_for_event();
+    EXPECT_EQ(handlers_run(), Names{"BUTTON2_ON"});
+
+    // The system may close the canvas, and no other window.
+    Form& canvas = shown("MAINFORM", {0, 22});
+    bar.window_widget()->close();
+    EXPECT_TRUE(bar.is_visible());
+    EXPECT_FALSE(windows->canvas_closed());
+    QTimer::singleShot(5, [&] { canvas.window_widget()->close(); });
+    windows->wait_for_event();
+    EXPECT_TRUE(windows->canvas_closed());
+    EXPECT_EQ(queue.size(), 0u);
+}
+
+// Colour of the composed screen at a pixel.
+QRgb at(const QImage& screen, int x, int y) { return screen.pixel(x, y) & 0xffffff; }
+
+constexpr QRgb kWhite = 0xffffff, kLightGrey = 0xc0c0c0, kNavy = 0x000080;
+
+TEST_F(WindowSetTest, TheScreenshotStacksTopmostFormsAboveTheOthers) {
+    Form& tag = shown("FORM4", {0, 0});
+    tag.make_topmost();
+    Form& navigation = shown("FORM8", {0, 440});
+    navigation.make_topmost();
+    Form& canvas = shown("MAINFORM", {0, 22});   // shown last, white
+    canvas.set_client_size({640, 440});
+    Form& mascot = shown("FORM6", {641, 0});
+
+    QImage screen = windows->screenshot();
+    EXPECT_EQ(screen.size(), QSize(812, 480));
+    EXPECT_EQ(at(screen, 600, 10), kNavy);       // the tag
+    EXPECT_EQ(at(screen, 300, 100), kWhite);     // the canvas
+    EXPECT_EQ(at(screen, 2, 450), kLightGrey);   // the bar over the canvas
+    EXPECT_EQ(at(screen, 700, 100), kLightGrey);  // the mascot panel
+    EXPECT_NE(at(screen, 200, 455), kWhite);     // a navigation button's picture
+
+    // Showing a visible form leaves it where it is; shown anew it is above
+    // the ordinary forms shown before it.
+    Form& entry = shown("FORM3", {0, 414});
+    EXPECT_EQ(at(windows->screenshot(), 200, 420), kLightGrey);
+    canvas.show();
+    EXPECT_EQ(at(windows->screenshot(), 200, 420), kLightGrey);
+    canvas.hide();
+    canvas.show();
+    EXPECT_EQ(at(windows->screenshot(), 200, 420), kWhite);
+    entry.hide();
+    mascot.hide();
+    EXPECT_EQ(windows->screenshot().size(), QSize(642, 480));
+
+    // The fields of a shown bar are white on its grey.
+    Form& bar = shown("FORM7", {0, 414});
+    bar.make_topmost();
+    screen = windows->screenshot();
+    EXPECT_EQ(at(screen, 150, 425), kWhite);
+    EXPECT_EQ(at(screen, 100, 425), kLightGrey);
+}
+
+}  // namespace
+}  // namespace platform::testing

@@ -1,0 +1,15 @@
+// Exercise page 2.
+#include "units/expr-solve-2/pages.h"
+
+namespace units::expr_solve_2 {
+
+const frame::ExerciseSheet page2{
+    .page = 2,
+    .header = "練習",
+    .problems = {{.rows = {{0, 6, "(1)"}}, .keys = {"1"}}},
+    .feedback_from = {0, 320}, .feedback_to = {640, 460},
+    .praise = {0, 17},
+    .password = "",
+};
+
+}  // namespace units::expr_solve_2

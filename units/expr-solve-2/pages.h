@@ -1,0 +1,17 @@
+#pragma once
+// The pages of expr-solve-2.
+
+#include "frame/exercise_page.h"
+#include "frame/explanation_page.h"
+
+namespace units::expr_solve_2 {
+
+void draw_page1(frame::Page& p);
+void draw_page3(frame::Page& p);
+void draw_page5(frame::Page& p);
+
+extern const frame::ExerciseSheet page2;
+extern const frame::ExerciseSheet page4;
+extern const frame::ExerciseSheet page6;
+
+}  // namespace units::expr_solve_2

@@ -1,0 +1,90 @@
+// expr-solve-2: solving letter expressions, part 2 (6th grade): three
+// explanation pages and three exercise pages of 8, 8 and 6 problems.
+#include "units/expr-solve-2/unit.h"
+
+#include "units/expr-solve-2/pages.h"
+
+namespace units::expr_solve_2 {
+
+using frame::PageKind;
+
+const frame::Unit unit{
+    .name = "expr-solve-2",
+    .folder = "ES2",
+    .title = "6年生の算数   文字式をとく 2",
+    .pages =
+        {
+            {.number = 1, .kind = PageKind::Explanation, .count = 3,
+             .dialog_title = "1ﾍﾟｰｼﾞ          χを求める 3",
+             .range_sentences = {"回答らんに1から3までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"},
+             .draw = draw_page1},
+            {.number = 2, .kind = PageKind::Exercise, .count = 8,
+             .dialog_title = "2ﾍﾟｰｼﾞ          練習1",
+             .range_sentences = {"回答らんに1から8までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+                                 "1番から8番まですべて ごうかくするとパスワードが出ます｡"},
+             .sheet = &page2, .problem_group = 0},
+            {.number = 3, .kind = PageKind::Explanation, .count = 4,
+             .dialog_title = "3ﾍﾟｰｼﾞ          χを求める 4",
+             .range_sentences = {"回答らんに1から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"},
+             .draw = draw_page3},
+            {.number = 4, .kind = PageKind::Exercise, .count = 8,
+             .dialog_title = "4ﾍﾟｰｼﾞ          練習2",
+             .range_sentences = {"回答らんに1から8までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+                                 "1番から8番まですべて ごうかくするとパスワードが出ます｡"},
+             .sheet = &page4, .problem_group = 0},
+            {.number = 5, .kind = PageKind::Explanation, .count = 2,
+             .dialog_title = "5ﾍﾟｰｼﾞ          χを求める 5",
+             .range_sentences = {"回答らんに1から2までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"},
+             .draw = draw_page5},
+            {.number = 6, .kind = PageKind::Exercise, .count = 6,
+             .dialog_title = "6ﾍﾟｰｼﾞ          練習3",
+             .range_sentences = {"回答らんに1から6までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+                                 "1番から6番まですべて ごうかくするとパスワードが出ます｡"},
+             .sheet = &page6, .problem_group = 1},
+        },
+    .problem_groups = {{}, {}},
+    .exercise_pages = {{.page = 2, .contents_row = 8},
+                       {.page = 4, .contents_row = 10},
+                       {.page = 6, .contents_row = 12}},
+    .contents_lines =
+        {
+            {7, "(よく見よう!)  ☆   を求める 3 ---------- 1ページ"},
+            {8, "(やってみよう!)★ 練習 1 ---------------- 2ページ"},
+            {9, "(よく見よう!)  ☆   を求める 4 ---------- 3ページ"},
+            {10, "(やってみよう!)★ 練習 2 ---------------- 4ページ"},
+            {11, "(よく見よう!)  ☆   を求める 5 ---------- 5ページ"},
+            {12, "(やってみよう!)★ 練習 3 ---------------- 6ページ"},
+        },
+    .contents_marks = {{165, 143}, {165, 181}, {165, 219}},
+    .contents_pass_column = 55,
+    .page_select_sentence =
+        "何ページを開けますか? 0から6までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+    .module_table = {"main", "mainform", "pag1", "pag2", "pag3", "pag4", "pag5", "pag0",
+                     "site", "move", "pag6", "pag7"},
+    .end_page = {.module = 7, .keeps_page = 6},
+    .navigation_reset = {.fields = {"EDIT1", "EDIT2"},
+                         .bars = {"FORM7", "FORM9", "FORM10", "FORM11"}},
+    .canvas_home = frame::CanvasHome::Fixed,
+    .pre_handler_reset = frame::PreHandlerReset::SoundAndCanvas,
+    .moved_windows = {{"MAINFORM", {0, 22}}, {"FORM3", {0, 414}}, {"FORM5", {0, 480}},
+                      {"FORM6", {641, 0}},   {"FORM7", {0, 414}}, {"FORM8", {0, 440}},
+                      {"FORM9", {0, 414}},   {"FORM10", {0, 414}}, {"FORM11", {0, 414}}},
+    .bars =
+        {
+            {.form = "FORM7", .fields = {{"EDIT2", 1}}, .ok_handler = "BUTTON2_ON",
+             .judge = frame::Judge::Key1},
+            {.form = "FORM9", .fields = {{"EDIT3", 1}, {"EDIT4", 3}},
+             .ok_handler = "BUTTON3_ON", .judge = frame::Judge::Key1Or2AndKey3},
+            {.form = "FORM10", .fields = {{"EDIT5", 1}, {"EDIT6", 2}, {"EDIT7", 3}},
+             .ok_handler = "BUTTON4_ON", .judge = frame::Judge::OrderFreeOrInOrder,
+             .order_free_pages = {2}, .in_order_pages = {6}},
+            {.form = "FORM11",
+             .fields = {{"EDIT8", 1}, {"EDIT9", 2}, {"EDIT10", 3}, {"EDIT11", 4}},
+             .ok_handler = "BUTTON5_ON", .judge = frame::Judge::OrderFreeFour},
+        },
+    .has_drawing_window = true,
+    .record = {.header = {8, 8, 6}, .flag_counts = {8, 8, 6}, .lists_on_first_line = 2},
+    .folder_pictures = {"右指.BMP"},
+};
+
+}  // namespace units::expr_solve_2
