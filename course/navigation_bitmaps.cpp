@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <initializer_list>
 #include <stdexcept>
 

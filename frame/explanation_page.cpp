@@ -71,8 +71,10 @@ void Page::cell_text(int column, int row, std::string_view text, int colour) {
 
 void Page::pause(int n) { frame::pause(lesson_, n); }
 
+bool Page::presented() const { return lesson_.start_paragraph < lesson_.current_paragraph + 1; }
+
 void Page::narrate(int m, Close close, Narration how, int pause_after) {
-    if (!(lesson_.start_paragraph < lesson_.current_paragraph + 1)) return;
+    if (!presented()) return;
     if (close == Close::Yes) lesson_.io.sound.send("close wave1");
     if (how == Narration::ToEnd)
         narrate_to_end(lesson_, narration_file(m));
@@ -81,10 +83,14 @@ void Page::narrate(int m, Close close, Narration how, int pause_after) {
     if (pause_after > 0) pause(pause_after);
 }
 
-void Page::blink(int a, int b, const DrawInColour& draw, int colour) {
+void Page::close_narration(int up_to_paragraph) {
+    if (lesson_.start_paragraph <= up_to_paragraph) lesson_.io.sound.send("close wave1");
+}
+
+void Page::blink(int a, int b, const DrawInColour& draw, int colour, int pause_length) {
     for (int i = a; i <= b; ++i) {
         draw((i % 2) * colour);
-        pause(15);
+        pause(pause_length);
     }
 }
 

@@ -51,13 +51,19 @@ public:
     // paragraph on; a pause named with it stands inside the same guard.
     void narrate(int m, Close close = Close::Yes, Narration how = Narration::Background,
                  int pause_after = 0);
+    // "close wave1", sent only when the start paragraph is at most the given one.
+    void close_narration(int up_to_paragraph);
 
-    // Blink i = a … b: drawn in colour (i mod 2) × colour, pause 15 after each.
-    void blink(int a, int b, const DrawInColour& draw, int colour = 7);
+    // Blink i = a … b: drawn in colour (i mod 2) × colour, a pause after each.
+    void blink(int a, int b, const DrawInColour& draw, int colour = 7, int pause_length = 15);
     // Move by steps of s from d = a to b: erased at d, drawn at d + s, pause 8.
     void move(int a, int b, int s, const DrawAtOffset& draw, int colour = 7);
     // Row copy d = a … b step s: drawn at d, pause 15, erased unless d is the last.
     void row_copy(int a, int b, int s, const DrawAtOffset& draw);
+
+    // Whether the paragraph drawn now is presented, not fast-forwarded: the
+    // guard its narrations stand behind.
+    bool presented() const;
 
     // Header of the last paragraph, the page-end mark, and the page is done.
     void end(PointF mark_at);

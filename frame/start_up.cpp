@@ -24,24 +24,25 @@ constexpr std::string_view kDataPictures[] = {
     "\\ﾎﾟｺ2.BMP", "\\ﾐﾙ2.BMP", "\\PF.BMP", "\\MF.BMP",
 };
 
-void set_up_drawing_area(platform::Surface& surface, QSize client) {
-    surface.set_logical_window(0, 0, 639, 568);
-    surface.set_viewport(0, 0, 639, 479);
-    surface.set_client_size(client.width(), client.height());
+void set_up_drawing_area(platform::Form& form, QSize client) {
+    form.surface().set_logical_window(0, 0, 639, 568);
+    form.surface().set_viewport(0, 0, 639, 479);
+    form.set_client_size(client);
 }
 
 void set_up_canvas(Lesson& lesson) {
     platform::Form& canvas = lesson.io.windows.build("MAINFORM");
     canvas.surface().clear();
-    set_up_drawing_area(canvas.surface(), {640, 440});
+    set_up_drawing_area(canvas, {640, 440});
     canvas.move_to({0, 22});
     canvas.surface().set_font("標準明朝", 16);
     canvas.show();
 }
 
 void set_up_drawing_window(Lesson& lesson) {
-    platform::Surface& hidden = lesson.io.windows.build("FORM2").surface();
-    set_up_drawing_area(hidden, {640, 480});
+    platform::Form& drawing_window = lesson.io.windows.build("FORM2");
+    set_up_drawing_area(drawing_window, {640, 480});
+    platform::Surface& hidden = drawing_window.surface();
     set_lesson_palette(hidden);
     hidden.set_colours(7, 0, 7);
     hidden.clear();

@@ -28,6 +28,7 @@ std::string LineEditField::text() const {
 void LineEditField::set_text(std::string_view utf8) {
     if (!line_) return;
     line_->setText(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
+    if (changed_) changed_();
 }
 
 void LineEditField::focus() {

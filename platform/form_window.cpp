@@ -40,7 +40,7 @@ bool is_tab_stop_kind(WindowKind kind) {
 FormWidget::FormWidget(const Surface& surface)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), surface_(surface) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::NoFocus);   // only a left press or the program focuses it
 }
 
 void FormWidget::paintEvent(QPaintEvent* event) {

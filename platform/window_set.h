@@ -51,7 +51,7 @@ public:
     virtual void set_font(std::string_view face, int size) = 0;  // the form's own font
     virtual void focus() = 0;                              // the form itself
     virtual EditField& edit(std::string_view name) = 0;    // error 1013 when missing
-    virtual bool has_focus() const = 0;
+    virtual bool has_focus() const = 0;                    // the form or one of its controls
 
     // The Qt widgets behind the form and its controls, for the test harness
     // (clicks and keys are sent to them as a pupil would).

@@ -1,15 +1,48 @@
-// Exercise page 4.
+// Exercise page 4, "練習2": eight two-step equations; the pupil types the
+// value of the letter into the single-answer bar. Every hint sends the pupil
+// to a paragraph of page 3.
 #include "units/expr-solve-2/pages.h"
 
 namespace units::expr_solve_2 {
+namespace {
+
+constexpr std::string_view kParagraph1 = "だん落1を見れば答えがわかるよ!";
+constexpr std::string_view kParagraph2 = "だん落2を見れば答えがわかるよ!";
+constexpr std::string_view kParagraph3 = "だん落3を見れば答えがわかるよ!";
+
+}  // namespace
 
 const frame::ExerciseSheet page4{
     .page = 4,
-    .header = "練習",
-    .problems = {{.rows = {{0, 6, "(1)"}}, .keys = {"1"}}},
-    .feedback_from = {0, 320}, .feedback_to = {640, 460},
+    .header = "練習2                                4ﾍﾟｰｼﾞ",
+    .rows = {{0, 5, "つぎの  を求めましょう｡"}},
+    .marks = {{53, 104}},
+    .labels = {{{74, 3}, "答え"}},
+    .problems =
+        {
+            {.rows = {{0, 6, "(1)    × 5 － 92 = 93"}}, .marks = {{37, 123}}, .keys = {"37"},
+             .hint = kParagraph2},
+            {.rows = {{0, 6, "(2)    ÷ 7 ＋ 33 = 84"}}, .marks = {{37, 123}}, .keys = {"357"},
+             .hint = kParagraph1},
+            {.rows = {{0, 6, "(3)    × 2 ＋ 55 = 201"}}, .marks = {{37, 123}}, .keys = {"73"},
+             .hint = kParagraph1},
+            {.rows = {{0, 6, "(4)    ÷ 1.5 － 8 = 13"}}, .marks = {{37, 123}}, .keys = {"31.5"},
+             .hint = kParagraph2},
+            {.rows = {{0, 6, "(5)  150 =    × 4 － 74"}}, .marks = {{93, 123}}, .keys = {"56"},
+             .hint = kParagraph3},
+            {.rows = {{0, 6, "(6)  25 ＋    － 39 = 174"}}, .marks = {{93, 123}}, .keys = {"188"},
+             .hint = kParagraph2},
+            {.rows = {{0, 6, "(7)  321 =    × 3 ＋ 63"}}, .marks = {{93, 123}}, .keys = {"86"},
+             .hint = kParagraph3},
+            {.rows = {{0, 6, "(8)     × 44 ＋ 63 = 283"}}, .marks = {{37, 123}}, .keys = {"5"},
+             .hint = kParagraph1},
+        },
+    .feedback_from = {0, 320},
+    .feedback_to = {640, 498},
     .praise = {0, 17},
-    .password = "",
+    .password = "泳ぐ(およぐ)",
+    .wrong_message = {0, 17, "計算まちがいしてない?3ページの"},
+    .hint_cell = {30, 17},
 };
 
 }  // namespace units::expr_solve_2

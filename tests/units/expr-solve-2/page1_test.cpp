@@ -1,0 +1,89 @@
+// Explanation page 1 as a pupil meets it from each start paragraph.
+#include <gtest/gtest.h>
+
+#include "tests/units/expr-solve-2/sound_log.h"
+#include "units/expr-solve-2/unit.h"
+
+namespace {
+
+using harness::last_colour;
+using harness::Pupil;
+using harness::SoundLog;
+using Heard = std::vector<int>;
+
+const frame::Unit& unit = units::expr_solve_2::unit;
+
+TEST(ExplanationPage1, FromItsLastParagraphTheWholePageAppearsSilently) {
+    Pupil pupil(unit);
+    const std::size_t before = pupil.sound_commands().size();
+    const auto elapsed = pupil.clock().elapsed();
+    pupil.forget_texts();
+    pupil.open(1, "3");
+
+    EXPECT_TRUE(SoundLog(pupil, before).commands.empty());
+    EXPECT_EQ(pupil.clock().elapsed(), elapsed);
+    EXPECT_EQ(last_colour(pupil, "1ページ終わり", {380, 390}), 1);
+    EXPECT_EQ(last_colour(pupil, "だん落 3", {570, 2}), 7);
+    EXPECT_EQ(last_colour(pupil, "だん落 2", {570, 2}), 0);
+    EXPECT_EQ(pupil.lesson().current_paragraph, 2);
+    // Both equations solved, the moved terms where they settled.
+    EXPECT_EQ(last_colour(pupil, "＝   76", {204, 240}), 7);
+    EXPECT_EQ(last_colour(pupil, "＝   166", {489, 240}), 7);
+    EXPECT_EQ(last_colour(pupil, "－ 83", {267, 190}), 7);
+    EXPECT_EQ(last_colour(pupil, "＋ 56", {552, 190}), 7);
+    // The replay is undone: the terms stand in the equations' row again.
+    EXPECT_EQ(last_colour(pupil, "－ 83", {267, 140}), 0);
+    EXPECT_EQ(last_colour(pupil, "＋ 56", {552, 140}), 0);
+    EXPECT_EQ(last_colour(pupil, "＋ 83", {151, 140}), 7);
+    EXPECT_EQ(last_colour(pupil, "－ 56", {436, 140}), 7);
+    EXPECT_EQ(last_colour(pupil, "等号を通る時 ふごうの×は÷に ÷は×に ＋は－に －は＋に変わる｡",
+                          {50, 350}), 2);
+    EXPECT_EQ(pupil.colour_at({85, 125}), 0);  // the pointing hand is gone
+    EXPECT_EQ(pupil.lesson().request, frame::kIdle);
+}
+
+TEST(ExplanationPage1, FromParagraph2TheFirstEquationIsSolvedAndNarration5Opens) {
+    Pupil pupil(unit);
+    const std::size_t before = pupil.sound_commands().size();
+    pupil.open(1, "2");
+
+    const SoundLog log(pupil, before);
+    EXPECT_EQ(log.narrations(), (Heard{5, 6, 7, 8, 10, 11, 12}));
+    ASSERT_GE(log.commands.size(), 3u);
+    EXPECT_EQ(log.commands[0], "close wave1");
+    EXPECT_EQ(log.commands[1], "open SOUND5.WAV alias wave1");
+    EXPECT_EQ(log.commands[2], "play wave1");
+    EXPECT_EQ(log.played_to_end(), Heard{12});
+    EXPECT_EQ(last_colour(pupil, "＝   76", {204, 240}), 7);
+    EXPECT_EQ(last_colour(pupil, "1ページ終わり", {380, 390}), 1);
+}
+
+TEST(ExplanationPage1, FromTheStartEveryNarrationButTheFirstClosesTheLastOne) {
+    Pupil pupil(unit);
+    const std::size_t before = pupil.sound_commands().size();
+    pupil.open(1, "1");
+
+    const SoundLog log(pupil, before);
+    EXPECT_EQ(log.narrations(), (Heard{1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12}));
+    EXPECT_EQ(log.opened_unclosed(), Heard{1});
+    EXPECT_EQ(log.played_to_end(), Heard{12});
+    EXPECT_EQ(last_colour(pupil, "1ページ終わり", {380, 390}), 1);
+}
+
+TEST(ExplanationPage1, RefusesAStartParagraphItLacks) {
+    for (const char* start : {"0", "4"}) {
+        Pupil pupil(unit);
+        const std::size_t before = pupil.sound_commands().size();
+        const std::size_t boxes = pupil.boxes().size();
+        pupil.forget_texts();
+        pupil.open(1, start);
+
+        ASSERT_EQ(pupil.boxes().size(), boxes + 1) << start;
+        EXPECT_EQ(pupil.boxes().back().text, "その段落はありません！") << start;
+        EXPECT_FALSE(pupil.shows_text("だん落 1")) << start;
+        EXPECT_EQ(last_colour(pupil, "  を求める 3                         1ﾍﾟｰｼﾞ", {200, 2}), -1);
+        EXPECT_TRUE(SoundLog(pupil, before).commands.empty()) << start;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,68 @@
+// Explanation page 5 as a pupil meets it from each start paragraph.
+#include <gtest/gtest.h>
+
+#include "tests/units/expr-solve-2/sound_log.h"
+#include "units/expr-solve-2/unit.h"
+
+namespace {
+
+using harness::last_colour;
+using harness::Pupil;
+using harness::SoundLog;
+using Heard = std::vector<int>;
+
+const frame::Unit& unit = units::expr_solve_2::unit;
+
+TEST(ExplanationPage5, FromParagraph2TheWholePageAppearsSilently) {
+    Pupil pupil(unit);
+    const std::size_t before = pupil.sound_commands().size();
+    const auto elapsed = pupil.clock().elapsed();
+    pupil.forget_texts();
+    pupil.open(5, "2");
+
+    EXPECT_TRUE(SoundLog(pupil, before).commands.empty());
+    EXPECT_EQ(pupil.clock().elapsed(), elapsed);
+    EXPECT_EQ(last_colour(pupil, "5ページ終わり", {350, 370}), 1);
+    EXPECT_EQ(last_colour(pupil, "だん落 2", {570, 2}), 7);
+    EXPECT_EQ(last_colour(pupil, "だん落 1", {570, 2}), 0);
+    EXPECT_EQ(pupil.lesson().current_paragraph, 1);
+    // The two moves done: 470 － 150 turned into 320, ÷ 4 settled, the answer.
+    EXPECT_EQ(last_colour(pupil, "470", {237, 247}), 0);
+    EXPECT_EQ(last_colour(pupil, "－ 150", {273, 247}), 0);
+    EXPECT_EQ(last_colour(pupil, "320", {237, 247}), 7);
+    EXPECT_EQ(last_colour(pupil, "× 4", {165, 297}), 0);
+    EXPECT_EQ(last_colour(pupil, "÷ 4", {273, 297}), 7);
+    EXPECT_EQ(last_colour(pupil, "= 80", {221, 347}), 7);
+    EXPECT_EQ(last_colour(pupil, "答え  80円", {300, 347}), 6);
+    EXPECT_EQ(pupil.colour_at({90, 130}), 0);  // the second pointing hand is gone
+    EXPECT_EQ(pupil.lesson().request, frame::kIdle);
+}
+
+TEST(ExplanationPage5, FromTheStartTheNarrationsPlayInTurnAndTheLastIsClosed) {
+    Pupil pupil(unit);
+    const std::size_t before = pupil.sound_commands().size();
+    pupil.open(5, "1");
+
+    const SoundLog log(pupil, before);
+    EXPECT_EQ(log.narrations(), (Heard{28, 29, 30, 31, 32, 33, 35, 2, 18, 36, 37, 38}));
+    EXPECT_EQ(log.opened_unclosed(), (Heard{28, 29}));
+    EXPECT_EQ(log.played_to_end(), (Heard{28, 30}));
+    ASSERT_FALSE(log.commands.empty());
+    EXPECT_EQ(log.commands.back(), "close wave1");
+    EXPECT_EQ(last_colour(pupil, "5ページ終わり", {350, 370}), 1);
+}
+
+TEST(ExplanationPage5, RefusesAStartParagraphItLacks) {
+    for (const char* start : {"0", "3"}) {
+        Pupil pupil(unit);
+        const std::size_t boxes = pupil.boxes().size();
+        pupil.forget_texts();
+        pupil.open(5, start);
+
+        ASSERT_EQ(pupil.boxes().size(), boxes + 1) << start;
+        EXPECT_EQ(pupil.boxes().back().text, "その段落はありません！") << start;
+        EXPECT_FALSE(pupil.shows_text("だん落 1")) << start;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,58 @@
+#pragma once
+// What the pupil hears of an explanation page, read off the commands the
+// sound device was sent from a given command on.
+
+#include <string>
+#include <vector>
+
+#include "tests/support/pupil.h"
+
+namespace harness {
+
+struct SoundLog {
+    std::vector<std::string> commands;  // as sent, from the first one of interest
+
+    SoundLog(const Pupil& pupil, std::size_t from)
+        : commands(pupil.sound_commands().begin() + static_cast<long>(from),
+                   pupil.sound_commands().end()) {}
+
+    // The numbers of the narration files opened, in order ("SOUND12.WAV" → 12).
+    std::vector<int> narrations() const {
+        std::vector<int> heard;
+        for (const std::string& c : commands)
+            if (c.starts_with("open SOUND")) heard.push_back(std::stoi(c.substr(10)));
+        return heard;
+    }
+
+    // The narrations opened without a "close wave1" just before them.
+    std::vector<int> opened_unclosed() const {
+        std::vector<int> found;
+        for (std::size_t i = 0; i < commands.size(); ++i)
+            if (commands[i].starts_with("open SOUND") &&
+                (i == 0 || commands[i - 1] != "close wave1"))
+                found.push_back(std::stoi(commands[i].substr(10)));
+        return found;
+    }
+
+    // The narrations played to their end ("play wave1 notify wait", then closed).
+    std::vector<int> played_to_end() const {
+        std::vector<int> found;
+        for (std::size_t i = 1; i + 1 < commands.size(); ++i)
+            if (commands[i] == "play wave1 notify wait" && commands[i + 1] == "close wave1")
+                found.push_back(std::stoi(commands[i - 1].substr(10)));
+        return found;
+    }
+};
+
+// The colour a text was last drawn in at a point on the canvas, or -1 when it
+// never was.
+inline int last_colour(const Pupil& pupil, std::string_view text, platform::PointF at) {
+    int colour = -1;
+    for (const WatchedText& drawn : pupil.texts())
+        if (drawn.form == "MAINFORM" && drawn.text.text == text && drawn.text.at.x == at.x &&
+            drawn.text.at.y == at.y)
+            colour = drawn.text.colour;
+    return colour;
+}
+
+}  // namespace harness
