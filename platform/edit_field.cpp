@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "platform/control_look.h"
+#include "platform/run_error.h"
 
 namespace platform {
 
@@ -38,7 +39,8 @@ void LineEditField::focus() {
 }
 
 void LineEditField::set_font_size(int size) {
-    if (!line_ || size <= 0) return;
+    if (size < 1) throw RunError(ErrorNumber::BadArgument);
+    if (!line_) return;
     QFont font = line_->font();
     font.setPointSize(size);
     line_->setFont(font);

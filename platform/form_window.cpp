@@ -78,15 +78,30 @@ FormWindow::FormWindow(std::string name, FormDescription description, EventQueue
                        const HandlerLookup& has_handler, FormHooks hooks)
     : name_(std::move(name)), description_(std::move(description)), queue_(queue),
       hooks_(std::move(hooks)) {
-    auto keep_handlers = [&](const WindowDescription& window, const std::string& control) {
+    keep_handlers(has_handler);
+    make_surface();
+    make_window();
+    try {
+        build_controls();
+    } catch (...) {
+        delete widget_;
+        throw;
+    }
+}
+
+// Only the events whose handler the program has are ever queued.
+void FormWindow::keep_handlers(const HandlerLookup& has_handler) {
+    auto keep = [&](const WindowDescription& window, const std::string& control) {
         for (const EventHandler& event : window.events)
             if (has_handler && has_handler(event.handler))
                 handlers_.push_back({control, event.kind, event.handler});
     };
-    keep_handlers(description_, std::string());
-    for (const ControlDescription& control : description_.controls)
-        keep_handlers(control, control.name);
+    keep(description_, std::string());
+    for (const ControlDescription& control : description_.controls) keep(control, control.name);
+}
 
+// The description's size, colours and font, filled with its background.
+void FormWindow::make_surface() {
     const Geometry& place = description_.place;
     surface_ = std::make_unique<Surface>(SurfaceKind::Window, place.width, place.height);
     surface_->set_colours(description_.text_colour, description_.background_colour,
@@ -95,11 +110,13 @@ FormWindow::FormWindow(std::string name, FormDescription description, EventQueue
         surface_->set_font(description_.font->name,
                            description_.font_size.value_or(surface_->state().font.size));
     surface_->clear();
+}
 
+void FormWindow::make_window() {
+    const Geometry& place = description_.place;
     widget_ = new FormWidget(*surface_);
     widget_->setObjectName(QString::fromStdString(name_));
-    widget_->resize(place.width, place.height);
-    widget_->move(place.x, place.y);
+    widget_->setGeometry(place.x, place.y, place.width, place.height);
     widget_->pressed = [this](Qt::MouseButton, QPoint at) {
         queue_event(std::string(), EventKind::MouseDown, at);
     };
@@ -107,12 +124,6 @@ FormWindow::FormWindow(std::string name, FormDescription description, EventQueue
     surface_->on_change([widget = widget_](QRect area) {
         if (widget) widget->update(area);
     });
-    try {
-        build_controls();
-    } catch (...) {
-        delete widget_;
-        throw;
-    }
 }
 
 FormWindow::~FormWindow() {
@@ -129,53 +140,54 @@ void FormWindow::build_controls() {
 FormWindow::Control FormWindow::make_control(const ControlDescription& control) {
     Control made{&control, nullptr, nullptr};
     switch (control.kind) {
-    case WindowKind::PushButton: {
-        auto* button = new QPushButton(QString::fromStdString(control.caption), widget_);
-        button->setAutoDefault(false);
-        button->setFocusPolicy(Qt::StrongFocus);
-        dress_control(*button, control, Qt::black, kButtonGrey);
-        QObject::connect(button, &QPushButton::clicked, button,
-                         [this, name = control.name] { queue_event(name, EventKind::On); });
-        made.widget = button;
-        break;
-    }
+    case WindowKind::PushButton: made.widget = make_push_button(control); break;
+    case WindowKind::Label: made.widget = make_label(control); break;
+    case WindowKind::BitmapButton: made.widget = make_bitmap_button(control); break;
     case WindowKind::EditField:
         made.edit = std::make_unique<LineEditField>(
-            *this, control, widget_, [this, name = control.name] {
-                queue_event(name, EventKind::Change);
-            });
+            *this, control, widget_,
+            [this, name = control.name] { queue_event(name, EventKind::Change); });
         made.widget = made.edit->widget();
         break;
-    case WindowKind::Label: {
-        auto* label = new QLabel(QString::fromStdString(control.caption), widget_);
-        label->setAutoFillBackground(true);
-        label->setAlignment(has_style(control.style, ControlStyle::CentredText)
-                                ? Qt::AlignCenter
-                                : Qt::AlignLeft | Qt::AlignTop);
-        dress_control(*label, control, Qt::black, kButtonGrey);
-        made.widget = label;
-        break;
-    }
-    case WindowKind::BitmapButton: {
-        const BitmapButtonSettings& settings = control.button;
-        ButtonFrames frames{load_button_strip(control.bitmap),
-                            QSize(settings.frame_size.first, settings.frame_size.second),
-                            settings.frame_count,
-                            std::chrono::milliseconds(settings.frame_pause_ms)};
-        auto* button = new BitmapButton(std::move(frames), widget_);
-        dress_control(*button, control, Qt::black, kButtonGrey);
-        button->resize(button->frame_size());   // drawn at the bitmap's own size
-        if (!control.tooltip.empty()) button->setToolTip(QString::fromStdString(control.tooltip));
-        button->on_click([this, name = control.name] { queue_event(name, EventKind::On); });
-        made.widget = button;
-        break;
-    }
     case WindowKind::MciControl:
     case WindowKind::Form:
         break;   // no widget: the sound device stands for the MCI control
     }
     if (made.widget) made.widget->setObjectName(QString::fromStdString(control.name));
     return made;
+}
+
+QWidget* FormWindow::make_push_button(const ControlDescription& control) {
+    auto* button = new QPushButton(QString::fromStdString(control.caption), widget_);
+    button->setAutoDefault(false);
+    button->setFocusPolicy(Qt::StrongFocus);
+    dress_control(*button, control, Qt::black, kButtonGrey);
+    QObject::connect(button, &QPushButton::clicked, button,
+                     [this, name = control.name] { queue_event(name, EventKind::On); });
+    return button;
+}
+
+QWidget* FormWindow::make_label(const ControlDescription& control) {
+    auto* label = new QLabel(QString::fromStdString(control.caption), widget_);
+    label->setAutoFillBackground(true);
+    label->setAlignment(has_style(control.style, ControlStyle::CentredText)
+                            ? Qt::AlignCenter
+                            : Qt::AlignLeft | Qt::AlignTop);
+    dress_control(*label, control, Qt::black, kButtonGrey);
+    return label;
+}
+
+QWidget* FormWindow::make_bitmap_button(const ControlDescription& control) {
+    const BitmapButtonSettings& settings = control.button;
+    ButtonFrames frames{load_button_strip(control.bitmap),
+                        QSize(settings.frame_size.first, settings.frame_size.second),
+                        settings.frame_count, std::chrono::milliseconds(settings.frame_pause_ms)};
+    auto* button = new BitmapButton(std::move(frames), widget_);
+    dress_control(*button, control, Qt::black, kButtonGrey);
+    button->resize(button->frame_size());   // drawn at the bitmap's own size
+    button->setToolTip(QString::fromStdString(control.tooltip));
+    button->on_click([this, name = control.name] { queue_event(name, EventKind::On); });
+    return button;
 }
 
 void FormWindow::queue_event(const std::string& control, EventKind kind, QPoint position) {

@@ -92,8 +92,14 @@ private:
         std::unique_ptr<LineEditField> edit;     // edit fields only
     };
 
+    void keep_handlers(const HandlerLookup& has_handler);
+    void make_surface();
+    void make_window();
     void build_controls();
     Control make_control(const ControlDescription& control);
+    QWidget* make_push_button(const ControlDescription& control);
+    QWidget* make_label(const ControlDescription& control);
+    QWidget* make_bitmap_button(const ControlDescription& control);
     const Control& find(std::string_view name) const;
     void queue_event(const std::string& control, EventKind kind, QPoint position = {});
 

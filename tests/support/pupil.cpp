@@ -1,5 +1,7 @@
 #include "tests/support/pupil.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -68,7 +70,14 @@ Pupil& Pupil::type(std::string_view field, std::string_view text) {
     auto* edit = qobject_cast<QLineEdit*>(form_holding(field).control_widget(field));
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, QString::fromUtf8(text.data(), qsizetype(text.size())));
+    // One key per character, as typed (Japanese characters come as the
+    // input method hands them over: a key event carrying the text).
+    for (QChar character : QString::fromUtf8(text.data(), qsizetype(text.size()))) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(edit, &press);
+        QApplication::sendEvent(edit, &release);
+    }
     run_until_idle();
     return *this;
 }

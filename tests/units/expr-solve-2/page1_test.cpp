@@ -1,7 +1,7 @@
 // Explanation page 1 as a pupil meets it from each start paragraph.
 #include <gtest/gtest.h>
 
-#include "tests/units/expr-solve-2/sound_log.h"
+#include "tests/units/expr-solve-2/explanation_session.h"
 #include "units/expr-solve-2/unit.h"
 
 namespace {
@@ -15,10 +15,11 @@ const frame::Unit& unit = units::expr_solve_2::unit;
 
 TEST(ExplanationPage1, FromItsLastParagraphTheWholePageAppearsSilently) {
     Pupil pupil(unit);
+    harness::fill_in_start_from(pupil, 1, "3");
     const std::size_t before = pupil.sound_commands().size();
     const auto elapsed = pupil.clock().elapsed();
     pupil.forget_texts();
-    pupil.open(1, "3");
+    pupil.click("BUTTON1");
 
     EXPECT_TRUE(SoundLog(pupil, before).commands.empty());
     EXPECT_EQ(pupil.clock().elapsed(), elapsed);
@@ -44,8 +45,9 @@ TEST(ExplanationPage1, FromItsLastParagraphTheWholePageAppearsSilently) {
 
 TEST(ExplanationPage1, FromParagraph2TheFirstEquationIsSolvedAndNarration5Opens) {
     Pupil pupil(unit);
+    harness::fill_in_start_from(pupil, 1, "2");
     const std::size_t before = pupil.sound_commands().size();
-    pupil.open(1, "2");
+    pupil.click("BUTTON1");
 
     const SoundLog log(pupil, before);
     EXPECT_EQ(log.narrations(), (Heard{5, 6, 7, 8, 10, 11, 12}));
@@ -60,8 +62,9 @@ TEST(ExplanationPage1, FromParagraph2TheFirstEquationIsSolvedAndNarration5Opens)
 
 TEST(ExplanationPage1, FromTheStartEveryNarrationButTheFirstClosesTheLastOne) {
     Pupil pupil(unit);
+    harness::fill_in_start_from(pupil, 1, "1");
     const std::size_t before = pupil.sound_commands().size();
-    pupil.open(1, "1");
+    pupil.click("BUTTON1");
 
     const SoundLog log(pupil, before);
     EXPECT_EQ(log.narrations(), (Heard{1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12}));
@@ -73,10 +76,11 @@ TEST(ExplanationPage1, FromTheStartEveryNarrationButTheFirstClosesTheLastOne) {
 TEST(ExplanationPage1, RefusesAStartParagraphItLacks) {
     for (const char* start : {"0", "4"}) {
         Pupil pupil(unit);
+        harness::fill_in_start_from(pupil, 1, start);
         const std::size_t before = pupil.sound_commands().size();
         const std::size_t boxes = pupil.boxes().size();
         pupil.forget_texts();
-        pupil.open(1, start);
+        pupil.click("BUTTON1");
 
         ASSERT_EQ(pupil.boxes().size(), boxes + 1) << start;
         EXPECT_EQ(pupil.boxes().back().text, "その段落はありません！") << start;

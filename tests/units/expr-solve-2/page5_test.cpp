@@ -1,7 +1,7 @@
 // Explanation page 5 as a pupil meets it from each start paragraph.
 #include <gtest/gtest.h>
 
-#include "tests/units/expr-solve-2/sound_log.h"
+#include "tests/units/expr-solve-2/explanation_session.h"
 #include "units/expr-solve-2/unit.h"
 
 namespace {
@@ -15,10 +15,11 @@ const frame::Unit& unit = units::expr_solve_2::unit;
 
 TEST(ExplanationPage5, FromParagraph2TheWholePageAppearsSilently) {
     Pupil pupil(unit);
+    harness::fill_in_start_from(pupil, 5, "2");
     const std::size_t before = pupil.sound_commands().size();
     const auto elapsed = pupil.clock().elapsed();
     pupil.forget_texts();
-    pupil.open(5, "2");
+    pupil.click("BUTTON1");
 
     EXPECT_TRUE(SoundLog(pupil, before).commands.empty());
     EXPECT_EQ(pupil.clock().elapsed(), elapsed);
@@ -40,8 +41,9 @@ TEST(ExplanationPage5, FromParagraph2TheWholePageAppearsSilently) {
 
 TEST(ExplanationPage5, FromTheStartTheNarrationsPlayInTurnAndTheLastIsClosed) {
     Pupil pupil(unit);
+    harness::fill_in_start_from(pupil, 5, "1");
     const std::size_t before = pupil.sound_commands().size();
-    pupil.open(5, "1");
+    pupil.click("BUTTON1");
 
     const SoundLog log(pupil, before);
     EXPECT_EQ(log.narrations(), (Heard{28, 29, 30, 31, 32, 33, 35, 2, 18, 36, 37, 38}));
@@ -55,9 +57,10 @@ TEST(ExplanationPage5, FromTheStartTheNarrationsPlayInTurnAndTheLastIsClosed) {
 TEST(ExplanationPage5, RefusesAStartParagraphItLacks) {
     for (const char* start : {"0", "3"}) {
         Pupil pupil(unit);
+        harness::fill_in_start_from(pupil, 5, start);
         const std::size_t boxes = pupil.boxes().size();
         pupil.forget_texts();
-        pupil.open(5, start);
+        pupil.click("BUTTON1");
 
         ASSERT_EQ(pupil.boxes().size(), boxes + 1) << start;
         EXPECT_EQ(pupil.boxes().back().text, "その段落はありません！") << start;

@@ -51,7 +51,8 @@ TEST(ExercisePage6, EveryProblemPassesWithItsChoiceAndAnswer) {
         pupil.forget_texts();
         pupil.answer({s.wrong_choice, s.answer});
         EXPECT_EQ(cell_colour(pupil, s.hint, k == 0 ? 10 : 0, 18), 2);
-        pupil.answer({s.choice, s.answer + "0"});
+        const std::string other_answer = std::string(s.answer) + "0";
+        pupil.answer({s.choice, other_answer});
         EXPECT_EQ(cell_colour(pupil, kRightChoice, 0, 18), 2);
         EXPECT_EQ(harness::flags_of(pupil, 6)[k], 0);
 
@@ -74,8 +75,11 @@ TEST(ExercisePage6, ProblemOneTakesEitherOfItsTwoExpressions) {
                             {"答え", {256, 3}}, {"cm", {368, 3}}})
         EXPECT_TRUE(harness::labelled(pupil, "FORM9", text, at)) << text;
 
-    pupil.answer({"3", "8.0"});
-    EXPECT_EQ(cell_colour(pupil, kRightChoice, 0, 18), 2);
+    for (std::string_view choice : {"3", "5"}) {
+        pupil.forget_texts();
+        pupil.answer({choice, "8.0"});
+        EXPECT_EQ(cell_colour(pupil, kRightChoice, 0, 18), 2) << choice;
+    }
     pupil.answer({"5", "8"});
     EXPECT_EQ(harness::flags_of(pupil, 6)[0], 1);
 }

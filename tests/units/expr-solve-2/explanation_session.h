@@ -1,6 +1,6 @@
 #pragma once
-// What the pupil hears of an explanation page, read off the commands the
-// sound device was sent from a given command on.
+// What a pupil sees and hears of an explanation page: opening it from the
+// start-from dialog, and the commands the sound device was sent meanwhile.
 
 #include <string>
 #include <vector>
@@ -24,13 +24,16 @@ struct SoundLog {
         return heard;
     }
 
-    // The narrations opened without a "close wave1" just before them.
+    // The narrations the page opened without sending "close wave1" first (the
+    // close that ends a narration played to its end does not count).
     std::vector<int> opened_unclosed() const {
         std::vector<int> found;
-        for (std::size_t i = 0; i < commands.size(); ++i)
-            if (commands[i].starts_with("open SOUND") &&
-                (i == 0 || commands[i - 1] != "close wave1"))
-                found.push_back(std::stoi(commands[i].substr(10)));
+        for (std::size_t i = 0; i < commands.size(); ++i) {
+            if (!commands[i].starts_with("open SOUND")) continue;
+            const bool closed = i >= 1 && commands[i - 1] == "close wave1" &&
+                                (i < 2 || commands[i - 2] != "play wave1 notify wait");
+            if (!closed) found.push_back(std::stoi(commands[i].substr(10)));
+        }
         return found;
     }
 
@@ -43,6 +46,13 @@ struct SoundLog {
         return found;
     }
 };
+
+// Everything of opening a page from the start-from dialog but the last
+// "O  K", so that what the page alone sends can be told apart.
+inline void fill_in_start_from(Pupil& pupil, int page, std::string_view start) {
+    pupil.press(Nav::Where).type("EDIT1", std::to_string(page)).click("BUTTON1");
+    pupil.type("EDIT1", start);
+}
 
 // The colour a text was last drawn in at a point on the canvas, or -1 when it
 // never was.

@@ -1,0 +1,127 @@
+// Moving through a unit with the navigation bar and the entry bar.
+#include <gtest/gtest.h>
+
+#include "tests/support/pupil.h"
+#include "units/expr-solve-2/unit.h"
+
+namespace {
+
+using harness::Nav;
+using harness::Pupil;
+const frame::Unit& unit = units::expr_solve_2::unit;
+
+int current_page(Pupil& pupil) { return pupil.lesson().nav.current_page; }
+int previous_page(Pupil& pupil) { return pupil.lesson().nav.previous_page; }
+
+TEST(Navigation, BeforNextAndLastFollowThePagePlan) {
+    Pupil pupil(unit);
+    pupil.press(Nav::Befor);
+    EXPECT_EQ(current_page(pupil), 0);
+    EXPECT_EQ(previous_page(pupil), 0);
+
+    pupil.press(Nav::Next);
+    EXPECT_EQ(current_page(pupil), 1);
+    EXPECT_TRUE(pupil.shows_text("1ﾍﾟｰｼﾞ          χを求める 3"));
+    EXPECT_TRUE(pupil.lesson().io.windows.form("FORM3").is_visible());
+
+    for (int i = 0; i < 6; ++i) pupil.press(Nav::Next);  // past page 6: the end page
+    EXPECT_EQ(current_page(pupil), 6);
+    pupil.forget_texts();
+    pupil.press(Nav::Next);  // the end page again
+    EXPECT_EQ(current_page(pupil), 6);
+    EXPECT_EQ(previous_page(pupil), 6);
+    EXPECT_TRUE(pupil.shows_text("単元終わり"));
+    EXPECT_EQ(pupil.colour_at({5, 5}), 14);
+
+    pupil.press(Nav::Befor);  // from the end page: page 5's dialog
+    EXPECT_EQ(current_page(pupil), 5);
+    pupil.press(Nav::Top);
+    EXPECT_EQ(current_page(pupil), 0);
+    pupil.press(Nav::Last).press(Nav::Last);  // back and forth
+    EXPECT_EQ(current_page(pupil), 0);
+    pupil.press(Nav::Last);
+    EXPECT_EQ(current_page(pupil), 5);
+}
+
+TEST(Navigation, PageSelectAcceptsExactlyThePageNumbers) {
+    Pupil pupil(unit);
+    pupil.press(Nav::Next).press(Nav::Next).press(Nav::Next);  // page 3
+    pupil.press(Nav::Where);
+    EXPECT_EQ(pupil.lesson().nav.entry_mode, frame::EntryMode::PageSelect);
+    EXPECT_EQ(pupil.colour_at({5, 5}), 7);
+    for (auto refused : {" 3", "3 ", "03", "３", "7", ""}) {
+        const auto boxes = pupil.boxes().size();
+        pupil.type("EDIT1", refused).click("BUTTON1");
+        ASSERT_EQ(pupil.boxes().size(), boxes + 1) << "'" << refused << "'";
+        EXPECT_EQ(pupil.boxes().back().text, "そのページはありません！");
+        EXPECT_EQ(current_page(pupil), 3);
+    }
+    pupil.press(Nav::Head);  // the page that was current before "where"
+    EXPECT_EQ(current_page(pupil), 3);
+    pupil.press(Nav::Where).type("EDIT1", "0").click("BUTTON1");
+    EXPECT_EQ(current_page(pupil), 0);
+    EXPECT_EQ(pupil.lesson().nav.entry_mode, frame::EntryMode::StartFrom);
+}
+
+TEST(Navigation, TypedStartNumbersAreStoredByTheirValue) {
+    Pupil pupil(unit);
+    pupil.press(Nav::Next);  // page 1 takes a paragraph
+    const std::pair<const char*, int> typed[] = {
+        {"  4", 4}, {"1 2", 1}, {"x", 0}, {"４", 0}, {"2.5", 2}, {"3.5", 4}, {"99999", 32767}};
+    for (auto [text, value] : typed) {
+        pupil.type("EDIT1", text);
+        EXPECT_EQ(pupil.lesson().start_paragraph, value) << text;
+    }
+    pupil.type("EDIT1", "99999").click("BUTTON1");  // beyond 16 bits: the page refuses it
+    EXPECT_FALSE(pupil.ended());
+    EXPECT_EQ(pupil.boxes().back().text, "その段落はありません！");
+}
+
+TEST(Navigation, ExitClearsNothingAndOkOnTheContentsPageDrawsNothing) {
+    Pupil pupil(unit);
+    pupil.press(Nav::Next).type("EDIT1", "2").press(Nav::Top);
+    pupil.lesson().fresh_start = 0;
+    pupil.click("BUTTON1");  // the entry bar is still shown
+    EXPECT_EQ(pupil.lesson().fresh_start, 1);
+    EXPECT_EQ(pupil.lesson().request, frame::kIdle);
+    EXPECT_EQ(current_page(pupil), 0);
+}
+
+TEST(Navigation, TheBlackboardTagMovesTheWholeGroupAndBack) {
+    Pupil pupil(unit);
+    auto& windows = pupil.windows();
+    pupil.click_tag();
+    EXPECT_EQ(windows.form("FORM4").position(), QPoint(400, 300));
+    EXPECT_EQ(windows.form("MAINFORM").position(), QPoint(400, 322));
+    EXPECT_EQ(windows.form("FORM6").position(), QPoint(1041, 300));
+    EXPECT_EQ(windows.form("FORM8").position(), QPoint(400, 740));
+    pupil.press(Nav::Next);  // the canvas goes home, the others stay
+    EXPECT_EQ(windows.form("MAINFORM").position(), QPoint(0, 22));
+    EXPECT_EQ(windows.form("FORM5").position(), QPoint(400, 780));
+    pupil.click_tag();
+    EXPECT_EQ(windows.form("FORM4").position(), QPoint(0, 0));
+    EXPECT_EQ(windows.form("FORM9").position(), QPoint(0, 414));
+    EXPECT_EQ(windows.form("MAINFORM").position(), QPoint(0, 22));
+}
+
+TEST(Navigation, DialogsListTheParagraphsAndProblemsWithTheirPasses) {
+    frame::PassFlags flags{{0, 0, 1, 0, 0, 0, 0, 0}, {1, 1, 1, 1, 1, 1, 1, 1}, {0, 0, 0, 0, 0, 0}};
+    Pupil pupil(unit, harness::record_with(unit, flags));
+    EXPECT_TRUE(pupil.shows_text("ごうかく!"));  // page 4 has passed whole
+    pupil.press(Nav::Next);
+    EXPECT_TRUE(pupil.shows_text("だん落  3"));
+    EXPECT_EQ(pupil.colour_at({420, 265 * 479 / 568}), 1);  // the logo's centre disc
+    pupil.forget_texts();
+    pupil.press(Nav::Next);
+    int passes = 0;
+    for (const auto& drawn : pupil.texts())
+        if (drawn.text.text == "ごうかく") {
+            ++passes;
+            EXPECT_EQ(drawn.text.column, 14);
+            EXPECT_EQ(drawn.text.row, 11);  // problem 3
+        }
+    EXPECT_EQ(passes, 1);
+    EXPECT_EQ(pupil.colour_at({5, 5}), 14);
+}
+
+}  // namespace
