@@ -68,7 +68,7 @@ void keep_answer(Lesson& lesson, const AnswerField& field) {
 void sort_slots(Lesson& lesson, int first, int count) {
     auto& answers = lesson.answer_slots;
     for (int i = 0; i < count; ++i)
-        if (answers.at(first + i).empty()) answers[first + i] = "0";
+        if (answers.at(first + i).empty()) answers[first + i].assign(1, '0');
     const std::span<const std::pair<int, int>> order =
         count == 4 ? std::span<const std::pair<int, int>>(kSortFour) : kSortThree;
     for (auto [a, b] : order) {
