@@ -52,6 +52,21 @@ void copy_picture(const CourseFolder& course, std::string_view name, const fs::p
     if (error) throw std::runtime_error("cannot copy " + from.string() + ": " + error.message());
 }
 
+// Copies the unit's built sounds, if it has any, over those in its folder.
+void copy_sounds(const CourseFolder& course, const frame::Unit& unit, const fs::path& folder) {
+    const fs::path from = course.sounds / host_name(unit.name);
+    if (!fs::is_directory(from)) return;
+    for (const fs::directory_entry& sound : fs::directory_iterator(from)) {
+        if (!sound.is_regular_file() || sound.path().extension() != ".WAV") continue;
+        std::error_code error;
+        fs::copy_file(sound.path(), folder / sound.path().filename(),
+                      fs::copy_options::overwrite_existing, error);
+        if (error)
+            throw std::runtime_error("cannot copy " + sound.path().string() + ": " +
+                                     error.message());
+    }
+}
+
 // A unit folder is one name of one to four characters, so that a program
 // started in it finds the base folder two levels up.
 void check_folder_name(const frame::Unit& unit) {
@@ -97,6 +112,7 @@ void lay_out_unit(const CourseFolder& course, const frame::Unit& unit) {
     make_folder(folder);
     write_file(folder / "NO.BAS", platform::to_cp932("\"" + record_name(unit) + "\"") + "\r\n");
     for (std::string_view picture : unit.folder_pictures) copy_picture(course, picture, folder);
+    copy_sounds(course, unit, folder);
     const fs::path record = record_file(course, unit);
     if (!fs::exists(record)) write_file(record, fresh_record(unit.record));
 }

@@ -27,7 +27,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        const course::CourseFolder course{absolute_folder(argv[1]), COURSE_PICTURES_DIR};
+        const course::CourseFolder course{absolute_folder(argv[1]), COURSE_PICTURES_DIR,
+                                          COURSE_SOUNDS_DIR};
         course::lay_out(course, units::course_units());
     } catch (const std::exception& error) {
         std::fprintf(stderr, "course-layout: %s\n", error.what());

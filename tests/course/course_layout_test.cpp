@@ -104,6 +104,14 @@ TEST_F(CourseLayout, EveryUnitGetsItsFolderRecordNameAndAFreshRecord) {
         EXPECT_EQ(contents(base() / "da" / picture),
                   contents(fs::path(COURSE_PICTURES_DIR) / picture))
             << picture;
+
+    // the narration and the right-answer jingle, as wave files
+    for (const char* sound : {"SOUND1.WAV", "SOUND80.WAV"}) {
+        const std::string bytes = contents(base() / "ROKU1" / "ES2" / sound);
+        ASSERT_GT(bytes.size(), 44u) << sound;
+        EXPECT_EQ(bytes.substr(0, 4), "RIFF") << sound;
+        EXPECT_EQ(bytes.substr(8, 4), "WAVE") << sound;
+    }
 }
 
 TEST_F(CourseLayout, LayingOutAgainKeepsThePupilsProgressAndMendsTheRest) {
@@ -158,7 +166,7 @@ TEST_F(CourseLayout, ABadCommandLineOrDestinationIsRefusedWithAMessage) {
 }
 
 TEST_F(CourseLayout, UnfitUnitsStopTheLayoutBeforeAnythingIsWritten) {
-    const course::CourseFolder course{root_ / "course", COURSE_PICTURES_DIR};
+    const course::CourseFolder course{root_ / "course", COURSE_PICTURES_DIR, COURSE_SOUNDS_DIR};
     const frame::Unit& home = unit_named("expr-solve-2");
     const auto like_home = [&home](std::string_view name, std::string_view folder) {
         frame::Unit unit = home;
