@@ -14,16 +14,6 @@ namespace {
 
 std::string program_title(const Unit& unit) { return std::string(unit.name) + ".EXE"; }
 
-// A narration file as the sound device finds it; one the drive refuses is
-// silent like a missing one.
-std::optional<std::filesystem::path> sound_file(const platform::DriveView& drive,
-                                                std::string_view file) {
-    try {
-        return drive.to_host(file);
-    } catch (const platform::RunError&) {
-        return std::nullopt;
-    }
-}
 
 }  // namespace
 
@@ -94,8 +84,9 @@ int lesson_main(int argc, char** argv, const Unit& unit) {
         platform::EventQueue queue;
         platform::RealClock clock;
         platform::QtAudioBackend audio;
+        // A narration file the drive refuses is silent, like a missing one.
         platform::SoundDevice sound(audio, clock, [&drive](std::string_view file) {
-            return sound_file(drive, file);
+            return drive.find(file);
         });
         platform::ProcessLauncher launcher;
         const HandlerTable handlers = handlers_of(unit);

@@ -159,4 +159,12 @@ fs::path DriveView::below_drive(const fs::path& host) const {
     throw RunError(ErrorNumber::BadFileName);
 }
 
+std::optional<std::filesystem::path> DriveView::find(std::string_view drive_path) const {
+    try {
+        return to_host(drive_path);
+    } catch (const RunError&) {
+        return std::nullopt;
+    }
+}
+
 }  // namespace platform

@@ -6,6 +6,7 @@
 // that would lead out of the drive's folder.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,8 @@ public:
     // looked up without regard to case; a name that is not there at all (a
     // file about to be written) is kept as given.
     std::filesystem::path to_host(std::string_view drive_path) const;
+    // The same, for a file that may be missing or refused: no path then.
+    std::optional<std::filesystem::path> find(std::string_view drive_path) const;
 
     // The drive path of a host path inside the drive's folder.
     std::string to_drive(const std::filesystem::path& host) const;

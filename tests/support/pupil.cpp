@@ -13,21 +13,13 @@ namespace {
 
 constexpr std::string_view kBars[] = {"FORM12", "FORM11", "FORM10", "FORM9", "FORM7"};
 
-std::optional<std::filesystem::path> sound_file(const platform::DriveView& drive,
-                                                std::string_view file) {
-    try {
-        return drive.to_host(file);
-    } catch (const platform::RunError&) {
-        return std::nullopt;
-    }
-}
 
 }  // namespace
 
 Pupil::Pupil(const frame::Unit& unit, std::optional<std::string> record)
     : drive_(std::make_unique<CourseDrive>(unit, record ? &*record : nullptr)),
       view_(drive_->drive_c(), drive_->unit_folder()),
-      sound_(audio_, clock_, [this](std::string_view file) { return sound_file(view_, file); }) {
+      sound_(audio_, clock_, [this](std::string_view file) { return view_.find(file); }) {
     const frame::HandlerTable handlers = frame::handlers_of(unit);
     windows_ = std::make_unique<WatchedWindows>(
         queue_, [handlers](std::string_view name) { return handlers.contains(name); });

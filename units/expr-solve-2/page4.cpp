@@ -40,7 +40,7 @@ const frame::ExerciseSheet page4{
     .feedback_from = {0, 320},
     .feedback_to = {640, 498},
     .praise = {0, 17},
-    .password = "泳ぐ",
+    .password = "泳ぐ(およぐ)",
     .wrong_message = {0, 17, "計算まちがいしてない?3ページの"},
     .hint_cell = {30, 17},
 };
