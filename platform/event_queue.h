@@ -15,7 +15,7 @@ namespace platform {
 
 struct Event {
     std::string form;      // "FORM8"
-    std::string control;   // "BMPBUTTON3"; the form's own name for a form event
+    std::string control;   // "BMPBUTTON3"; empty for an event of the form itself
     EventKind kind = EventKind::On;
     QPoint position;       // where the mouse was, for mouse events
     std::string handler;   // "BMPBUTTON3_ON"
