@@ -13,50 +13,27 @@ bool slot_is(const Lesson& lesson, int slot, int key) {
            platform::to_cp932(lesson.keys.at(key));
 }
 
-// The compare-and-swap orders of the three- and four-field bars.
+// The compare-and-swap orders of three and four slots.
 constexpr std::pair<int, int> kSortThree[] = {{0, 1}, {1, 2}, {0, 1}};
 constexpr std::pair<int, int> kSortFour[] = {{0, 1}, {1, 2}, {0, 1}, {2, 3}, {1, 2}, {0, 1}};
 
-bool slots_match_keys(const Lesson& lesson, int count, int first_key) {
-    for (int i = 0; i < count; ++i)
-        if (!slot_is(lesson, 1 + i, first_key + i)) return false;
-    return true;
+bool check_holds(const Lesson& lesson, const SlotCheck& check) {
+    return slot_is(lesson, check.slot, check.key) ||
+           (check.alt_key != 0 && slot_is(lesson, check.slot, check.alt_key));
 }
 
-// Reads the bar's fields into slots 1.. and judges them in any order.
-bool order_free(Lesson& lesson, const AnswerBar& bar) {
-    const int count = static_cast<int>(bar.fields.size());
-    for (int i = 0; i < count; ++i)
-        lesson.answer_slots.at(1 + i) = lesson.field(bar.fields[i].name).text();
-    sort_slots(lesson, 1, count);
-    return slots_match_keys(lesson, count, 4);
+// An order-free rule first takes every field of the bar into its slot and
+// puts the checked slots in ascending order.
+void put_in_order(Lesson& lesson, const AnswerBar& bar, const OkRule& rule) {
+    for (const AnswerField& field : bar.fields)
+        if (field.slot != 0) keep_answer(lesson, field);
+    sort_slots(lesson, rule.checks.front().slot, static_cast<int>(rule.checks.size()));
 }
 
-bool contains(const std::vector<int>& pages, int page) {
-    return std::ranges::find(pages, page) != pages.end();
-}
-
-// Right, wrong, or (on a page the bar does not serve) no verdict at all.
-enum class Verdict { Right, Wrong, None };
-
-Verdict verdict(Lesson& lesson, const AnswerBar& bar) {
-    const int page = lesson.nav.current_page;
-    auto of = [](bool right) { return right ? Verdict::Right : Verdict::Wrong; };
-    switch (bar.judge) {
-    case Judge::Key1:
-        return of(slot_is(lesson, 1, 1));
-    case Judge::Key1Or2AndKey3:
-        return of((slot_is(lesson, 1, 1) || slot_is(lesson, 1, 2)) && slot_is(lesson, 3, 3));
-    case Judge::OrderFreeOrInOrder:
-        if (contains(bar.order_free_pages, page)) return of(order_free(lesson, bar));
-        if (contains(bar.in_order_pages, page)) return of(slots_match_keys(lesson, 3, 1));
-        return Verdict::None;
-    case Judge::OrderFreeFour:
-        return of(order_free(lesson, bar));
-    case Judge::Custom:
-        return of(bar.custom(lesson));
-    }
-    return Verdict::None;
+const OkRule* rule_for(const AnswerBar& bar, int page) {
+    for (const OkRule& rule : bar.ok)
+        if (rule.page == 0 || rule.page == page) return &rule;
+    return nullptr;
 }
 
 }  // namespace
@@ -80,9 +57,13 @@ void sort_slots(Lesson& lesson, int first, int count) {
 }
 
 void judge_answer(Lesson& lesson, const AnswerBar& bar) {
-    const Verdict v = verdict(lesson, bar);
-    if (v != Verdict::None)
-        lesson.request = lesson.nav.current_page * 10 + (v == Verdict::Right ? 2 : 3);
+    const int page = lesson.nav.current_page;
+    if (const OkRule* rule = rule_for(bar, page)) {
+        if (rule->order_free) put_in_order(lesson, bar, *rule);
+        const bool right = std::ranges::all_of(
+            rule->checks, [&](const SlotCheck& check) { return check_holds(lesson, check); });
+        lesson.request = page * 10 + (right ? 2 : 3);
+    }
     lesson.field(bar.fields.front().name).focus();
 }
 

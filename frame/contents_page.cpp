@@ -61,7 +61,7 @@ void draw_page_select(Lesson& lesson) {
     canvas.fill_box({10, 90}, {630, 300}, 1);
     canvas.draw_scaled_text({24, 7}, "ページ指定", 1, 1, 3);
     cell_text(canvas, 2, 2, lesson.unit.page_select_sentence);
-    cell_text(canvas, 18, 5, "目次 ------------------ 0ページ");
+    cell_text(canvas, 18, 5, lesson.unit.page_select_contents);
     draw_contents_lines(lesson);
     lesson.nav.entry_mode = EntryMode::PageSelect;
     open_entry_bar(lesson, "ページから", {202, 3});

@@ -28,8 +28,8 @@ void cell_text(platform::Surface& canvas, Cell at, std::string_view text) {
 
 // Hides the page's bars and shows the page-end mark below what is drawn.
 void end_page(Lesson& lesson, const ExerciseSheet& sheet) {
-    lesson.form("FORM3").hide();
-    for (const AnswerBar& bar : lesson.unit.bars) lesson.form(bar.form).hide();
+    const ExerciseEntry& entry = lesson.unit.exercise_pages.at(lesson.unit.exercise_index(sheet.page));
+    for (std::string_view form : entry.end_hides) lesson.form(form).hide();
     lesson.canvas().set_text_colour(1);
     cell_text(lesson.canvas(), {30, 15}, std::to_string(sheet.page) + "ページ終わり");
     lesson.request = kIdle;
@@ -46,7 +46,8 @@ const AnswerBar& bar_named(const Lesson& lesson, std::string_view form) {
 }
 
 // Clears the canvas for a problem, heads it and shows the single-answer bar
-// with its field empty and focused; every other bar is hidden and emptied.
+// with its field empty and focused; the unit's other bars are hidden and
+// emptied as it lists them.
 void lay_out(Lesson& lesson, const ExerciseSheet& sheet) {
     platform::Surface& canvas = lesson.canvas();
     place_canvas(lesson, {640, 417});
@@ -55,11 +56,9 @@ void lay_out(Lesson& lesson, const ExerciseSheet& sheet) {
     canvas.draw_scaled_text({200, 2}, sheet.header, 1, 1);
     canvas.set_text_colour(3);
     cell_text(canvas, {0, 2}, "解答らんに答えを入力して[OK]ﾎﾞﾀﾝをおしなさい｡");
-    const auto& bars = lesson.unit.bars;
-    for (auto bar = bars.rbegin(); bar != bars.rend(); ++bar) {
-        if (bar->form == "FORM7") continue;
-        lesson.form(bar->form).hide();
-        empty_fields(lesson, *bar);
+    for (const LayoutHide& hide : lesson.unit.layout_hides) {
+        lesson.form(hide.form).hide();
+        for (std::string_view field : hide.fields) lesson.field(field).set_text("");
     }
     const AnswerBar& single = bar_named(lesson, "FORM7");
     lesson.form("FORM7").show();
@@ -100,7 +99,7 @@ void check_reward(Lesson& lesson, const ExerciseSheet& sheet) {
     const auto& flags = flags_of(lesson, sheet);
     if (std::accumulate(flags.begin(), flags.end(), 0) != int(flags.size())) return;
     canvas.set_font_size(24);
-    cell_text(canvas, {5, 7}, "やったね!パスワードは " + std::string(sheet.password) + " だよ!");
+    cell_text(canvas, sheet.reward, "やったね!パスワードは " + std::string(sheet.password) + " だよ!");
     canvas.set_font_size(16);
     cell_text(canvas, {8, 13}, "計算用紙に５回書いて、漢字練習しよう!ポイントが２倍になるよ!");
     pause(lesson, 200);

@@ -52,6 +52,7 @@ struct ExerciseSheet {
     PointF feedback_to{};
     Cell praise{};                           // where "天才!ごうかく!" stands
     std::string_view password{};             // the reward for passing every problem
+    Cell reward{5, 7};                       // where the password sentence stands
 
     // The wrong-answer block: by default the message and the problem's hint.
     CellRow wrong_message{0, 17, "計算まちがいしてない?"};

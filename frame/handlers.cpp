@@ -22,13 +22,16 @@ HandlerTable handlers_of(const Unit& unit) {
         {"FORM4_MOUSEDOWN", [](Lesson& lesson, platform::Form&) { open_module(lesson, "move"); }},
     };
     for (const AnswerBar& bar : unit.bars) {
-        table[std::string(bar.ok_handler)] = [&bar](Lesson& lesson, platform::Form&) {
-            judge_answer(lesson, bar);
-        };
-        for (const AnswerField& field : bar.fields)
+        if (!bar.ok_handler.empty())
+            table[std::string(bar.ok_handler)] = [&bar](Lesson& lesson, platform::Form&) {
+                judge_answer(lesson, bar);
+            };
+        for (const AnswerField& field : bar.fields) {
+            if (field.slot == 0) continue;
             table[std::string(field.name) + "_CHANGE"] = [&field](Lesson& lesson, platform::Form&) {
                 keep_answer(lesson, field);
             };
+        }
     }
     return table;
 }

@@ -9,7 +9,7 @@ void run_page_routine(Lesson& lesson, int request) {
     const LessonPage* page = lesson.unit.lesson_page(request / 10);
     if (!page || request < 10) return;
     const int action = request % 10;
-    if (page->kind == PageKind::Explanation && action == 1) {
+    if (page->kind == PageKind::Explanation && action == 1 && page->draw) {
         Page drawing(lesson, page->number);
         page->draw(drawing);
     } else if (page->kind == PageKind::Exercise && page->sheet) {

@@ -91,7 +91,8 @@ int lesson_main(int argc, char** argv, const Unit& unit) {
         platform::ProcessLauncher launcher;
         const HandlerTable handlers = handlers_of(unit);
         auto windows = platform::make_window_set(
-            queue, [&handlers](std::string_view name) { return handlers.contains(name); });
+            queue, [&handlers](std::string_view name) { return handlers.contains(name); },
+            form_resources(unit));
         LessonProgram program(unit, {*windows, sound, clock, boxes, drive, launcher}, queue);
         program.start();
         while (program.turn(Wait::Block)) {}

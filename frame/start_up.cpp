@@ -18,10 +18,9 @@ constexpr PaletteEntry kLessonPalette[] = {
     {5, 255, 0, 255},   {6, 255, 255, 0},   {7, 255, 255, 255},
 };
 
-// The pictures of the data folder every unit loads, in loading order.
-constexpr std::string_view kDataPictures[] = {
-    "\\ｻｲｹ.BMP", "\\ﾎﾟｺ.BMP", "\\ﾐﾙ.BMP", "\\ｽﾄﾗｲﾌﾟ.BMP",
-    "\\ﾎﾟｺ2.BMP", "\\ﾐﾙ2.BMP", "\\PF.BMP", "\\MF.BMP",
+// The pictures of the data folder every unit loads first, in loading order.
+constexpr std::string_view kFramePictures[] = {
+    "\\ｻｲｹ.BMP", "\\ﾎﾟｺ.BMP", "\\ﾐﾙ.BMP", "\\ｽﾄﾗｲﾌﾟ.BMP", "\\ﾎﾟｺ2.BMP", "\\ﾐﾙ2.BMP",
 };
 
 void set_up_drawing_area(platform::Form& form, QSize client) {
@@ -39,9 +38,11 @@ void set_up_canvas(Lesson& lesson) {
     canvas.show();
 }
 
-void set_up_drawing_window(Lesson& lesson) {
+// The hidden window some pages draw on before copying to the canvas: it
+// starts cleared to colour 0, so nothing undefined is ever copied.
+void set_up_drawing_window(Lesson& lesson, QSize client) {
     platform::Form& drawing_window = lesson.io.windows.build("FORM2");
-    set_up_drawing_area(drawing_window, {640, 480});
+    set_up_drawing_area(drawing_window, client);
     platform::Surface& hidden = drawing_window.surface();
     set_lesson_palette(hidden);
     hidden.set_colours(7, 0, 7);
@@ -55,7 +56,9 @@ void load_picture(Lesson& lesson, std::string_view name, const std::string& path
 }
 
 void load_pictures(Lesson& lesson) {
-    for (std::string_view name : kDataPictures)
+    for (std::string_view name : kFramePictures)
+        load_picture(lesson, name, lesson.data_folder + std::string(name));
+    for (std::string_view name : lesson.unit.data_pictures)
         load_picture(lesson, name, lesson.data_folder + std::string(name));
     for (std::string_view name : lesson.unit.folder_pictures)
         load_picture(lesson, name, std::string(name));
@@ -75,11 +78,15 @@ platform::Form& build_at(Lesson& lesson, std::string_view name, QPoint at) {
     return form;
 }
 
-void build_answer_bar(Lesson& lesson, std::string_view name) {
-    platform::Form& bar = build_at(lesson, name, {0, 414});
-    bar.make_topmost();
-    bar.hide();
-    bar.set_font("ＭＳ 明朝", 16);
+void set_font(platform::Form& form, const std::optional<Font>& font) {
+    if (font) form.set_font(font->face, font->size);
+}
+
+void build_answer_bar(Lesson& lesson, const AnswerBar& bar) {
+    platform::Form& form = build_at(lesson, bar.form, {0, 414});
+    form.make_topmost();
+    form.hide();
+    set_font(form, bar.font);
 }
 
 void build_window_set(Lesson& lesson) {
@@ -88,7 +95,7 @@ void build_window_set(Lesson& lesson) {
     strip.surface().draw_picture(lesson.picture("\\ｽﾄﾗｲﾌﾟ.BMP"), {605, 25});
     strip.show();
 
-    build_at(lesson, "FORM3", {0, 414}).set_font("ＭＳ 明朝", 16);
+    set_font(build_at(lesson, "FORM3", {0, 414}), lesson.unit.entry_bar_font);
 
     platform::Form& tag = build_at(lesson, "FORM4", {0, 0});
     tag.show();
@@ -101,11 +108,11 @@ void build_window_set(Lesson& lesson) {
     mascots.show();
 
     const auto& bars = lesson.unit.bars;
-    build_answer_bar(lesson, bars.front().form);
+    build_answer_bar(lesson, bars.front());
     platform::Form& navigation = build_at(lesson, "FORM8", {0, 440});
     navigation.show();
     navigation.make_topmost();
-    for (std::size_t i = 1; i < bars.size(); ++i) build_answer_bar(lesson, bars[i].form);
+    for (std::size_t i = 1; i < bars.size(); ++i) build_answer_bar(lesson, bars[i]);
 
     lesson.field("EDIT1").set_font_size(14);
     for (const AnswerBar& bar : bars)
@@ -127,11 +134,15 @@ void set_lesson_palette(platform::Surface& surface) {
 
 void start_up(Lesson& lesson) {
     set_up_canvas(lesson);
-    if (lesson.unit.has_drawing_window) set_up_drawing_window(lesson);
+    if (lesson.unit.canvas_keeps_drawing) {
+        lesson.canvas().set_map_mode(1);
+        lesson.canvas().set_redraw_mode(1);
+    }
+    if (lesson.unit.drawing_window) set_up_drawing_window(lesson, *lesson.unit.drawing_window);
     lesson.base_folder = platform::base_folder(lesson.io.drive.current_folder());
     lesson.data_folder = platform::data_folder(lesson.base_folder);
     load_pictures(lesson);
-    lesson.fresh_start = 1;
+    lesson.fresh_start = lesson.unit.fresh_start;
     lesson.request = kIdle;
     platform::Surface& canvas = lesson.canvas();
     set_lesson_palette(canvas);

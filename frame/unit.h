@@ -4,6 +4,11 @@
 // routines; the frame holds no unit's data of its own.
 
 #include <QPoint>
+#include <QSize>
+
+#include <cstdint>
+#include <optional>
+#include <string>
 
 #include <string_view>
 #include <vector>
@@ -39,6 +44,7 @@ struct ProblemGroup {
 struct ExerciseEntry {
     int page = 0;
     int contents_row = 0;  // where "ごうかく!" stands when every problem has passed
+    std::vector<std::string_view> end_hides{};  // forms the page end hides, in order
 };
 
 struct ContentsLine {
@@ -66,29 +72,46 @@ struct MovedWindow {
     QPoint offset{};  // from the blackboard tag
 };
 
-// An answer field and the answer slot its change handler fills.
+// An answer field and the answer slot its change handler fills (0: the
+// field has no change handler).
 struct AnswerField {
     std::string_view name{};  // "EDIT2"
     int slot = 1;
 };
 
-// How an answer bar's OK handler judges the typed answers.
-enum class Judge {
-    Key1,                 // slot 1 = key 1
-    Key1Or2AndKey3,       // slot 1 = key 1 or key 2, and slot 3 = key 3
-    OrderFreeOrInOrder,   // three fields: order-free on some pages, in order on others
-    OrderFreeFour,        // four fields, order-free
-    Custom,               // the unit's own rule
+// One comparison of an OK rule: the answer slot holds the key, or the
+// alternative key when there is one (0: none).
+struct SlotCheck {
+    int slot = 1;
+    int key = 1;
+    int alt_key = 0;
+};
+
+// How an OK handler judges the typed answers on the pages it serves.
+struct OkRule {
+    int page = 0;             // 0: every page; else only this page
+    bool order_free = false;  // the bar's answers may come in any order
+    std::vector<SlotCheck> checks{};
+};
+
+struct Font {
+    std::string_view face{};
+    int size = 16;
 };
 
 struct AnswerBar {
     std::string_view form{};                 // "FORM7"
     std::vector<AnswerField> fields{};       // in order; the first gets the focus
-    std::string_view ok_handler{};           // "BUTTON2_ON"
-    Judge judge = Judge::Key1;
-    std::vector<int> order_free_pages{};     // pages where a three-field bar is order-free
-    std::vector<int> in_order_pages{};       // pages where it compares key 1 to key 3 in order
-    bool (*custom)(const Lesson&) = nullptr;
+    std::string_view ok_handler{};           // "BUTTON2_ON"; empty: the bar has none
+    std::vector<OkRule> ok{};                // the first rule that serves the page judges;
+                                             // on other pages OK leaves the request as it is
+    std::optional<Font> font{};              // set at start-up; none: the description's
+};
+
+// A bar the exercise layout hides before a problem, and the fields it empties.
+struct LayoutHide {
+    std::string_view form{};
+    std::vector<std::string_view> fields{};
 };
 
 struct Unit {
@@ -103,6 +126,7 @@ struct Unit {
     std::vector<platform::PointF> contents_marks{};
     int contents_pass_column = 55;
     std::string_view page_select_sentence{};
+    std::string_view page_select_contents = "目次 ------------------ 0ページ";
 
     std::vector<std::string_view> module_table{};  // main module, mainform, pag…, site, move
     EndPage end_page{};
@@ -113,9 +137,16 @@ struct Unit {
     std::vector<MovedWindow> moved_windows{};
 
     std::vector<AnswerBar> bars{};  // the single-answer bar FORM7 first
-    bool has_drawing_window = true;              // FORM2
+    std::vector<LayoutHide> layout_hides{};      // what the exercise layout hides, in order
+
+    // Start-up.
+    std::optional<QSize> drawing_window{};       // the hidden drawing window FORM2
+    std::int16_t fresh_start = 1;
+    bool canvas_keeps_drawing = false;           // map mode and redraw mode 1 on the canvas
+    std::optional<Font> entry_bar_font{};        // none: the description's
 
     RecordLayout record{};
+    std::vector<std::string_view> data_pictures{};    // read after the frame's six, "\\PF.BMP"
     std::vector<std::string_view> folder_pictures{};  // pictures read from the unit folder
 
     const LessonPage* lesson_page(int number) const {
@@ -131,5 +162,10 @@ struct Unit {
         return exercise_pages.size();
     }
 };
+
+// Where a program finds the unit's form descriptions among its resources.
+inline std::string form_resources(const Unit& unit) {
+    return ":/" + std::string(unit.name) + "/forms";
+}
 
 }  // namespace frame

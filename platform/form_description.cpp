@@ -37,10 +37,12 @@ const ControlDescription& FormDescription::control(std::string_view name) const 
     return *found;
 }
 
-FormDescription load_form(std::string_view name) {
+FormDescription load_form(std::string_view folder, std::string_view name) {
     check_name(name);
-    QFile resource(QStringLiteral(":/forms/") +
-                   QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    auto text = [](std::string_view s) {
+        return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+    };
+    QFile resource(text(folder) + QLatin1Char('/') + text(name));
     if (!resource.exists()) throw RunError(ErrorNumber::NoSuchResource);
     if (!resource.open(QIODevice::ReadOnly)) throw RunError(ErrorNumber::ResourceNotLocked);
     const QByteArray bytes = resource.readAll();

@@ -130,9 +130,10 @@ struct FormDescription : WindowDescription {
 // closed is error 1014: the form cannot be created.
 FormDescription read_form_stream(std::span<const std::uint8_t> bytes);
 
-// The program's description of the form of that name (resource
-// ":/forms/<name>").  A name of 0 or more than 21 characters is error 5; no
-// such resource error 1012; a resource that cannot be opened error 27.
-FormDescription load_form(std::string_view name);
+// The program's description of the form of that name, from its resource
+// folder (":/<unit>/forms", holding "<name>").  A name of 0 or more than 21
+// characters is error 5; no such resource error 1012; a resource that cannot
+// be opened error 27.
+FormDescription load_form(std::string_view folder, std::string_view name);
 
 }  // namespace platform

@@ -23,8 +23,9 @@ constexpr int kLongestFormName = 21;
 
 class QtWindowSet final : public WindowSet {
 public:
-    QtWindowSet(EventQueue& queue, HandlerLookup has_handler)
+    QtWindowSet(EventQueue& queue, HandlerLookup has_handler, std::string forms_folder)
         : queue_(queue), has_handler_(std::move(has_handler)),
+          forms_folder_(std::move(forms_folder)),
           keyboard_([this](const QWidget* window) { return focus_form(window); }) {}
 
     Form& build(std::string_view form_name) override;
@@ -49,6 +50,7 @@ private:
 
     EventQueue& queue_;
     HandlerLookup has_handler_;
+    std::string forms_folder_;
     std::vector<std::unique_ptr<Shown>> forms_;   // in build order
     std::uint64_t shows_ = 0;
     KeyboardFocus keyboard_;
@@ -66,7 +68,7 @@ Form& QtWindowSet::build(std::string_view form_name) {
     if (length < 1 || length > kLongestFormName) throw RunError(ErrorNumber::BadArgument);
     if (Shown* built = find(form_name)) return *built->form;
 
-    FormDescription description = load_form(form_name);
+    FormDescription description = load_form(forms_folder_, form_name);
     auto entry = std::make_unique<Shown>();
     Shown* place = entry.get();
     entry->form = std::make_unique<FormWindow>(std::string(form_name), std::move(description),
@@ -143,8 +145,9 @@ QImage QtWindowSet::screenshot() const {
 
 }  // namespace
 
-std::unique_ptr<WindowSet> make_window_set(EventQueue& queue, HandlerLookup has_handler) {
-    return std::make_unique<QtWindowSet>(queue, std::move(has_handler));
+std::unique_ptr<WindowSet> make_window_set(EventQueue& queue, HandlerLookup has_handler,
+                                           std::string forms_folder) {
+    return std::make_unique<QtWindowSet>(queue, std::move(has_handler), std::move(forms_folder));
 }
 
 }  // namespace platform

@@ -84,6 +84,9 @@ public:
     virtual QImage screenshot() const = 0;
 };
 
-std::unique_ptr<WindowSet> make_window_set(EventQueue& queue, HandlerLookup has_handler);
+// A window set whose forms are described in the resource folder given
+// (see load_form).
+std::unique_ptr<WindowSet> make_window_set(EventQueue& queue, HandlerLookup has_handler,
+                                           std::string forms_folder);
 
 }  // namespace platform

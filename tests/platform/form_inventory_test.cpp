@@ -15,6 +15,10 @@ using platform::EventKind;
 using platform::FormDescription;
 using platform::WindowKind;
 
+FormDescription form_named(std::string_view name) {
+    return platform::load_form(":/expr-solve-2/forms", name);
+}
+
 struct FormLook {
     const char* name;
     std::uint32_t style;
@@ -54,7 +58,7 @@ std::string handler_for(const platform::WindowDescription& window, EventKind kin
 TEST(FormInventory, EveryFormHasItsPlaceLookAndEventNames) {
     for (const FormLook& look : kForms) {
         SCOPED_TRACE(look.name);
-        const FormDescription form = platform::load_form(look.name);
+        const FormDescription form = form_named(look.name);
         EXPECT_EQ(form.class_name, look.name);
         EXPECT_EQ(form.style, look.style);
         EXPECT_EQ(form.place, look.place);
@@ -73,23 +77,23 @@ TEST(FormInventory, EveryFormHasItsPlaceLookAndEventNames) {
         const bool focus_events = std::string(look.name) == "FORM10" || std::string(look.name) == "FORM11";
         EXPECT_EQ(handler_for(form, EventKind::SetFocus), focus_events ? prefix + "_SETFOCUS" : "");
     }
-    EXPECT_FALSE(platform::load_form("FORM6").coordinate_mode.has_value());
-    EXPECT_FALSE(platform::load_form("FORM8").coordinate_mode.has_value());
-    EXPECT_EQ(platform::load_form("FORM3").coordinate_mode, 1);
-    EXPECT_EQ(platform::load_form("FORM6").grid, (platform::Pair{80, 60}));
-    EXPECT_FALSE(platform::load_form("FORM5").grid.has_value());
+    EXPECT_FALSE(form_named("FORM6").coordinate_mode.has_value());
+    EXPECT_FALSE(form_named("FORM8").coordinate_mode.has_value());
+    EXPECT_EQ(form_named("FORM3").coordinate_mode, 1);
+    EXPECT_EQ(form_named("FORM6").grid, (platform::Pair{80, 60}));
+    EXPECT_FALSE(form_named("FORM5").grid.has_value());
 }
 
 TEST(FormInventory, BarsHoldTheirFieldsAndButtonsInDescriptionOrder) {
-    EXPECT_EQ(names_of(platform::load_form("FORM3")), (std::vector<std::string>{"EDIT1", "BUTTON1"}));
-    EXPECT_EQ(names_of(platform::load_form("FORM7")), (std::vector<std::string>{"BUTTON2", "EDIT2"}));
-    EXPECT_EQ(names_of(platform::load_form("FORM9")), (std::vector<std::string>{"EDIT3", "EDIT4", "BUTTON3"}));
-    EXPECT_EQ(names_of(platform::load_form("FORM10")),
+    EXPECT_EQ(names_of(form_named("FORM3")), (std::vector<std::string>{"EDIT1", "BUTTON1"}));
+    EXPECT_EQ(names_of(form_named("FORM7")), (std::vector<std::string>{"BUTTON2", "EDIT2"}));
+    EXPECT_EQ(names_of(form_named("FORM9")), (std::vector<std::string>{"EDIT3", "EDIT4", "BUTTON3"}));
+    EXPECT_EQ(names_of(form_named("FORM10")),
               (std::vector<std::string>{"EDIT5", "EDIT6", "EDIT7", "BUTTON4"}));
-    EXPECT_EQ(names_of(platform::load_form("FORM11")),
+    EXPECT_EQ(names_of(form_named("FORM11")),
               (std::vector<std::string>{"EDIT8", "EDIT9", "EDIT10", "EDIT11", "BUTTON5"}));
 
-    const FormDescription four = platform::load_form("FORM11");
+    const FormDescription four = form_named("FORM11");
     const int field_x[] = {104, 184, 264, 344};
     for (int i = 0; i < 4; ++i) {
         const auto& field = four.controls[i];
@@ -100,7 +104,7 @@ TEST(FormInventory, BarsHoldTheirFieldsAndButtonsInDescriptionOrder) {
         EXPECT_EQ(handler_for(field, EventKind::Change), field.name + "_CHANGE");
         EXPECT_EQ(handler_for(field, EventKind::KillFocus), field.name + "_KILLFOCUS");
     }
-    const FormDescription single = platform::load_form("FORM7");
+    const FormDescription single = form_named("FORM7");
     const auto& ok = single.control("BUTTON2");
     EXPECT_EQ(ok.kind, WindowKind::PushButton);
     EXPECT_EQ(ok.caption, "O  K");
@@ -109,11 +113,11 @@ TEST(FormInventory, BarsHoldTheirFieldsAndButtonsInDescriptionOrder) {
     EXPECT_EQ(ok.font, (platform::FontChoice{"ＭＳ Ｐゴシック", 1, 12}));
     EXPECT_EQ(ok.font_size, 10);
     EXPECT_EQ(handler_for(ok, EventKind::On), "BUTTON2_ON");
-    EXPECT_EQ(platform::load_form("FORM9").control("EDIT4").place.x, 296);
+    EXPECT_EQ(form_named("FORM9").control("EDIT4").place.x, 296);
 }
 
 TEST(FormInventory, NavigationBarHoldsSevenPictureButtons) {
-    const FormDescription bar = platform::load_form("FORM8");
+    const FormDescription bar = form_named("FORM8");
     ASSERT_EQ(bar.controls.size(), 7u);
     const int x[] = {96, 8, 184, 272, 360, 448, 536};
     const char* bitmap[] = {"befor", "last", "next", "where", "head", "top", "exit"};
@@ -133,14 +137,14 @@ TEST(FormInventory, NavigationBarHoldsSevenPictureButtons) {
 }
 
 TEST(FormInventory, CanvasAndMascotPanelControls) {
-    const FormDescription canvas = platform::load_form("MAINFORM");
+    const FormDescription canvas = form_named("MAINFORM");
     const auto& sound = canvas.control("MCI1");
     EXPECT_EQ(sound.kind, WindowKind::MciControl);
     EXPECT_EQ(sound.style, 0u);
     EXPECT_EQ(sound.place, (platform::Geometry{312, 306, 48, 30}));
     EXPECT_EQ(handler_for(sound, EventKind::Done), "MCI1_DONE");
 
-    const FormDescription panel = platform::load_form("FORM6");
+    const FormDescription panel = form_named("FORM6");
     const auto& notice = panel.control("TEXT2");
     EXPECT_EQ(notice.kind, WindowKind::Label);
     EXPECT_EQ(notice.style, 0x10800u);
@@ -150,14 +154,14 @@ TEST(FormInventory, CanvasAndMascotPanelControls) {
     EXPECT_EQ(handler_for(notice, EventKind::DoubleClick), "TEXT2_DBLCLICK");
 
     for (const char* empty : {"FORM2", "FORM4", "FORM5"})
-        EXPECT_TRUE(platform::load_form(empty).controls.empty()) << empty;
-    EXPECT_EQ(handler_for(platform::load_form("FORM4"), EventKind::MouseDown), "FORM4_MOUSEDOWN");
+        EXPECT_TRUE(form_named(empty).controls.empty()) << empty;
+    EXPECT_EQ(handler_for(form_named("FORM4"), EventKind::MouseDown), "FORM4_MOUSEDOWN");
 }
 
 TEST(FormInventory, BadNamesAndMissingFormsAreRunErrors) {
     const auto error_loading = [](const std::string& name) {
         try {
-            platform::load_form(name);
+            form_named(name);
         } catch (const platform::RunError& e) {
             return e.number();
         }

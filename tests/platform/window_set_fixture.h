@@ -18,6 +18,9 @@
 
 namespace platform::testing {
 
+// The forms the window-set tests build: those of expr-solve-2.
+inline constexpr const char* kForms = ":/expr-solve-2/forms";
+
 class WindowSetTest : public ::testing::Test {
 protected:
     std::set<std::string, std::less<>> handlers{
@@ -25,7 +28,7 @@ protected:
         "BMPBUTTON1_ON", "BMPBUTTON3_ON"};
     EventQueue queue;
     std::unique_ptr<WindowSet> windows = make_window_set(
-        queue, [this](std::string_view name) { return handlers.contains(name); });
+        queue, [this](std::string_view name) { return handlers.contains(name); }, kForms);
 
     // Builds, places and shows a form, and gives it the keyboard focus.
     Form& shown(std::string_view name, QPoint at = {0, 0}) {

@@ -22,7 +22,8 @@ Pupil::Pupil(const frame::Unit& unit, std::optional<std::string> record)
       sound_(audio_, clock_, [this](std::string_view file) { return view_.find(file); }) {
     const frame::HandlerTable handlers = frame::handlers_of(unit);
     windows_ = std::make_unique<WatchedWindows>(
-        queue_, [handlers](std::string_view name) { return handlers.contains(name); });
+        queue_, [handlers](std::string_view name) { return handlers.contains(name); },
+        frame::form_resources(unit));
     program_ = std::make_unique<frame::LessonProgram>(
         unit, frame::Services{*windows_, sound_, clock_, boxes_, view_, launcher_}, queue_);
     program_->start();

@@ -16,8 +16,10 @@ struct WatchedText {
 
 class WatchedWindows : public platform::WindowSet {
 public:
-    WatchedWindows(platform::EventQueue& queue, platform::HandlerLookup has_handler)
-        : inner_(platform::make_window_set(queue, std::move(has_handler))) {}
+    WatchedWindows(platform::EventQueue& queue, platform::HandlerLookup has_handler,
+                   std::string forms_folder)
+        : inner_(platform::make_window_set(queue, std::move(has_handler),
+                                           std::move(forms_folder))) {}
 
     platform::Form& build(std::string_view form_name) override {
         platform::Form& form = inner_->build(form_name);

@@ -8,6 +8,13 @@ namespace units::expr_solve_2 {
 
 using frame::PageKind;
 
+namespace {
+
+const frame::Font kMincho16{"ＭＳ 明朝", 16};
+const std::vector<std::string_view> kEndHides{"FORM3", "FORM7", "FORM9", "FORM10", "FORM11"};
+
+}  // namespace
+
 const frame::Unit unit{
     .name = "expr-solve-2",
     .folder = "ES2",
@@ -43,9 +50,9 @@ const frame::Unit unit{
              .sheet = &page6, .problem_group = 1},
         },
     .problem_groups = {{}, {}},
-    .exercise_pages = {{.page = 2, .contents_row = 8},
-                       {.page = 4, .contents_row = 10},
-                       {.page = 6, .contents_row = 12}},
+    .exercise_pages = {{.page = 2, .contents_row = 8, .end_hides = kEndHides},
+                       {.page = 4, .contents_row = 10, .end_hides = kEndHides},
+                       {.page = 6, .contents_row = 12, .end_hides = kEndHides}},
     .contents_lines =
         {
             {7, "(よく見よう!)  ☆   を求める 3 ---------- 1ページ"},
@@ -72,18 +79,28 @@ const frame::Unit unit{
     .bars =
         {
             {.form = "FORM7", .fields = {{"EDIT2", 1}}, .ok_handler = "BUTTON2_ON",
-             .judge = frame::Judge::Key1},
-            {.form = "FORM9", .fields = {{"EDIT3", 1}, {"EDIT4", 3}},
-             .ok_handler = "BUTTON3_ON", .judge = frame::Judge::Key1Or2AndKey3},
+             .ok = {{.checks = {{1, 1}}}}, .font = kMincho16},
+            {.form = "FORM9", .fields = {{"EDIT3", 1}, {"EDIT4", 3}}, .ok_handler = "BUTTON3_ON",
+             .ok = {{.checks = {{.slot = 1, .key = 1, .alt_key = 2}, {3, 3}}}}, .font = kMincho16},
             {.form = "FORM10", .fields = {{"EDIT5", 1}, {"EDIT6", 2}, {"EDIT7", 3}},
-             .ok_handler = "BUTTON4_ON", .judge = frame::Judge::OrderFreeOrInOrder,
-             .order_free_pages = {2}, .in_order_pages = {6}},
+             .ok_handler = "BUTTON4_ON",
+             .ok = {{.page = 2, .order_free = true, .checks = {{1, 4}, {2, 5}, {3, 6}}},
+                    {.page = 6, .checks = {{1, 1}, {2, 2}, {3, 3}}}},
+             .font = kMincho16},
             {.form = "FORM11",
              .fields = {{"EDIT8", 1}, {"EDIT9", 2}, {"EDIT10", 3}, {"EDIT11", 4}},
-             .ok_handler = "BUTTON5_ON", .judge = frame::Judge::OrderFreeFour},
+             .ok_handler = "BUTTON5_ON",
+             .ok = {{.order_free = true, .checks = {{1, 4}, {2, 5}, {3, 6}, {4, 7}}}},
+             .font = kMincho16},
         },
-    .has_drawing_window = true,
+    .layout_hides = {{"FORM11", {"EDIT8", "EDIT9", "EDIT10", "EDIT11"}},
+                     {"FORM10", {"EDIT5", "EDIT6", "EDIT7"}},
+                     {"FORM9", {"EDIT3", "EDIT4"}}},
+    .drawing_window = QSize{640, 480},
+    .fresh_start = 1,
+    .entry_bar_font = kMincho16,
     .record = {.header = {8, 8, 6}, .flag_counts = {8, 8, 6}, .lists_on_first_line = 2},
+    .data_pictures = {"\\PF.BMP", "\\MF.BMP"},
     .folder_pictures = {"右指.BMP"},
 };
 
