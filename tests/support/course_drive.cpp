@@ -27,7 +27,9 @@ constexpr PictureFile kDataPictures[] = {
     {"ﾐﾙ.BMP", 160, 200, qRgb(250, 150, 180)},   {"ｽﾄﾗｲﾌﾟ.BMP", 200, 60, qRgb(90, 200, 90)},
     {"ﾎﾟｺ2.BMP", 160, 200, qRgb(60, 100, 250)},  {"ﾐﾙ2.BMP", 160, 200, qRgb(250, 90, 140)},
     {"PF.BMP", 20, 50, qRgb(255, 200, 150)},     {"MF.BMP", 20, 50, qRgb(255, 180, 200)},
-    {"mf.BMP", 20, 50, qRgb(255, 180, 200)},
+    {"mf.BMP", 20, 50, qRgb(255, 180, 200)},     {"pl.BMP", 32, 50, qRgb(200, 230, 255)},
+    {"pr.BMP", 32, 50, qRgb(200, 255, 230)},     {"ml.BMP", 32, 50, qRgb(255, 230, 200)},
+    {"mr.BMP", 32, 50, qRgb(230, 200, 255)},
 };
 
 void write_picture(const fs::path& file, int width, int height, QRgb colour) {

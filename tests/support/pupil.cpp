@@ -60,7 +60,9 @@ Pupil& Pupil::click(std::string_view control) {
 }
 
 Pupil& Pupil::type(std::string_view field, std::string_view text) {
-    auto* edit = qobject_cast<QLineEdit*>(form_holding(field).control_widget(field));
+    platform::Form& form = form_holding(field);
+    form.edit(field).focus();  // the pupil clicks into the field first
+    auto* edit = qobject_cast<QLineEdit*>(form.control_widget(field));
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
     // One key per character, as typed (Japanese characters come as the
