@@ -10,23 +10,18 @@
 namespace frame {
 namespace {
 
-void cell_text(platform::Surface& canvas, int column, int row, std::string_view text) {
-    canvas.set_cell_position(column, row);
-    canvas.draw_cell_text(text);
-}
-
 // The lines of the lesson pages with their letter marks, and "ごうかく!"
 // beside every exercise page whose problems have all passed.
 void draw_contents_lines(Lesson& lesson) {
     platform::Surface& canvas = lesson.canvas();
     for (const ContentsLine& line : lesson.unit.contents_lines)
-        cell_text(canvas, 2, line.row, line.text);
+        canvas.draw_cell_text(2, line.row, line.text);
     for (platform::PointF mark : lesson.unit.contents_marks) draw_letter_mark(canvas, mark, 7);
     for (std::size_t list = 0; list < lesson.unit.exercise_pages.size(); ++list) {
         const auto& flags = lesson.pass_flags[list];
         const int passed = std::accumulate(flags.begin(), flags.end(), 0);
         if (passed == int(flags.size()))
-            cell_text(canvas, lesson.unit.contents_pass_column,
+            canvas.draw_cell_text(lesson.unit.contents_pass_column,
                       lesson.unit.exercise_pages[list].contents_row, "ごうかく!");
     }
 }
@@ -60,8 +55,8 @@ void draw_page_select(Lesson& lesson) {
     canvas.fill_box({10, 30}, {630, 80}, 0);
     canvas.fill_box({10, 90}, {630, 300}, 1);
     canvas.draw_scaled_text({24, 7}, "ページ指定", 1, 1, 3);
-    cell_text(canvas, 2, 2, lesson.unit.page_select_sentence);
-    cell_text(canvas, 18, 5, lesson.unit.page_select_contents);
+    canvas.draw_cell_text(2, 2, lesson.unit.page_select_sentence);
+    canvas.draw_cell_text(18, 5, lesson.unit.page_select_contents);
     draw_contents_lines(lesson);
     lesson.nav.entry_mode = EntryMode::PageSelect;
     open_entry_bar(lesson, "ページから", {202, 3});
@@ -72,7 +67,7 @@ void draw_end_of_unit(Lesson& lesson) {
     open_screen(lesson, {640, 434});
     lesson.nav.current_page = lesson.unit.end_page.keeps_page;
     canvas.fill_box({0, 0}, {640, 550}, 14);
-    cell_text(canvas, 10, 7, "単元終わり");
+    canvas.draw_cell_text(10, 7, "単元終わり");
 }
 
 }  // namespace frame

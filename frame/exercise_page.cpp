@@ -21,17 +21,13 @@ std::vector<int>& flags_of(Lesson& lesson, const ExerciseSheet& sheet) {
     return lesson.pass_flags.at(lesson.unit.exercise_index(sheet.page));
 }
 
-void cell_text(platform::Surface& canvas, Cell at, std::string_view text) {
-    canvas.set_cell_position(at.column, at.row);
-    canvas.draw_cell_text(text);
-}
-
 // Hides the page's bars and shows the page-end mark below what is drawn.
 void end_page(Lesson& lesson, const ExerciseSheet& sheet) {
-    const ExerciseEntry& entry = lesson.unit.exercise_pages.at(lesson.unit.exercise_index(sheet.page));
+    const Unit& unit = lesson.unit;
+    const ExerciseEntry& entry = unit.exercise_pages.at(unit.exercise_index(sheet.page));
     for (std::string_view form : entry.end_hides) lesson.form(form).hide();
     lesson.canvas().set_text_colour(1);
-    cell_text(lesson.canvas(), {30, 15}, std::to_string(sheet.page) + "ページ終わり");
+    lesson.canvas().draw_cell_text(30, 15, std::to_string(sheet.page) + "ページ終わり");
     lesson.request = kIdle;
 }
 
@@ -55,7 +51,7 @@ void lay_out(Lesson& lesson, const ExerciseSheet& sheet) {
     canvas.fill_box({190, 0}, {250, 22}, 2);
     canvas.draw_scaled_text({200, 2}, sheet.header, 1, 1);
     canvas.set_text_colour(3);
-    cell_text(canvas, {0, 2}, "解答らんに答えを入力して[OK]ﾎﾞﾀﾝをおしなさい｡");
+    canvas.draw_cell_text(0, 2, "解答らんに答えを入力して[OK]ﾎﾞﾀﾝをおしなさい｡");
     for (const LayoutHide& hide : lesson.unit.layout_hides) {
         lesson.form(hide.form).hide();
         for (std::string_view field : hide.fields) lesson.field(field).set_text("");
@@ -99,16 +95,17 @@ void check_reward(Lesson& lesson, const ExerciseSheet& sheet) {
     const auto& flags = flags_of(lesson, sheet);
     if (std::accumulate(flags.begin(), flags.end(), 0) != int(flags.size())) return;
     canvas.set_font_size(24);
-    cell_text(canvas, sheet.reward, "やったね!パスワードは " + std::string(sheet.password) + " だよ!");
+    canvas.draw_cell_text(sheet.reward.column, sheet.reward.row,
+                          "やったね!パスワードは " + std::string(sheet.password) + " だよ!");
     canvas.set_font_size(16);
-    cell_text(canvas, {8, 13}, "計算用紙に５回書いて、漢字練習しよう!ポイントが２倍になるよ!");
+    canvas.draw_cell_text(8, 13, "計算用紙に５回書いて、漢字練習しよう!ポイントが２倍になるよ!");
     pause(lesson, 200);
 }
 
 }  // namespace
 
 void ExerciseScreen::cell_text(int column, int row, std::string_view text) {
-    frame::cell_text(lesson_.canvas(), {column, row}, text);
+    lesson_.canvas().draw_cell_text(column, row, text);
 }
 
 void ExerciseScreen::colour(int text_colour) { lesson_.canvas().set_text_colour(text_colour); }
@@ -159,7 +156,7 @@ void celebrate(Lesson& lesson, const ExerciseSheet& sheet) {
     platform::Surface& canvas = lesson.canvas();
     canvas.fill_box(sheet.feedback_from, sheet.feedback_to, 0);
     canvas.set_text_colour(2);
-    cell_text(canvas, sheet.praise, "天才!ごうかく!");
+    canvas.draw_cell_text(sheet.praise.column, sheet.praise.row, "天才!ごうかく!");
     double& c = current_problem(lesson, sheet);
     flags_of(lesson, sheet).at(static_cast<std::size_t>(c) - 1) = 1;
     show_mascots(lesson, "\\ﾎﾟｺ2.BMP", "\\ﾐﾙ2.BMP");

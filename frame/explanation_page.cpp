@@ -65,8 +65,7 @@ void Page::line(PointF a, PointF b, int colour) { canvas().draw_line(a, b, colou
 
 void Page::cell_text(int column, int row, std::string_view text, int colour) {
     canvas().set_text_colour(colour);
-    canvas().set_cell_position(column, row);
-    canvas().draw_cell_text(text);
+    canvas().draw_cell_text(column, row, text);
 }
 
 void Page::pause(int n) { frame::pause(lesson_, n); }

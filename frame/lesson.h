@@ -58,6 +58,9 @@ struct Lesson {
     std::string base_folder;
     std::string data_folder;
     std::map<std::string, platform::Picture, std::less<>> pictures;  // by file name as listed
+    // Off-screen pictures a page routine sizes before each use, as the
+    // source or target of block copies.
+    std::vector<platform::Surface> bitmap_objects;
 
     bool interrupted = false;          // Ctrl+C typed on a form of the program
     std::string_view module = "main";  // the module whose statements run now

@@ -9,11 +9,6 @@
 namespace frame {
 namespace {
 
-void cell_text(platform::Surface& canvas, int column, int row, std::string_view text) {
-    canvas.set_cell_position(column, row);
-    canvas.draw_cell_text(text);
-}
-
 // The printed form of a number: its number-to-text form and one blank.
 std::string printed(int k) { return platform::number_text(k) + " "; }
 
@@ -21,9 +16,9 @@ std::string printed(int k) { return platform::number_text(k) + " "; }
 void list_problem(platform::Surface& canvas, int k, bool passed) {
     const int column = k < 11 ? 0 : (k > 20 ? 2 : 1);
     const int row = k - 10 * column + 8;
-    cell_text(canvas, 7 + 28 * column, row, printed(k));
-    cell_text(canvas, 10 + 28 * column, row, "番");
-    if (passed) cell_text(canvas, 14 + 28 * column, row, "ごうかく");
+    canvas.draw_cell_text(7 + 28 * column, row, printed(k));
+    canvas.draw_cell_text(10 + 28 * column, row, "番");
+    if (passed) canvas.draw_cell_text(14 + 28 * column, row, "ごうかく");
 }
 
 // Seven concentric discs from white to blue, and the maker's word.
@@ -44,8 +39,8 @@ void draw_explanation_dialog(Lesson& lesson, int page) {
     canvas.fill_box({10, 35}, {630, 98}, 1);
     canvas.fill_box({10, 99}, {630, 160}, 2);
     canvas.fill_box({10, 161}, {630, 370}, 0);
-    cell_text(canvas, 2, 2, "だん落何番から始めますか?");
-    cell_text(canvas, 2, 3, plan.range_sentences.at(0));
+    canvas.draw_cell_text(2, 2, "だん落何番から始めますか?");
+    canvas.draw_cell_text(2, 3, plan.range_sentences.at(0));
     for (int k = 1; k <= plan.count; ++k)
         canvas.draw_scaled_text({104, 20.0f * k + 190}, "だん落 " + platform::number_text(k), 1, 1);
     draw_logo(canvas);
@@ -62,9 +57,9 @@ void draw_exercise_dialog(Lesson& lesson, int page) {
     canvas.fill_box({10, 33}, {630, 117}, 1);
     canvas.fill_box({10, 118}, {630, 157}, 2);
     canvas.fill_box({10, 158}, {630, 370}, 0);
-    cell_text(canvas, 2, 2, "何番から始めますか?");
-    cell_text(canvas, 2, 3, plan.range_sentences.at(0));
-    cell_text(canvas, 2, 5, plan.range_sentences.at(1));
+    canvas.draw_cell_text(2, 2, "何番から始めますか?");
+    canvas.draw_cell_text(2, 3, plan.range_sentences.at(0));
+    canvas.draw_cell_text(2, 5, plan.range_sentences.at(1));
     const auto& flags = lesson.pass_flags.at(lesson.unit.exercise_index(page));
     for (int k = 1; k <= plan.count; ++k) list_problem(canvas, k, flags.at(k - 1) == 1);
     open_entry_bar(lesson, "問題　  　     　から", {70, 3});

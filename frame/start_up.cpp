@@ -142,6 +142,8 @@ void start_up(Lesson& lesson) {
     lesson.base_folder = platform::base_folder(lesson.io.drive.current_folder());
     lesson.data_folder = platform::data_folder(lesson.base_folder);
     load_pictures(lesson);
+    for (int i = 0; i < lesson.unit.bitmap_objects; ++i)
+        lesson.bitmap_objects.emplace_back(platform::SurfaceKind::Bitmap, 0, 0);
     lesson.fresh_start = lesson.unit.fresh_start;
     lesson.request = kIdle;
     platform::Surface& canvas = lesson.canvas();

@@ -143,6 +143,7 @@ struct Unit {
     std::optional<QSize> drawing_window{};       // the hidden drawing window FORM2
     std::int16_t fresh_start = 1;
     bool canvas_keeps_drawing = false;           // map mode and redraw mode 1 on the canvas
+    int bitmap_objects = 0;                      // empty off-screen pictures for page routines
     std::optional<Font> entry_bar_font{};        // none: the description's
 
     RecordLayout record{};

@@ -84,6 +84,10 @@ public:
     // Text.
     void set_cell_position(int column, int row);  // error 5 outside the grid
     void draw_cell_text(std::string_view utf8);
+    void draw_cell_text(int column, int row, std::string_view utf8) {
+        set_cell_position(column, row);
+        draw_cell_text(utf8);
+    }
     void draw_scaled_text(PointF at, std::string_view utf8, int x_scale, int y_scale,
                           std::optional<int> colour = {});
 
