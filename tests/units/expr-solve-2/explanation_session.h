@@ -54,6 +54,17 @@ inline void fill_in_start_from(Pupil& pupil, int page, std::string_view start) {
     pupil.type("EDIT1", start);
 }
 
+// Opens an explanation page from the start-from dialog at a paragraph and
+// gives what the page alone sent to the sound device; the texts drawn before
+// are forgotten.
+inline SoundLog open_from(Pupil& pupil, int page, std::string_view start) {
+    fill_in_start_from(pupil, page, start);
+    const std::size_t before = pupil.sound_commands().size();
+    pupil.forget_texts();
+    pupil.click("BUTTON1");
+    return SoundLog(pupil, before);
+}
+
 // The colour a text was last drawn in at a point on the canvas, or -1 when it
 // never was.
 inline int last_colour(const Pupil& pupil, std::string_view text, platform::PointF at) {

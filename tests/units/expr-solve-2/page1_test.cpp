@@ -15,13 +15,8 @@ const frame::Unit& unit = units::expr_solve_2::unit;
 
 TEST(ExplanationPage1, FromItsLastParagraphTheWholePageAppearsSilently) {
     Pupil pupil(unit);
-    harness::fill_in_start_from(pupil, 1, "3");
-    const std::size_t before = pupil.sound_commands().size();
     const auto elapsed = pupil.clock().elapsed();
-    pupil.forget_texts();
-    pupil.click("BUTTON1");
-
-    EXPECT_TRUE(SoundLog(pupil, before).commands.empty());
+    EXPECT_TRUE(harness::open_from(pupil, 1, "3").commands.empty());
     EXPECT_EQ(pupil.clock().elapsed(), elapsed);
     EXPECT_EQ(last_colour(pupil, "1ページ終わり", {380, 390}), 1);
     EXPECT_EQ(last_colour(pupil, "だん落 3", {570, 2}), 7);
@@ -39,11 +34,7 @@ TEST(ExplanationPage1, FromItsLastParagraphTheWholePageAppearsSilently) {
 
 TEST(ExplanationPage1, FromParagraph2TheFirstEquationIsSolvedAndNarration5Opens) {
     Pupil pupil(unit);
-    harness::fill_in_start_from(pupil, 1, "2");
-    const std::size_t before = pupil.sound_commands().size();
-    pupil.click("BUTTON1");
-
-    const SoundLog log(pupil, before);
+    const SoundLog log = harness::open_from(pupil, 1, "2");
     EXPECT_EQ(log.narrations(), (Heard{5, 6, 7, 8, 10, 11, 12}));
     ASSERT_GE(log.commands.size(), 3u);
     EXPECT_EQ(log.commands[0], "close wave1");
@@ -56,11 +47,7 @@ TEST(ExplanationPage1, FromParagraph2TheFirstEquationIsSolvedAndNarration5Opens)
 
 TEST(ExplanationPage1, FromTheStartEveryNarrationButTheFirstClosesTheLastOne) {
     Pupil pupil(unit);
-    harness::fill_in_start_from(pupil, 1, "1");
-    const std::size_t before = pupil.sound_commands().size();
-    pupil.click("BUTTON1");
-
-    const SoundLog log(pupil, before);
+    const SoundLog log = harness::open_from(pupil, 1, "1");
     EXPECT_EQ(log.narrations(), (Heard{1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12}));
     EXPECT_EQ(log.opened_unclosed(), Heard{1});
     EXPECT_EQ(log.played_to_end(), Heard{12});
@@ -69,16 +56,13 @@ TEST(ExplanationPage1, FromTheStartEveryNarrationButTheFirstClosesTheLastOne) {
 TEST(ExplanationPage1, RefusesAStartParagraphItLacks) {
     for (const char* start : {"0", "4"}) {
         Pupil pupil(unit);
-        harness::fill_in_start_from(pupil, 1, start);
-        const std::size_t before = pupil.sound_commands().size();
         const std::size_t boxes = pupil.boxes().size();
-        pupil.forget_texts();
-        pupil.click("BUTTON1");
+        const SoundLog log = harness::open_from(pupil, 1, start);
 
         ASSERT_EQ(pupil.boxes().size(), boxes + 1) << start;
         EXPECT_EQ(pupil.boxes().back().text, "その段落はありません！") << start;
         EXPECT_FALSE(pupil.shows_text("だん落 1")) << start;
-        EXPECT_TRUE(SoundLog(pupil, before).commands.empty()) << start;
+        EXPECT_TRUE(log.commands.empty()) << start;
     }
 }
 

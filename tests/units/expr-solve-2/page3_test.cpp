@@ -15,13 +15,8 @@ const frame::Unit& unit = units::expr_solve_2::unit;
 
 TEST(ExplanationPage3, FromItsLastParagraphTheWholePageAppearsSilently) {
     Pupil pupil(unit);
-    harness::fill_in_start_from(pupil, 3, "4");
-    const std::size_t before = pupil.sound_commands().size();
     const auto elapsed = pupil.clock().elapsed();
-    pupil.forget_texts();
-    pupil.click("BUTTON1");
-
-    EXPECT_TRUE(SoundLog(pupil, before).commands.empty());
+    EXPECT_TRUE(harness::open_from(pupil, 3, "4").commands.empty());
     EXPECT_EQ(pupil.clock().elapsed(), elapsed);
     EXPECT_EQ(last_colour(pupil, "3ページ終わり", {510, 440}), 1);
     EXPECT_EQ(last_colour(pupil, "だん落 4", {570, 2}), 7);
@@ -42,11 +37,7 @@ TEST(ExplanationPage3, FromItsLastParagraphTheWholePageAppearsSilently) {
 
 TEST(ExplanationPage3, FromTheStartEveryNarrationIsHeardInItsTurn) {
     Pupil pupil(unit);
-    harness::fill_in_start_from(pupil, 3, "1");
-    const std::size_t before = pupil.sound_commands().size();
-    pupil.click("BUTTON1");
-
-    const SoundLog log(pupil, before);
+    const SoundLog log = harness::open_from(pupil, 3, "1");
     EXPECT_EQ(log.narrations(),
               (Heard{16, 17, 2, 18, 19, 20, 21, 22, 5, 6, 7, 25, 26, 27, 39, 39, 39, 40}));
     EXPECT_EQ(log.opened_unclosed(), (Heard{16, 21}));  // 21 follows the blocking 20
@@ -56,19 +47,13 @@ TEST(ExplanationPage3, FromTheStartEveryNarrationIsHeardInItsTurn) {
 
 TEST(ExplanationPage3, LaterStartParagraphsSkipTheEarlierNarrations) {
     Pupil from2(unit);
-    harness::fill_in_start_from(from2, 3, "2");
-    const std::size_t before2 = from2.sound_commands().size();
-    from2.click("BUTTON1");
-    const SoundLog log2(from2, before2);
+    const SoundLog log2 = harness::open_from(from2, 3, "2");
     EXPECT_EQ(log2.narrations(), (Heard{5, 6, 7, 25, 26, 27, 39, 39, 39, 40}));
     EXPECT_TRUE(log2.played_to_end().empty());  // narration 20 belongs to equation (1)
     EXPECT_EQ(last_colour(from2, "＝  944", {204, 340}), 7);
 
     Pupil from3(unit);
-    harness::fill_in_start_from(from3, 3, "3");
-    const std::size_t before3 = from3.sound_commands().size();
-    from3.click("BUTTON1");
-    const SoundLog log3(from3, before3);
+    const SoundLog log3 = harness::open_from(from3, 3, "3");
     EXPECT_EQ(log3.narrations(), (Heard{39, 39, 39, 40}));
     EXPECT_EQ(log3.opened_unclosed(), Heard{39});  // the later two 39s start afresh
     EXPECT_EQ(last_colour(from3, "＝  73", {489, 340}), 7);
@@ -78,16 +63,13 @@ TEST(ExplanationPage3, LaterStartParagraphsSkipTheEarlierNarrations) {
 TEST(ExplanationPage3, RefusesAStartParagraphItLacks) {
     for (const char* start : {"0", "5"}) {
         Pupil pupil(unit);
-        harness::fill_in_start_from(pupil, 3, start);
-        const std::size_t before = pupil.sound_commands().size();
         const std::size_t boxes = pupil.boxes().size();
-        pupil.forget_texts();
-        pupil.click("BUTTON1");
+        const SoundLog log = harness::open_from(pupil, 3, start);
 
         ASSERT_EQ(pupil.boxes().size(), boxes + 1) << start;
         EXPECT_EQ(pupil.boxes().back().text, "その段落はありません！") << start;
         EXPECT_TRUE(pupil.texts().empty()) << start;
-        EXPECT_TRUE(SoundLog(pupil, before).commands.empty()) << start;
+        EXPECT_TRUE(log.commands.empty()) << start;
     }
 }
 

@@ -15,13 +15,8 @@ const frame::Unit& unit = units::expr_solve_2::unit;
 
 TEST(ExplanationPage5, FromParagraph2TheWholePageAppearsSilently) {
     Pupil pupil(unit);
-    harness::fill_in_start_from(pupil, 5, "2");
-    const std::size_t before = pupil.sound_commands().size();
     const auto elapsed = pupil.clock().elapsed();
-    pupil.forget_texts();
-    pupil.click("BUTTON1");
-
-    EXPECT_TRUE(SoundLog(pupil, before).commands.empty());
+    EXPECT_TRUE(harness::open_from(pupil, 5, "2").commands.empty());
     EXPECT_EQ(pupil.clock().elapsed(), elapsed);
     EXPECT_EQ(last_colour(pupil, "5ページ終わり", {350, 370}), 1);
     EXPECT_EQ(last_colour(pupil, "だん落 2", {570, 2}), 7);
@@ -39,11 +34,7 @@ TEST(ExplanationPage5, FromParagraph2TheWholePageAppearsSilently) {
 
 TEST(ExplanationPage5, FromTheStartTheNarrationsPlayInTurnAndTheLastIsClosed) {
     Pupil pupil(unit);
-    harness::fill_in_start_from(pupil, 5, "1");
-    const std::size_t before = pupil.sound_commands().size();
-    pupil.click("BUTTON1");
-
-    const SoundLog log(pupil, before);
+    const SoundLog log = harness::open_from(pupil, 5, "1");
     EXPECT_EQ(log.narrations(), (Heard{28, 29, 30, 31, 32, 33, 35, 2, 18, 36, 37, 38}));
     EXPECT_EQ(log.opened_unclosed(), (Heard{28, 29}));
     EXPECT_EQ(log.played_to_end(), (Heard{28, 30}));
@@ -54,11 +45,10 @@ TEST(ExplanationPage5, FromTheStartTheNarrationsPlayInTurnAndTheLastIsClosed) {
 TEST(ExplanationPage5, RefusesAStartParagraphItLacks) {
     for (const char* start : {"0", "3"}) {
         Pupil pupil(unit);
-        harness::fill_in_start_from(pupil, 5, start);
         const std::size_t boxes = pupil.boxes().size();
-        pupil.forget_texts();
-        pupil.click("BUTTON1");
+        const SoundLog log = harness::open_from(pupil, 5, start);
 
+        EXPECT_TRUE(log.commands.empty()) << start;
         ASSERT_EQ(pupil.boxes().size(), boxes + 1) << start;
         EXPECT_EQ(pupil.boxes().back().text, "その段落はありません！") << start;
         EXPECT_FALSE(pupil.shows_text("だん落 1")) << start;
