@@ -1,0 +1,73 @@
+// frac-divide: dividing fractions (6th grade): by a fraction and by a whole
+// number, answered as mixed numbers in lowest terms.
+#include "units/frac-divide/unit.h"
+
+#include "units/frac-multiply/fraction_bars.h"
+
+namespace units::frac_divide {
+
+using frame::PageKind;
+
+namespace {
+
+const std::vector<std::string_view> kEndHides{"FORM3",  "FORM7",  "FORM9",
+                                              "FORM10", "FORM11", "FORM12"};
+
+}  // namespace
+
+const frame::Unit unit{
+    .name = "frac-divide",
+    .folder = "FDIV",
+    .title = "6年生の算数    分数のわり算",
+    .pages =
+        {
+            {.number = 1, .kind = PageKind::Explanation, .count = 6,
+             .dialog_title = "1ﾍﾟｰｼﾞ          分数でわる",
+             .range_sentences = {"回答らんに1から6までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"}},
+            {.number = 2, .kind = PageKind::Exercise, .count = 6,
+             .dialog_title = "2ﾍﾟｰｼﾞ          練習1",
+             .range_sentences = {"回答らんに1から6までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+                                 "1番から6番まですべて ごうかくするとパスワードが出ます｡"},
+             .problem_group = 0},
+            {.number = 3, .kind = PageKind::Explanation, .count = 3,
+             .dialog_title = "3ﾍﾟｰｼﾞ          分数わる整数",
+             .range_sentences = {"回答らんに1から3までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"}},
+            {.number = 4, .kind = PageKind::Exercise, .count = 5,
+             .dialog_title = "4ﾍﾟｰｼﾞ          練習2",
+             .range_sentences = {"回答らんに1から5までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+                                 "1番から5番まですべて ごうかくするとパスワードが出ます｡"},
+             .problem_group = 0},
+        },
+    .problem_groups = {{}},
+    .exercise_pages = {{.page = 2, .contents_row = 8, .end_hides = kEndHides},
+                       {.page = 4, .contents_row = 10, .end_hides = kEndHides}},
+    .contents_lines =
+        {
+            {7, "(よく見よう!)  ☆ 分数でわる ------------ 1ページ"},
+            {8, "(やってみよう!)★ 練習 1 ---------------- 2ページ"},
+            {9, "(よく見よう!)  ☆ 分数わる整数 ---------- 3ページ"},
+            {10, "(やってみよう!)★ 練習 2 ---------------- 4ページ"},
+        },
+    .contents_pass_column = 55,
+    .page_select_sentence =
+        "何ページを開けますか? 0から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+    .module_table = {"main", "mainform", "pag1", "pag2", "pag3", "pag4", "pag5", "pag0",
+                     "site", "move"},
+    .end_page = {.module = 5, .keeps_page = 4},
+    .navigation_reset = {.fields = {"EDIT1", "EDIT2"},
+                         .bars = {"FORM7", "FORM9", "FORM10", "FORM11", "FORM12"}},
+    .canvas_home = frame::CanvasHome::BelowTag,
+    .pre_handler_reset = frame::PreHandlerReset::Sound,
+    .modules_reset_logical_window = true,
+    .moved_windows = {{"MAINFORM", {0, 22}}, {"FORM3", {0, 414}},  {"FORM7", {0, 414}},
+                      {"FORM9", {0, 414}},   {"FORM10", {0, 414}}, {"FORM11", {0, 414}},
+                      {"FORM12", {0, 414}},  {"FORM5", {0, 480}},  {"FORM6", {641, 0}},
+                      {"FORM8", {0, 440}}},
+    .bars = frac_multiply::fraction_bars(),
+    .layout_hides = {{"FORM9", {}}},
+    .fresh_start = 0,
+    .record = {.header = {6, 5, 0}, .flag_counts = {6, 5}, .lists_on_first_line = 2},
+    .data_pictures = {"\\PF.BMP", "\\MF.BMP", "\\pl.BMP", "\\pr.BMP", "\\mr.BMP", "\\ml.BMP"},
+};
+
+}  // namespace units::frac_divide

@@ -1,0 +1,6 @@
+#pragma once
+#include "frame/unit.h"
+
+namespace units::frac_divide {
+extern const frame::Unit unit;
+}
