@@ -1,0 +1,207 @@
+// symmetry in the frame's shared screens: its window set, contents page,
+// start-from dialogs with two columns of problems, page select, end page,
+// record and answer bars.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tests/support/unit_tour.h"
+#include "units/symmetry/unit.h"
+
+namespace {
+
+using harness::holds;
+using harness::Nav;
+using harness::Pupil;
+const frame::Unit& unit = units::symmetry::unit;
+
+// Page 2 has passed every problem, page 4 problems 10, 12 and 16.
+const std::string kRecordWithPasses =
+    "15,16,0,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,0,0,0,0,1,0,1,0,0,0,1\r\n";
+
+// Every cell at which a cell text was drawn on the canvas, in order.
+std::vector<QPoint> cells_of(const Pupil& pupil, std::string_view text) {
+    std::vector<QPoint> cells;
+    for (const harness::WatchedText& drawn : pupil.texts())
+        if (drawn.form == "MAINFORM" && drawn.text.kind == platform::DrawnText::Kind::Cell &&
+            drawn.text.text == text)
+            cells.emplace_back(drawn.text.column, drawn.text.row);
+    return cells;
+}
+
+QRect place_of(Pupil& pupil, std::string_view form, std::string_view control) {
+    return pupil.windows().form(form).control_widget(control)->geometry();
+}
+
+int current_page(Pupil& pupil) { return pupil.lesson().nav.current_page; }
+
+TEST(Symmetry, StartsWithItsTwoBarsHiddenAndItsContentsPage) {
+    Pupil pupil(unit);
+    ASSERT_FALSE(pupil.ended()) << (pupil.boxes().empty() ? "" : pupil.boxes().back().text);
+    auto& windows = pupil.windows();
+    for (auto absent : {"FORM2", "FORM10", "FORM11"}) EXPECT_FALSE(windows.has_form(absent));
+    for (auto bar : {"FORM3", "FORM7", "FORM9"}) {
+        EXPECT_FALSE(windows.form(bar).is_visible()) << bar;
+        EXPECT_EQ(windows.form(bar).position(), QPoint(0, 414)) << bar;
+    }
+    for (auto bar : {"FORM7", "FORM9"}) {
+        EXPECT_EQ(windows.form(bar).client_size(), QSize(641, 29)) << bar;
+        EXPECT_TRUE(windows.form(bar).is_topmost()) << bar;
+    }
+    EXPECT_EQ(place_of(pupil, "FORM7", "EDIT2"), QRect(128, 0, 64, 22));
+    EXPECT_EQ(place_of(pupil, "FORM7", "BUTTON2"), QRect(320, 0, 80, 22));
+    EXPECT_EQ(place_of(pupil, "FORM9", "EDIT3"), QRect(144, 0, 56, 22));
+    EXPECT_EQ(place_of(pupil, "FORM9", "EDIT4"), QRect(312, 0, 56, 22));
+    EXPECT_EQ(place_of(pupil, "FORM9", "BUTTON3"), QRect(464, 0, 80, 22));
+    for (auto picture : {"\\PF.BMP", "\\MF.BMP", "\\pr.BMP", "\\mr.BMP", "\\ml.BMP", "上指.BMP"})
+        EXPECT_TRUE(pupil.lesson().pictures.contains(picture)) << picture;
+
+    EXPECT_TRUE(pupil.shows_text("6年生の算数   線対称と点対称"));
+    const std::pair<int, std::string_view> lines[] = {
+        {7, "(よく見よう!)  ☆ 線対称 ---------------- 1ページ"},
+        {8, "(やってみよう!)★ 練習 1 ---------------- 2ページ"},
+        {9, "(よく見よう!)  ☆ 点対称 ---------------- 3ページ"},
+        {10, "(やってみよう!)★ 練習 2 ---------------- 4ページ"},
+    };
+    for (auto [row, line] : lines)
+        EXPECT_EQ(cells_of(pupil, line), std::vector{QPoint(2, row)}) << line;
+    EXPECT_TRUE(cells_of(pupil, "ごうかく!").empty());
+
+    // The window group follows the blackboard tag, the canvas on every screen.
+    pupil.click_tag();
+    for (auto bar : {"FORM3", "FORM7", "FORM9"})
+        EXPECT_EQ(pupil.windows().form(bar).position(), QPoint(400, 714)) << bar;
+    pupil.press(Nav::Next);
+    EXPECT_EQ(pupil.windows().form("MAINFORM").position(), QPoint(400, 322));
+}
+
+TEST(Symmetry, EachPageOpensItsOwnStartFromDialog) {
+    struct Dialog {
+        int page;
+        std::vector<std::string> texts;
+        std::string_view absent;
+    };
+    const std::string range = "までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡";
+    const Dialog dialogs[] = {
+        {1, {"1ﾍﾟｰｼﾞ          線対称", "回答らんに1から5" + range, "だん落  1", "だん落  5"},
+         "だん落  6"},
+        {2, {"2ﾍﾟｰｼﾞ          練習1", "回答らんに1から15" + range,
+             "1番から15番まですべて ごうかくするとパスワードが出ます｡", " 15 "}, " 16 "},
+        {3, {"3ﾍﾟｰｼﾞ          点対称", "回答らんに1から2" + range, "だん落  2"}, "だん落  3"},
+        {4, {"4ﾍﾟｰｼﾞ          練習2", "回答らんに1から16" + range,
+             "1番から16番まですべて ごうかくするとパスワードが出ます｡", " 16 "}, " 17 "},
+    };
+    Pupil pupil(unit);
+    for (const Dialog& dialog : dialogs) {
+        const auto texts = harness::dialog_texts(pupil, dialog.page);
+        for (const std::string& text : dialog.texts) EXPECT_TRUE(holds(texts, text)) << text;
+        EXPECT_FALSE(holds(texts, dialog.absent)) << dialog.page;
+        EXPECT_EQ(current_page(pupil), dialog.page);
+    }
+}
+
+TEST(Symmetry, ProblemListsRunInColumnsOfTenWithTheirPasses) {
+    Pupil pupil(unit, kRecordWithPasses);
+    EXPECT_EQ(cells_of(pupil, "ごうかく!"), std::vector{QPoint(55, 8)});
+
+    harness::dialog_texts(pupil, 2);
+    EXPECT_EQ(cells_of(pupil, "ごうかく").size(), 15u);
+    EXPECT_EQ(cells_of(pupil, " 10 "), std::vector{QPoint(7, 18)});
+    EXPECT_EQ(cells_of(pupil, " 15 "), std::vector{QPoint(35, 13)});
+
+    harness::dialog_texts(pupil, 4);
+    EXPECT_EQ(cells_of(pupil, "ごうかく"),
+              (std::vector{QPoint(14, 18), QPoint(42, 10), QPoint(42, 14)}));
+    EXPECT_EQ(cells_of(pupil, " 11 "), std::vector{QPoint(35, 9)});
+    EXPECT_EQ(cells_of(pupil, "番").size(), 16u);
+
+    pupil.forget_texts();
+    pupil.press(Nav::Where);
+    EXPECT_EQ(cells_of(pupil, "何ページを開けますか? 0から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"),
+              std::vector{QPoint(2, 2)});
+    EXPECT_EQ(cells_of(pupil, "ごうかく!"), std::vector{QPoint(55, 8)});
+}
+
+TEST(Symmetry, PageSelectTakesExactlyZeroToFour) {
+    Pupil pupil(unit);
+    for (int page : {4, 3, 2, 1, 0}) {
+        pupil.press(Nav::Where).type("EDIT1", std::to_string(page)).click("BUTTON1");
+        EXPECT_EQ(current_page(pupil), page);
+    }
+    EXPECT_TRUE(pupil.boxes().empty());
+    pupil.press(Nav::Where).type("EDIT1", "5").click("BUTTON1");
+    ASSERT_EQ(pupil.boxes().size(), 1u);
+    EXPECT_EQ(pupil.boxes().back().text, "そのページはありません！");
+    EXPECT_EQ(pupil.lesson().nav.entry_mode, frame::EntryMode::PageSelect);
+}
+
+TEST(Symmetry, TheEndOfTheUnitKeepsPage4) {
+    Pupil pupil(unit);
+    for (int page = 1; page <= 4; ++page) {
+        pupil.press(Nav::Next);
+        EXPECT_EQ(current_page(pupil), page);
+    }
+    pupil.forget_texts();
+    pupil.press(Nav::Next);
+    EXPECT_EQ(cells_of(pupil, "単元終わり"), std::vector{QPoint(10, 7)});
+    EXPECT_EQ(current_page(pupil), 4);
+    pupil.forget_texts();
+    pupil.press(Nav::Next);
+    EXPECT_EQ(cells_of(pupil, "単元終わり"), std::vector{QPoint(10, 7)});
+    pupil.press(Nav::Befor);
+    EXPECT_EQ(current_page(pupil), 3);
+    EXPECT_TRUE(pupil.shows_text("3ﾍﾟｰｼﾞ          点対称"));
+}
+
+TEST(Symmetry, TheRecordKeepsOneLineOfFifteenAndSixteenFlags) {
+    Pupil fresh(unit);
+    EXPECT_EQ(harness::record_after_exit(fresh),
+              "15,16,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
+    Pupil passed(unit, kRecordWithPasses);
+    EXPECT_EQ(harness::record_after_exit(passed), kRecordWithPasses);
+}
+
+TEST(Symmetry, BothBarsShareTheFirstTypedAnswer) {
+    Pupil pupil(unit);
+    frame::Lesson& lesson = pupil.lesson();
+    lesson.keys = {"", "2", "ない", "", "", "", "", ""};
+    lesson.nav.current_page = 2;
+    pupil.type("EDIT3", "2").type("EDIT4", "ない");
+    EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON3_ON"), 22);
+    pupil.type("EDIT4", "ない ");
+    EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON3_ON"), 23);
+    pupil.type("EDIT4", "ない");
+    lesson.nav.current_page = 4;
+    EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON3_ON"), 42);
+    pupil.type("EDIT2", "２");  // the single-answer bar writes the same first answer
+    EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON3_ON"), 43);
+    EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON2_ON"), 43);
+    pupil.type("EDIT2", "2");
+    EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON2_ON"), 42);
+
+    // Fields the navigation empties hold no answers any more.
+    lesson.keys = {"", "", "", "", "", "", "", ""};
+    pupil.press(Nav::Top);
+    lesson.nav.current_page = 2;
+    EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON3_ON"), 22);
+}
+
+// Two events waiting at once: before the second handler the canvas draws in
+// copy mode again and keeps its coordinates.
+TEST(Symmetry, ASecondHandlerOfOneTurnFindsTheCanvasCopying) {
+    Pupil pupil(unit);
+    platform::Surface& canvas = pupil.lesson().canvas();
+    canvas.set_draw_mode(15);
+    canvas.set_logical_window(0, 0, 639, 479);
+    const platform::Event change{"FORM9", "EDIT3", platform::EventKind::Change, {}, "EDIT3_CHANGE"};
+    pupil.lesson().queue.push(change);
+    pupil.lesson().queue.push(change);
+    pupil.run_until_idle();
+    EXPECT_EQ(canvas.state().mode, platform::DrawMode::Copy);
+    EXPECT_EQ(canvas.state().window.y2, 479);
+    EXPECT_EQ(pupil.sound_commands().back(), "close wave1");
+}
+
+}  // namespace

@@ -1,0 +1,81 @@
+// sector-area: the area of a sector, its arc and composite figures (6th grade, advanced).
+#include "units/sector-area/unit.h"
+
+namespace units::sector_area {
+
+using frame::PageKind;
+
+namespace {
+
+const std::vector<std::string_view> kEndHides{"FORM3", "FORM7", "FORM9", "FORM10"};
+
+}  // namespace
+
+const frame::Unit unit{
+    .name = "sector-area",
+    .folder = "SECT",
+    .title = "6年生の算数    発展･おうぎ形の面積",
+    .pages =
+        {
+            {.number = 1, .kind = PageKind::Explanation, .count = 2,
+             .dialog_title = "1ﾍﾟｰｼﾞ          おうぎ形って何?",
+             .range_sentences = {"回答らんに1から2までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"}},
+            {.number = 2, .kind = PageKind::Explanation, .count = 3,
+             .dialog_title = "2ﾍﾟｰｼﾞ          おうぎ形の面積1",
+             .range_sentences = {"回答らんに1から3までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"}},
+            {.number = 3, .kind = PageKind::Exercise, .count = 6,
+             .dialog_title = "3ﾍﾟｰｼﾞ          練習1",
+             .range_sentences = {"回答らんに1から6までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+                                 "1番から6番まですべて ごうかくするとパスワードが出ます｡"},
+             .problem_group = 0},
+            {.number = 4, .kind = PageKind::Explanation, .count = 2,
+             .dialog_title = "4ﾍﾟｰｼﾞ          おうぎ形の面積2",
+             .range_sentences = {"回答らんに1から2までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"}},
+            {.number = 5, .kind = PageKind::Exercise, .count = 8,
+             .dialog_title = "5ﾍﾟｰｼﾞ          練習2",
+             .range_sentences = {"回答らんに1から8までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+                                 "1番から8番まですべて ごうかくするとパスワードが出ます｡"},
+             .problem_group = 0},
+        },
+    .problem_groups = {{}},
+    .exercise_pages = {{.page = 3, .contents_row = 9, .end_hides = kEndHides},
+                       {.page = 5, .contents_row = 11, .end_hides = kEndHides}},
+    .contents_lines =
+        {
+            {7, "(よく見よう!)  ☆ おうぎ形って何? ------- 1ページ"},
+            {8, "(よく見よう!)  ☆ おうぎ形の面積1 ------- 2ページ"},
+            {9, "(やってみよう!)★ 練習 1 ---------------- 3ページ"},
+            {10, "(よく見よう!)  ☆ おうぎ形の面積2 ------- 4ページ"},
+            {11, "(やってみよう!)★ 練習 2 ---------------- 5ページ"},
+        },
+    .contents_pass_column = 55,
+    .page_select_sentence =
+        "何ページを開けますか? 0から5までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+    .module_table = {"main", "mainform", "pag1", "pag2", "pag3", "pag5", "pag6", "pag0", "site",
+                     "move", "pag4"},
+    .end_page = {.module = 6, .keeps_page = 5},
+    .navigation_reset = {.fields = {"EDIT1", "EDIT2", "EDIT3", "EDIT4", "EDIT5", "EDIT6", "EDIT7"},
+                         .bars = {"FORM7", "FORM9", "FORM10"}},
+    .canvas_home = frame::CanvasHome::BelowTag,
+    .pre_handler_reset = frame::PreHandlerReset::SoundAndDrawMode,
+    .modules_reset_logical_window = true,
+    .moved_windows = {{"MAINFORM", {0, 22}}, {"FORM3", {0, 414}}, {"FORM5", {0, 480}},
+                      {"FORM6", {641, 0}},   {"FORM7", {0, 414}}, {"FORM8", {0, 440}},
+                      {"FORM9", {0, 414}},   {"FORM10", {0, 414}}},
+    .bars =
+        {
+            {.form = "FORM7", .fields = {{"EDIT2", 1}}, .ok_handler = "BUTTON2_ON",
+             .ok = {{.checks = {{1, 1}}}}},
+            {.form = "FORM9", .fields = {{"EDIT3", 1}, {"EDIT4", 2}}, .ok_handler = "BUTTON3_ON",
+             .ok = {{.checks = {{1, 1}, {2, 2}}}}},
+            {.form = "FORM10", .fields = {{"EDIT5", 1}, {"EDIT6", 2}, {"EDIT7", 3}},
+             .ok_handler = "BUTTON4_ON", .ok = {{.checks = {{1, 1}, {2, 2}, {3, 3}}}}},
+        },
+    .layout_hides = {{"FORM9", {}}},
+    .fresh_start = 0,
+    .record = {.header = {6, 8, 0}, .flag_counts = {6, 8}, .lists_on_first_line = 2},
+    .data_pictures = {"\\PF.BMP", "\\MF.BMP"},
+    .folder_pictures = {"上指.BMP", "左指.BMP", "右指.BMP"},
+};
+
+}  // namespace units::sector_area

@@ -1,0 +1,6 @@
+#pragma once
+#include "frame/unit.h"
+
+namespace units::symmetry {
+extern const frame::Unit unit;
+}
