@@ -1,0 +1,87 @@
+// circle-area: the area of a circle (6th grade): a circle cut into sectors and
+// laid out as a near-rectangle gives 半径×半径×3.14; answers in c㎡.
+#include "units/circle-area/unit.h"
+
+namespace units::circle_area {
+
+using frame::PageKind;
+
+namespace {
+
+const frame::Font kHyojun16{"標準明朝", 16};
+const std::vector<std::string_view> kEndHides{"FORM3",  "FORM7",  "FORM9",
+                                              "FORM10", "FORM11", "FORM12"};
+
+}  // namespace
+
+const frame::Unit unit{
+    .name = "circle-area",
+    .folder = "CIRC",
+    .title = "6年生の算数    円の面積",
+    .pages =
+        {
+            {.number = 1, .kind = PageKind::Explanation, .count = 2,
+             .dialog_title = "1ﾍﾟｰｼﾞ          円の面積1",
+             .range_sentences = {"回答らんに1から2までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"}},
+            {.number = 2, .kind = PageKind::Explanation, .count = 2,
+             .dialog_title = "2ﾍﾟｰｼﾞ          円の面積2",
+             .range_sentences = {"回答らんに1から2までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"}},
+            {.number = 3, .kind = PageKind::Exercise, .count = 4,
+             .dialog_title = "3ﾍﾟｰｼﾞ          練習1",
+             .range_sentences = {"回答らんに1から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+                                 "1番から4番まですべて ごうかくするとパスワードが出ます｡"},
+             .problem_group = 0},
+            {.number = 4, .kind = PageKind::Exercise, .count = 4,
+             .dialog_title = "4ﾍﾟｰｼﾞ          練習2",
+             .range_sentences = {"回答らんに1から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+                                 "1番から4番まですべて ごうかくするとパスワードが出ます｡"},
+             .problem_group = 0},
+        },
+    .problem_groups = {{}},
+    .exercise_pages = {{.page = 3, .contents_row = 9, .end_hides = kEndHides},
+                       {.page = 4, .contents_row = 10, .end_hides = kEndHides}},
+    .contents_lines =
+        {
+            {7, "(よく見よう!)  ☆ 円の面積1 -------------- 1ページ"},
+            {8, "(よく見よう!)  ☆ 円の面積2 -------------- 2ページ"},
+            {9, "(やってみよう!)★ 練習 1 ----------------- 3ページ"},
+            {10, "(やってみよう!)★ 練習 2 ----------------- 4ページ"},
+        },
+    .contents_pass_column = 55,
+    .page_select_sentence =
+        "何ページを開けますか? 0から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+    .page_select_contents = "目次 ------------------- 0ページ",
+    .module_table = {"main", "mainform", "pag1", "pag2", "pag3", "pag4", "pag5", "pag0",
+                     "site", "move"},
+    .end_page = {.module = 5, .keeps_page = 4},
+    .navigation_reset = {.fields = {"EDIT1", "EDIT2"},
+                         .bars = {"FORM7", "FORM9", "FORM10", "FORM11", "FORM12"}},
+    .canvas_home = frame::CanvasHome::BelowTag,
+    .pre_handler_reset = frame::PreHandlerReset::SoundAndDrawMode,
+    .modules_reset_logical_window = true,
+    .moved_windows = {{"MAINFORM", {0, 22}}, {"FORM3", {0, 414}},  {"FORM5", {0, 480}},
+                      {"FORM6", {641, 0}},   {"FORM7", {0, 414}},  {"FORM8", {0, 440}},
+                      {"FORM9", {0, 414}},   {"FORM10", {0, 414}}, {"FORM11", {0, 414}},
+                      {"FORM12", {0, 414}}},
+    .bars =
+        {
+            {.form = "FORM7", .fields = {{"EDIT2", 1}}, .ok_handler = "BUTTON2_ON",
+             .ok = {{.checks = {{1, 1}}}}, .font = kHyojun16},
+            {.form = "FORM9", .fields = {{"EDIT3", 1}, {"EDIT4", 2}, {"EDIT5", 3}, {"EDIT6", 4}},
+             .ok_handler = "BUTTON3_ON", .ok = {{.checks = {{1, 1}, {2, 2}, {3, 3}, {4, 4}}}}},
+            {.form = "FORM10",
+             .fields = {{"EDIT8", 0}, {"EDIT9", 0}, {"EDIT10", 0}, {"EDIT11", 0}, {"EDIT12", 0},
+                        {"EDIT13", 0}}},
+            {.form = "FORM11", .fields = {{"EDIT14", 1}, {"EDIT15", 2}},
+             .ok_handler = "BUTTON5_ON", .ok = {{.checks = {{1, 1}, {2, 2}}}}},
+            {.form = "FORM12", .fields = {{"EDIT16", 0}, {"EDIT17", 0}, {"EDIT18", 0}}},
+        },
+    .layout_hides = {{"FORM9", {}}},
+    .fresh_start = 0,
+    .canvas_keeps_drawing = true,
+    .record = {.header = {4, 4, 0}, .flag_counts = {4, 4}, .lists_on_first_line = 2},
+    .data_pictures = {"\\PF.BMP", "\\MF.BMP"},
+    .folder_pictures = {"左指.BMP", "右指.BMP", "下指.BMP"},
+};
+
+}  // namespace units::circle_area

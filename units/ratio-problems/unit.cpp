@@ -1,0 +1,91 @@
+// ratio-problems: problems that use ratios (6th grade): ratios of fractions,
+// equal ratios and sharing a total in a ratio, on bars of one to six fields.
+#include "units/ratio-problems/unit.h"
+
+namespace units::ratio_problems {
+
+using frame::PageKind;
+
+namespace {
+
+const frame::Font kHyojun16{"標準明朝", 16};
+const std::vector<std::string_view> kEndHides{"FORM3",  "FORM7",  "FORM9",
+                                              "FORM10", "FORM11", "FORM12"};
+
+}  // namespace
+
+const frame::Unit unit{
+    .name = "ratio-problems",
+    .folder = "RPRB",
+    .title = "6年生の算数    比を使った問題",
+    .pages =
+        {
+            {.number = 1, .kind = PageKind::Explanation, .count = 3,
+             .dialog_title = "1ﾍﾟｰｼﾞ          分数の比",
+             .range_sentences = {"回答らんに1から3までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"}},
+            {.number = 2, .kind = PageKind::Exercise, .count = 8,
+             .dialog_title = "2ﾍﾟｰｼﾞ          練習1",
+             .range_sentences = {"回答らんに1から8までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+                                 "1番から8番まですべて ごうかくするとパスワードが出ます｡"},
+             .problem_group = 0},
+            {.number = 3, .kind = PageKind::Explanation, .count = 3,
+             .dialog_title = "3ﾍﾟｰｼﾞ          比を使った問題",
+             .range_sentences = {"回答らんに1から3までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"}},
+            {.number = 4, .kind = PageKind::Exercise, .count = 8,
+             .dialog_title = "4ﾍﾟｰｼﾞ          練習2",
+             .range_sentences = {"回答らんに1から8までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+                                 "1番から8番まですべて ごうかくするとパスワードが出ます｡"},
+             .problem_group = 0},
+        },
+    .problem_groups = {{}},
+    .exercise_pages = {{.page = 2, .contents_row = 8, .end_hides = kEndHides},
+                       {.page = 4, .contents_row = 10, .end_hides = kEndHides}},
+    .contents_lines =
+        {
+            {7, "(よく見よう!)  ☆ 分数の比 -------------- 1ページ"},
+            {8, "(やってみよう!)★ 練習 1 ---------------- 2ページ"},
+            {9, "(よく見よう!)  ☆ 比を使った問題 -------- 3ページ"},
+            {10, "(やってみよう!)★ 練習 2 ---------------- 4ページ"},
+        },
+    .contents_pass_column = 55,
+    .page_select_sentence =
+        "何ページを開けますか? 0から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+    .page_select_contents = "目次 ------------------ 0ページ",
+    .module_table = {"main", "mainform", "pag1", "pag2", "pag3", "pag4", "pag5", "pag0",
+                     "site", "move"},
+    .end_page = {.module = 5, .keeps_page = 4},
+    .navigation_reset = {.fields = {"EDIT1", "EDIT2"},
+                         .bars = {"FORM7", "FORM9", "FORM10", "FORM11", "FORM12"}},
+    .canvas_home = frame::CanvasHome::BelowTag,
+    .pre_handler_reset = frame::PreHandlerReset::Sound,
+    .modules_reset_logical_window = true,
+    .moved_windows = {{"MAINFORM", {0, 22}}, {"FORM3", {0, 414}},  {"FORM5", {0, 480}},
+                      {"FORM6", {641, 0}},   {"FORM7", {0, 414}},  {"FORM8", {0, 440}},
+                      {"FORM9", {0, 414}},   {"FORM10", {0, 414}}, {"FORM11", {0, 414}},
+                      {"FORM12", {0, 414}}},
+    .bars =
+        {
+            {.form = "FORM7", .fields = {{"EDIT2", 1}}, .ok_handler = "BUTTON2_ON",
+             .ok = {{.checks = {{1, 1}}}}, .font = kHyojun16},
+            {.form = "FORM9",
+             .fields = {{"EDIT3", 1}, {"EDIT4", 2}, {"EDIT5", 3}, {"EDIT6", 4}, {"EDIT7", 5}},
+             .ok_handler = "BUTTON3_ON",
+             .ok = {{.checks = {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}}}}},
+            {.form = "FORM10",
+             .fields = {{"EDIT8", 1}, {"EDIT9", 2}, {"EDIT10", 3}, {"EDIT11", 4}, {"EDIT12", 5},
+                        {"EDIT13", 6}},
+             .ok_handler = "BUTTON4_ON",
+             .ok = {{.checks = {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}}}}},
+            {.form = "FORM11", .fields = {{"EDIT14", 1}, {"EDIT15", 2}},
+             .ok_handler = "BUTTON5_ON", .ok = {{.checks = {{1, 1}, {2, 2}}}}},
+            {.form = "FORM12", .fields = {{"EDIT16", 1}, {"EDIT17", 2}, {"EDIT18", 3}},
+             .ok_handler = "BUTTON6_ON", .ok = {{.checks = {{1, 1}, {2, 2}, {3, 3}}}}},
+        },
+    .layout_hides = {{"FORM9", {}}, {"FORM10", {}}, {"FORM11", {}}, {"FORM12", {}}},
+    .fresh_start = 0,
+    .record = {.header = {8, 8, 0}, .flag_counts = {8, 8}, .lists_on_first_line = 2},
+    .data_pictures = {"\\PF.BMP", "\\MF.BMP", "\\pr.BMP"},
+    .folder_pictures = {"上指.BMP"},
+};
+
+}  // namespace units::ratio_problems

@@ -1,0 +1,82 @@
+// ratio-value: ratios and the value of a ratio (6th grade), first of whole
+// numbers, then of decimals; answered as A : B and the value C E/D.
+#include "units/ratio-value/unit.h"
+
+namespace units::ratio_value {
+
+using frame::PageKind;
+
+namespace {
+
+const frame::Font kHyojun16{"標準明朝", 16};
+const std::vector<std::string_view> kEndHides{"FORM3", "FORM7", "FORM9"};
+
+}  // namespace
+
+const frame::Unit unit{
+    .name = "ratio-value",
+    .folder = "RVAL",
+    .title = "6年生の算数   比と比の値",
+    .pages =
+        {
+            {.number = 1, .kind = PageKind::Explanation, .count = 4,
+             .dialog_title = "1ﾍﾟｰｼﾞ          比と比の値",
+             .range_sentences = {"回答らんに1から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"}},
+            {.number = 2, .kind = PageKind::Exercise, .count = 7,
+             .dialog_title = "2ﾍﾟｰｼﾞ          練習1",
+             .range_sentences = {"回答らんに1から7までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+                                 "1番から7番まですべて ごうかくするとパスワードが出ます｡"},
+             .problem_group = 0},
+            {.number = 3, .kind = PageKind::Explanation, .count = 2,
+             .dialog_title = "3ﾍﾟｰｼﾞ          小数の比",
+             .range_sentences = {"回答らんに1から2までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"}},
+            {.number = 4, .kind = PageKind::Exercise, .count = 7,
+             .dialog_title = "4ﾍﾟｰｼﾞ          練習2",
+             .range_sentences = {"回答らんに1から7までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+                                 "1番から7番まですべて ごうかくするとパスワードが出ます｡"},
+             .problem_group = 0},
+        },
+    .problem_groups = {{}},
+    .exercise_pages = {{.page = 2, .contents_row = 8, .end_hides = kEndHides},
+                       {.page = 4, .contents_row = 10, .end_hides = kEndHides}},
+    .contents_lines =
+        {
+            {7, "(よく見よう!)  ☆ 比と比の値 ------------ 1ページ"},
+            {8, "(やってみよう!)★ 練習 1 ---------------- 2ページ"},
+            {9, "(よく見よう!)  ☆ 小数の比 -------------- 3ページ"},
+            {10, "(やってみよう!)★ 練習 2 ---------------- 4ページ"},
+        },
+    .contents_pass_column = 55,
+    .page_select_sentence =
+        "何ページを開けますか? 0から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+    .page_select_contents = "目次 ------------------ 0ページ",
+    .module_table = {"main", "mainform", "pag1", "pag2", "pag3", "pag4", "pag5", "pag0",
+                     "site", "move"},
+    .end_page = {.module = 5, .keeps_page = 4},
+    .navigation_reset = {.fields = {"EDIT1", "EDIT2", "EDIT3", "EDIT4"},
+                         .bars = {"FORM7", "FORM9"}},
+    .canvas_home = frame::CanvasHome::BelowTag,
+    .pre_handler_reset = frame::PreHandlerReset::Sound,
+    .modules_reset_logical_window = true,
+    .moved_windows = {{"MAINFORM", {0, 22}}, {"FORM3", {0, 414}}, {"FORM7", {0, 414}},
+                      {"FORM9", {0, 414}},   {"FORM5", {0, 480}}, {"FORM6", {641, 0}},
+                      {"FORM8", {0, 440}}},
+    .bars =
+        {
+            // The single-answer bar keeps its text where answer D is kept and
+            // judges it against key A; no problem uses this bar.
+            {.form = "FORM7", .fields = {{"EDIT2", 4}}, .ok_handler = "BUTTON2_ON",
+             .ok = {{.checks = {{4, 1}}}}, .font = kHyojun16},
+            {.form = "FORM9",
+             .fields = {{"EDIT3", 1}, {"EDIT4", 2}, {"EDIT5", 3}, {"EDIT6", 4}, {"EDIT7", 5}},
+             .ok_handler = "BUTTON3_ON",
+             .ok = {{.checks = {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}}}}},
+        },
+    .layout_hides = {{"FORM9", {}}},
+    .fresh_start = 1,
+    .record = {.header = {7, 7, 0}, .flag_counts = {7, 7}, .lists_on_first_line = 2},
+    .data_pictures = {"\\PF.BMP", "\\MF.BMP", "\\pr.BMP"},
+    .folder_pictures = {"上指.BMP"},
+};
+
+}  // namespace units::ratio_value
