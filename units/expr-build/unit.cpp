@@ -1,0 +1,89 @@
+// expr-build: forming letter expressions (5th grade): reading a changing
+// quantity from a table and writing the relation with □ and ○, then with
+// letters, and choosing the expression that fits a word problem.
+#include "units/expr-build/unit.h"
+
+namespace units::expr_build {
+
+using frame::PageKind;
+
+namespace {
+
+const std::vector<std::string_view> kEndHides{"FORM3",  "FORM7",  "FORM9",
+                                              "FORM10", "FORM11", "FORM12"};
+
+}  // namespace
+
+const frame::Unit unit{
+    .name = "expr-build",
+    .folder = "EXB",
+    .title = "5年生の算数   文字式をたてる",
+    .pages =
+        {
+            {.number = 1, .kind = PageKind::Explanation, .count = 2,
+             .dialog_title = "1ﾍﾟｰｼﾞ          かわり方を式に表す",
+             .range_sentences = {"回答らんに1から2までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"}},
+            {.number = 2, .kind = PageKind::Exercise, .count = 12,
+             .dialog_title = "2ﾍﾟｰｼﾞ          練習1",
+             .range_sentences = {"回答らんに1から12までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+                                 "1番から12番まですべて ごうかくするとパスワードが出ます｡"},
+             .problem_group = 0},
+            {.number = 3, .kind = PageKind::Explanation, .count = 2,
+             .dialog_title = "3ﾍﾟｰｼﾞ          χを使った式",
+             .range_sentences = {"回答らんに1から2までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"}},
+            {.number = 4, .kind = PageKind::Exercise, .count = 10,
+             .dialog_title = "4ﾍﾟｰｼﾞ          練習2",
+             .range_sentences = {"回答らんに1から10までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+                                 "1番から10番まですべて ごうかくするとパスワードが出ます｡"},
+             .problem_group = 1},
+        },
+    .problem_groups = {{}, {.real = true}},
+    .exercise_pages = {{.page = 2, .contents_row = 8, .end_hides = kEndHides},
+                       {.page = 4, .contents_row = 10, .end_hides = kEndHides}},
+    .contents_lines =
+        {
+            {7, "(よく見よう!)  ☆ かわり方を式に表す ----------- 1ページ"},
+            {8, "(やってみよう!)★ 練習 1 ----------------------- 2ページ"},
+            {9, "(よく見よう!)  ☆   を使った式 ----------------- 3ページ"},
+            {10, "(やってみよう!)★ 練習 2 ----------------------- 4ページ"},
+        },
+    .contents_marks = {{165, 180}},
+    .contents_pass_column = 62,
+    .page_select_sentence =
+        "何ページを開けますか? 0から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+    .page_select_contents = "目次 ------------------------- 0ページ",
+    .module_table = {"main", "mainform", "pag1", "pag2", "pag3", "pag4", "pag5", "pag0", "site",
+                     "move"},
+    .end_page = {.module = 5, .keeps_page = 4},
+    .navigation_reset = {.fields = {"EDIT1", "EDIT2"},
+                         .bars = {"FORM7", "FORM9", "FORM10", "FORM11", "FORM12"}},
+    .canvas_home = frame::CanvasHome::BelowTag,
+    .pre_handler_reset = frame::PreHandlerReset::Sound,
+    .modules_reset_logical_window = true,
+    .moved_windows = {{"MAINFORM", {0, 22}}, {"FORM3", {0, 414}},  {"FORM5", {0, 480}},
+                      {"FORM6", {641, 0}},   {"FORM7", {0, 414}},  {"FORM8", {0, 440}},
+                      {"FORM9", {0, 414}},   {"FORM10", {0, 414}}, {"FORM11", {0, 414}},
+                      {"FORM12", {0, 414}}},
+    .bars =
+        {
+            {.form = "FORM7", .fields = {{"EDIT2", 1}}, .ok_handler = "BUTTON2_ON",
+             .ok = {{.checks = {{.slot = 1, .key = 1, .alt_key = 2}}}},
+             .font = frame::Font{"標準明朝", 16}},
+            {.form = "FORM9",
+             .fields = {{"EDIT3", 0}, {"EDIT4", 0}, {"EDIT5", 0}, {"EDIT6", 0}, {"EDIT7", 0}}},
+            {.form = "FORM10",
+             .fields = {{"EDIT8", 0}, {"EDIT9", 0}, {"EDIT10", 0}, {"EDIT11", 0}, {"EDIT12", 0},
+                        {"EDIT13", 0}}},
+            {.form = "FORM11", .fields = {{"EDIT14", 1}, {"EDIT15", 2}},
+             .ok_handler = "BUTTON5_ON", .ok = {{.checks = {{1, 1}, {2, 2}}}}},
+            {.form = "FORM12", .fields = {{"EDIT16", 1}, {"EDIT17", 2}, {"EDIT18", 3}},
+             .ok_handler = "BUTTON6_ON", .ok = {{.checks = {{1, 1}, {2, 2}, {3, 3}}}}},
+        },
+    .layout_hides = {{"FORM9", {}}, {"FORM10", {}}, {"FORM11", {}}, {"FORM12", {}}},
+    .fresh_start = 0,
+    .record = {.header = {12, 10, 0}, .flag_counts = {12, 10}, .lists_on_first_line = 2},
+    .data_pictures = {"\\PF.BMP", "\\MF.BMP", "\\mr.BMP"},
+    .folder_pictures = {"右指.BMP"},
+};
+
+}  // namespace units::expr_build

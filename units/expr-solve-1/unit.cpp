@@ -1,0 +1,80 @@
+// expr-solve-1: solving letter expressions, part 1 (6th grade): finding the
+// letter of a multiplication or a division on a balance.
+#include "units/expr-solve-1/unit.h"
+
+namespace units::expr_solve_1 {
+
+using frame::PageKind;
+
+namespace {
+
+const frame::Font kMincho16{"ＭＳ 明朝", 16};
+
+}  // namespace
+
+const frame::Unit unit{
+    .name = "expr-solve-1",
+    .folder = "ES1",
+    .title = "6年生の算数   文字式をとく 1",
+    .pages =
+        {
+            {.number = 1, .kind = PageKind::Explanation, .count = 2,
+             .dialog_title = "1ﾍﾟｰｼﾞ          χを求める 1",
+             .range_sentences = {"回答らんに1から2までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"}},
+            {.number = 2, .kind = PageKind::Explanation, .count = 5,
+             .dialog_title = "2ﾍﾟｰｼﾞ          χを求める 2",
+             .range_sentences = {"回答らんに1から5までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"}},
+            {.number = 3, .kind = PageKind::Exercise, .count = 6,
+             .dialog_title = "3ﾍﾟｰｼﾞ          練習1",
+             .range_sentences = {"回答らんに1から6までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+                                 "1番から6番まですべて ごうかくするとパスワードが出ます｡"},
+             .problem_group = 0},
+            {.number = 4, .kind = PageKind::Exercise, .count = 6,
+             .dialog_title = "4ﾍﾟｰｼﾞ          練習2",
+             .range_sentences = {"回答らんに1から6までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+                                 "1番から6番まですべて ごうかくするとパスワードが出ます｡"},
+             .problem_group = 0},
+        },
+    .problem_groups = {{}},
+    .exercise_pages = {{.page = 3, .contents_row = 9, .end_hides = {"FORM3", "FORM7", "FORM9"}},
+                       {.page = 4, .contents_row = 10, .end_hides = {"FORM3", "FORM7"}}},
+    .contents_lines =
+        {
+            {7, "(よく見よう!)  ☆   を求める 1 ---------- 1ページ"},
+            {8, "(よく見よう!)  ☆   を求める 2 ---------- 2ページ"},
+            {9, "(やってみよう!)★ 練習 1 ---------------- 3ページ"},
+            {10, "(やってみよう!)★ 練習 2 ---------------- 4ページ"},
+        },
+    .contents_marks = {{165, 143}, {165, 162}},
+    .contents_pass_column = 55,
+    .page_select_sentence =
+        "何ページを開けますか? 0から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
+    .page_select_contents = "目次 ------------------ 0ページ",
+    .module_table = {"main", "mainform", "pag1", "pag2", "pag3", "pag4", "pag5", "pag0", "site",
+                     "move"},
+    .end_page = {.module = 5, .keeps_page = 4},
+    .navigation_reset = {.fields = {"EDIT1", "EDIT2", "EDIT3", "EDIT4"},
+                         .bars = {"FORM7", "FORM9"}},
+    .canvas_home = frame::CanvasHome::BelowTag,
+    .pre_handler_reset = frame::PreHandlerReset::Sound,
+    .modules_reset_logical_window = true,
+    .moved_windows = {{"MAINFORM", {0, 22}}, {"FORM3", {0, 414}}, {"FORM5", {0, 480}},
+                      {"FORM6", {641, 0}},   {"FORM7", {0, 414}}, {"FORM8", {0, 440}},
+                      {"FORM9", {0, 414}}},
+    .bars =
+        {
+            {.form = "FORM7", .fields = {{"EDIT2", 1}}, .ok_handler = "BUTTON2_ON",
+             .ok = {{.checks = {{1, 1}}}}, .font = kMincho16},
+            {.form = "FORM9", .fields = {{"EDIT3", 1}, {"EDIT4", 3}}, .ok_handler = "BUTTON3_ON",
+             .ok = {{.checks = {{.slot = 1, .key = 1, .alt_key = 2}, {3, 3}}}}, .font = kMincho16},
+        },
+    .layout_hides = {{"FORM9", {}}},
+    .drawing_window = QSize{640, 440},
+    .fresh_start = 1,
+    .entry_bar_font = kMincho16,
+    .record = {.header = {6, 6, 0}, .flag_counts = {6, 6}, .lists_on_first_line = 2},
+    .data_pictures = {"\\PF.BMP", "\\MF.BMP"},
+    .folder_pictures = {"上指.BMP", "右指.BMP"},
+};
+
+}  // namespace units::expr_solve_1
