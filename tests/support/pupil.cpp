@@ -16,10 +16,12 @@ constexpr std::string_view kBars[] = {"FORM12", "FORM11", "FORM10", "FORM9", "FO
 
 }  // namespace
 
-Pupil::Pupil(const frame::Unit& unit, std::optional<std::string> record)
+Pupil::Pupil(const frame::Unit& unit, std::optional<std::string> record,
+             const DriveChange& change_drive)
     : drive_(std::make_unique<CourseDrive>(unit, record ? &*record : nullptr)),
       view_(drive_->drive_c(), drive_->unit_folder()),
       sound_(audio_, clock_, [this](std::string_view file) { return view_.find(file); }) {
+    if (change_drive) change_drive(*drive_);
     const frame::HandlerTable handlers = frame::handlers_of(unit);
     windows_ = std::make_unique<WatchedWindows>(
         queue_, [handlers](std::string_view name) { return handlers.contains(name); },

@@ -5,6 +5,7 @@
 
 #include <QImage>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,8 +39,11 @@ public:
 class Pupil {
 public:
     // Starts the unit and runs it until it waits for the pupil.  With a
-    // record, the progress record holds those bytes at start-up.
-    explicit Pupil(const frame::Unit& unit, std::optional<std::string> record = {});
+    // record, the progress record holds those bytes at start-up; a change to
+    // the course drive is made before the program starts.
+    using DriveChange = std::function<void(const CourseDrive&)>;
+    explicit Pupil(const frame::Unit& unit, std::optional<std::string> record = {},
+                   const DriveChange& change_drive = {});
     ~Pupil();
 
     // Acting.  Each runs the program until it is idle again.

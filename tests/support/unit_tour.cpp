@@ -13,6 +13,15 @@ std::vector<std::string> canvas_texts(const Pupil& pupil) {
     return texts;
 }
 
+Cells cells_of(const Pupil& pupil, std::string_view text) {
+    Cells cells;
+    for (const WatchedText& drawn : pupil.texts())
+        if (drawn.form == "MAINFORM" && drawn.text.kind == platform::DrawnText::Kind::Cell &&
+            drawn.text.text == text)
+            cells.emplace_back(drawn.text.column, drawn.text.row);
+    return cells;
+}
+
 std::vector<std::string> dialog_texts(Pupil& pupil, int page) {
     pupil.press(Nav::Where);
     pupil.type("EDIT1", std::to_string(page));

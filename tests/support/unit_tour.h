@@ -13,6 +13,11 @@ namespace harness {
 // The texts drawn on the canvas since the pupil last forgot them, in order.
 std::vector<std::string> canvas_texts(const Pupil& pupil);
 
+// Every cell at which this text was drawn as cell text on the canvas, in
+// order (column, row).
+using Cells = std::vector<QPoint>;
+Cells cells_of(const Pupil& pupil, std::string_view text);
+
 // Opens the start-from dialog of a page through the page-select screen and
 // gives the texts it drew.
 std::vector<std::string> dialog_texts(Pupil& pupil, int page);

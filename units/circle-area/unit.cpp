@@ -79,6 +79,7 @@ const frame::Unit unit{
     .layout_hides = {{"FORM9", {}}},
     .fresh_start = 0,
     .canvas_keeps_drawing = true,
+    .bitmap_objects = 1,
     .record = {.header = {4, 4, 0}, .flag_counts = {4, 4}, .lists_on_first_line = 2},
     .data_pictures = {"\\PF.BMP", "\\MF.BMP"},
     .folder_pictures = {"左指.BMP", "右指.BMP", "下指.BMP"},

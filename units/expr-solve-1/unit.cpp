@@ -71,6 +71,7 @@ const frame::Unit unit{
     .layout_hides = {{"FORM9", {}}},
     .drawing_window = QSize{640, 440},
     .fresh_start = 1,
+    .bitmap_objects = 1,
     .entry_bar_font = kMincho16,
     .record = {.header = {6, 6, 0}, .flag_counts = {6, 6}, .lists_on_first_line = 2},
     .data_pictures = {"\\PF.BMP", "\\MF.BMP"},

@@ -17,21 +17,13 @@ namespace {
 
 using harness::Nav;
 using harness::Pupil;
+using harness::cells_of;
 const frame::Unit& unit = units::circle_area::unit;
 
 // Page 3 passed whole, problem 3 of page 4 passed.
 const std::string kPassedRecord = "4,4,0,1,1,1,1,0,0,1,0\r\n";
 
-using Cells = std::vector<std::pair<int, int>>;
-
-// Column and row of every cell text on the canvas equal to this one.
-Cells cells_of(const Pupil& pupil, std::string_view text) {
-    Cells cells;
-    for (const auto& drawn : pupil.texts())
-        if (drawn.form == "MAINFORM" && drawn.text.text == text)
-            cells.emplace_back(drawn.text.column, drawn.text.row);
-    return cells;
-}
+using harness::Cells;
 
 struct Place {
     const char* control;
@@ -69,6 +61,8 @@ TEST(CircleArea, StartsWithFiveHiddenBarsAndItsContentsPage) {
                       "(やってみよう!)★ 練習 2 ----------------- 4ページ"})
         EXPECT_TRUE(harness::holds(texts, line)) << line;
     EXPECT_TRUE(cells_of(pupil, "ごうかく!").empty());
+    ASSERT_EQ(pupil.lesson().bitmap_objects.size(), 1u);  // the sectors' work picture
+    EXPECT_EQ(pupil.lesson().bitmap_objects[0].client_size(), QSize(0, 0));
 }
 
 TEST(CircleArea, DialogsGiveTitlesRangesAndThePassedProblems) {
@@ -195,30 +189,16 @@ TEST(CircleArea, TheLoopRestoresCopyModeBeforeAFurtherHandler) {
 // Start-up reads the three pointing hands from the unit folder; without one
 // the program stops with run-time error 63 before the contents page.
 TEST(CircleArea, AMissingPointingHandStopsStartUp) {
-    harness::CourseDrive drive(unit);
-    ASSERT_TRUE(std::filesystem::remove(drive.unit_folder() / "下指.BMP"));
-    platform::DriveView view(drive.drive_c(), drive.unit_folder());
-    platform::EventQueue queue;
-    platform::TestClock clock;
-    platform::RecordingAudioBackend audio;
-    platform::SoundDevice sound(audio, clock, [&view](std::string_view file) {
-        return view.find(file);
+    Pupil pupil(unit, {}, [](const harness::CourseDrive& drive) {
+        ASSERT_TRUE(std::filesystem::remove(drive.unit_folder() / "下指.BMP"));
     });
-    platform::ScriptedMessageBoxes boxes;
-    harness::RecordingLauncher launcher;
-    const frame::HandlerTable handlers = frame::handlers_of(unit);
-    harness::WatchedWindows windows(
-        queue, [&handlers](std::string_view name) { return handlers.contains(name); },
-        frame::form_resources(unit));
-    frame::LessonProgram program(unit, {windows, sound, clock, boxes, view, launcher}, queue);
-    program.start();
 
-    EXPECT_TRUE(program.ended());
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].title, "circle-area.EXE");
-    EXPECT_NE(boxes.shown()[0].text.find(":エラー[63]"), std::string::npos);
-    for (const auto& drawn : windows.texts()) EXPECT_NE(drawn.text.text, "6年生の算数    円の面積");
-    EXPECT_TRUE(launcher.starts.empty());
+    EXPECT_TRUE(pupil.ended());
+    ASSERT_EQ(pupil.boxes().size(), 1u);
+    EXPECT_EQ(pupil.boxes()[0].title, "circle-area.EXE");
+    EXPECT_NE(pupil.boxes()[0].text.find(":エラー[63]"), std::string::npos);
+    EXPECT_FALSE(harness::holds(harness::canvas_texts(pupil), "6年生の算数    円の面積"));
+    EXPECT_TRUE(pupil.launcher_starts().empty());
 }
 
 }  // namespace

@@ -15,16 +15,7 @@ using harness::Nav;
 using harness::Pupil;
 const frame::Unit& unit = units::expr_solve_1::unit;
 
-// The cells where a text was drawn on the canvas, in drawing order.
-std::vector<std::pair<int, int>> cells_of(const Pupil& pupil, std::string_view text) {
-    std::vector<std::pair<int, int>> cells;
-    for (const harness::WatchedText& drawn : pupil.texts())
-        if (drawn.form == "MAINFORM" && drawn.text.text == text)
-            cells.emplace_back(drawn.text.column, drawn.text.row);
-    return cells;
-}
-
-using Cells = std::vector<std::pair<int, int>>;
+using harness::Cells;
 
 TEST(Expr1Unit, StartsWithItsWindowSetAHiddenClearedDrawingWindowAndItsContents) {
     Pupil pupil(unit);
@@ -41,6 +32,7 @@ TEST(Expr1Unit, StartsWithItsWindowSetAHiddenClearedDrawingWindowAndItsContents)
         EXPECT_TRUE(windows.form(shown).is_visible()) << shown;
     EXPECT_FALSE(windows.has_form("FORM10"));
     EXPECT_EQ(windows.form("FORM9").position(), QPoint(0, 414));
+    EXPECT_EQ(pupil.lesson().bitmap_objects.size(), 1u);  // the balance picture's transfer picture
 
     const auto texts = harness::canvas_texts(pupil);
     for (auto line : {"6年生の算数   文字式をとく 1",

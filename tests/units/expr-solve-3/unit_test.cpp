@@ -14,18 +14,10 @@ namespace {
 
 using harness::Nav;
 using harness::Pupil;
+using harness::cells_of;
 const frame::Unit& unit = units::expr_solve_3::unit;
 
-using Cells = std::vector<std::pair<int, int>>;
-
-// The cells where a text was drawn on the canvas, in drawing order.
-Cells cells_of(const Pupil& pupil, std::string_view text) {
-    Cells cells;
-    for (const harness::WatchedText& drawn : pupil.texts())
-        if (drawn.form == "MAINFORM" && drawn.text.text == text)
-            cells.emplace_back(drawn.text.column, drawn.text.row);
-    return cells;
-}
+using harness::Cells;
 
 constexpr const char* kContentsLines[] = {
     "(よく見よう!)  ☆ かけ算と足し算の文字式 --- 1ページ",

@@ -14,21 +14,13 @@ namespace {
 
 using harness::Nav;
 using harness::Pupil;
+using harness::cells_of;
 const frame::Unit& unit = units::ratio_problems::unit;
 
 // Page 4 passed whole, problems 1 and 8 of page 2 passed.
 const std::string kPassedRecord = "8,8,0,1,0,0,0,0,0,0,1,1,1,1,1,1,1,1,1\r\n";
 
-using Cells = std::vector<std::pair<int, int>>;
-
-// Column and row of every cell text on the canvas equal to this one.
-Cells cells_of(const Pupil& pupil, std::string_view text) {
-    Cells cells;
-    for (const auto& drawn : pupil.texts())
-        if (drawn.form == "MAINFORM" && drawn.text.text == text)
-            cells.emplace_back(drawn.text.column, drawn.text.row);
-    return cells;
-}
+using harness::Cells;
 
 struct Place {
     const char* control;

@@ -15,20 +15,11 @@ namespace {
 using harness::holds;
 using harness::Nav;
 using harness::Pupil;
+using harness::cells_of;
 const frame::Unit& unit = units::word_problems::unit;
 
 // Page 2 has passed every problem, page 4 problems 1 and 7.
 const std::string kRecordWithPasses = "7,7,0,1,1,1,1,1,1,1,1,0,0,0,0,0,1\r\n";
-
-// Every cell at which a cell text was drawn on the canvas, in order.
-std::vector<QPoint> cells_of(const Pupil& pupil, std::string_view text) {
-    std::vector<QPoint> cells;
-    for (const harness::WatchedText& drawn : pupil.texts())
-        if (drawn.form == "MAINFORM" && drawn.text.kind == platform::DrawnText::Kind::Cell &&
-            drawn.text.text == text)
-            cells.emplace_back(drawn.text.column, drawn.text.row);
-    return cells;
-}
 
 QRect place_of(Pupil& pupil, std::string_view form, std::string_view control) {
     return pupil.windows().form(form).control_widget(control)->geometry();
