@@ -3,10 +3,18 @@
 // page's start-from dialog and the page-select screen say, and the record
 // the unit leaves at exit.
 
+#include <QPoint>
+
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "tests/support/pupil.h"
+
+// Cells print as (column, row) in test failures.
+inline void PrintTo(const QPoint& cell, std::ostream* out) {
+    *out << "(" << cell.x() << ", " << cell.y() << ")";
+}
 
 namespace harness {
 

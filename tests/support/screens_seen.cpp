@@ -1,0 +1,130 @@
+#include "tests/support/screens_seen.h"
+
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+#include <algorithm>
+
+namespace harness {
+namespace {
+
+// Where "ごうかく" stands beside problem k of a start-from dialog's list:
+// three columns of ten problems.
+QPoint pass_cell(int problem) {
+    const int column = (problem - 1) / 10;
+    return {14 + 28 * column, problem - 10 * column + 8};
+}
+
+std::string range_sentence(int count) {
+    return "回答らんに1から" + std::to_string(count) +
+           "までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡";
+}
+
+std::string pass_sentence(int count) {
+    return "1番から" + std::to_string(count) + "番まですべて ごうかくするとパスワードが出ます｡";
+}
+
+void expect_contents(const frame::Unit& unit, const ScreensSeen& seen) {
+    Pupil pupil(unit);
+    ASSERT_FALSE(pupil.ended()) << (pupil.boxes().empty() ? "" : pupil.boxes().back().text);
+    EXPECT_TRUE(pupil.shows_text(seen.title)) << seen.title;
+    int row = 7;
+    for (std::string_view line : seen.contents_lines)
+        EXPECT_EQ(cells_of(pupil, line), Cells{QPoint(2, row++)}) << line;
+    EXPECT_TRUE(cells_of(pupil, "ごうかく!").empty());
+}
+
+void expect_dialog(Pupil& pupil, int page, const PageSeen& seen) {
+    const auto texts = dialog_texts(pupil, page);
+    EXPECT_EQ(pupil.lesson().nav.current_page, page);
+    EXPECT_TRUE(holds(texts, seen.dialog_title)) << seen.dialog_title;
+    EXPECT_TRUE(holds(texts, range_sentence(seen.count))) << page;
+    if (seen.exercise) {
+        EXPECT_TRUE(holds(texts, pass_sentence(seen.count))) << page;
+        EXPECT_EQ(std::ranges::count(texts, std::string("番")), seen.count) << page;
+    } else {
+        EXPECT_EQ(std::ranges::count_if(texts, [](const std::string& t) {
+                      return t.starts_with("だん落 ");
+                  }),
+                  seen.count)
+            << page;
+    }
+    EXPECT_TRUE(cells_of(pupil, "ごうかく").empty()) << page;
+}
+
+void expect_page_select(const frame::Unit& unit, const ScreensSeen& seen) {
+    Pupil pupil(unit);
+    pupil.forget_texts();
+    pupil.press(Nav::Where);
+    EXPECT_EQ(cells_of(pupil, seen.select_contents), Cells{QPoint(18, 5)});
+    const int last = static_cast<int>(seen.pages.size());
+    for (int page = last; page >= 0; --page) {
+        pupil.press(Nav::Where).type("EDIT1", std::to_string(page)).click("BUTTON1");
+        EXPECT_EQ(pupil.lesson().nav.current_page, page);
+    }
+    EXPECT_TRUE(pupil.boxes().empty());
+    pupil.press(Nav::Where).type("EDIT1", std::to_string(last + 1)).click("BUTTON1");
+    ASSERT_EQ(pupil.boxes().size(), 1u);
+    EXPECT_EQ(pupil.boxes().back().text, "そのページはありません！");
+}
+
+void expect_end_page(const frame::Unit& unit, const ScreensSeen& seen) {
+    Pupil pupil(unit);
+    const int last = static_cast<int>(seen.pages.size());
+    pupil.press(Nav::Where).type("EDIT1", std::to_string(last)).click("BUTTON1");
+    for (int time = 0; time < 2; ++time) {
+        pupil.forget_texts();
+        pupil.press(Nav::Next);
+        EXPECT_EQ(cells_of(pupil, "単元終わり"), Cells{QPoint(10, 7)}) << time;
+        EXPECT_EQ(pupil.lesson().nav.current_page, seen.end_keeps_page);
+    }
+}
+
+}  // namespace
+
+void expect_screens(const frame::Unit& unit, const ScreensSeen& seen) {
+    expect_contents(unit, seen);
+    {
+        Pupil pupil(unit);
+        for (std::size_t i = 0; i < seen.pages.size(); ++i)
+            expect_dialog(pupil, static_cast<int>(i) + 1, seen.pages[i]);
+    }
+    expect_page_select(unit, seen);
+    expect_end_page(unit, seen);
+    Pupil fresh(unit);
+    EXPECT_EQ(record_after_exit(fresh), seen.fresh_record);
+}
+
+void expect_passes(const frame::Unit& unit, const PassesSeen& seen) {
+    Pupil pupil(unit, seen.record);
+    ASSERT_FALSE(pupil.ended()) << (pupil.boxes().empty() ? "" : pupil.boxes().back().text);
+    EXPECT_EQ(cells_of(pupil, "ごうかく!"), seen.contents_marks);
+    for (const auto& [page, problems] : seen.passed_problems) {
+        dialog_texts(pupil, page);
+        Cells expected;
+        for (int problem : problems) expected.push_back(pass_cell(problem));
+        EXPECT_EQ(cells_of(pupil, "ごうかく"), expected) << "page " << page;
+    }
+    EXPECT_EQ(record_after_exit(pupil), seen.record);
+}
+
+void expect_window_set(Pupil& pupil, const std::vector<BarSeen>& bars,
+                       const std::vector<std::string_view>& absent) {
+    platform::WindowSet& windows = pupil.windows();
+    for (std::string_view shown : {"FORM4", "FORM5", "FORM6", "FORM8"})
+        EXPECT_TRUE(windows.form(shown).is_visible()) << shown;
+    EXPECT_FALSE(windows.form("FORM3").is_visible());
+    for (std::string_view form : absent) EXPECT_FALSE(windows.has_form(form)) << form;
+    for (const BarSeen& bar : bars) {
+        platform::Form& form = windows.form(bar.form);
+        EXPECT_FALSE(form.is_visible()) << bar.form;
+        EXPECT_TRUE(form.is_topmost()) << bar.form;
+        EXPECT_EQ(form.position(), QPoint(0, 414)) << bar.form;
+        EXPECT_EQ(form.client_size(), QSize(bar.width, 29)) << bar.form;
+        for (const auto& [control, place] : bar.controls)
+            EXPECT_EQ(form.control_widget(control)->geometry(), place) << control;
+    }
+}
+
+}  // namespace harness
