@@ -1,128 +1,74 @@
-// circle-area as a pupil meets it before its pages: the window set, the
-// contents page, the start-from dialogs, page select, the end of the unit,
-// the record, the answer bars, the copy mode the loop gives the canvas back
-// and the pointing hands start-up reads.
-#include <QWidget>
+// circle-area in the frame's shared screens: its window set, contents page,
+// start-from dialogs, page select, end page and record; then its answer bars,
+// the copy mode the loop gives the canvas back and the pointing hands
+// start-up reads.
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <utility>
-#include <vector>
+#include <string>
 
 #include "frame/event_loop.h"
-#include "tests/support/unit_tour.h"
+#include "tests/support/screens_seen.h"
 #include "units/circle-area/unit.h"
 
 namespace {
 
 using harness::Nav;
 using harness::Pupil;
-using harness::cells_of;
 const frame::Unit& unit = units::circle_area::unit;
 
 // Page 3 passed whole, problem 3 of page 4 passed.
 const std::string kPassedRecord = "4,4,0,1,1,1,1,0,0,1,0\r\n";
 
-using harness::Cells;
-
-struct Place {
-    const char* control;
-    int x, width;
+const harness::ScreensSeen kScreens{
+    .title = "6年生の算数    円の面積",
+    .contents_lines = {"(よく見よう!)  ☆ 円の面積1 -------------- 1ページ",
+                       "(よく見よう!)  ☆ 円の面積2 -------------- 2ページ",
+                       "(やってみよう!)★ 練習 1 ----------------- 3ページ",
+                       "(やってみよう!)★ 練習 2 ----------------- 4ページ"},
+    .pages = {{"1ﾍﾟｰｼﾞ          円の面積1", 2},
+              {"2ﾍﾟｰｼﾞ          円の面積2", 2},
+              {"3ﾍﾟｰｼﾞ          練習1", 4, true},
+              {"4ﾍﾟｰｼﾞ          練習2", 4, true}},
+    .select_contents = "目次 ------------------- 0ページ",
+    .end_keeps_page = 4,
+    .fresh_record = "4,4,0,0,0,0,0,0,0,0,0\r\n",
 };
 
-TEST(CircleArea, StartsWithFiveHiddenBarsAndItsContentsPage) {
-    Pupil pupil(unit);
-    ASSERT_FALSE(pupil.ended()) << (pupil.boxes().empty() ? "" : pupil.boxes().back().text);
-    auto& windows = pupil.windows();
-    EXPECT_FALSE(windows.has_form("FORM2"));
-    for (auto bar : {"FORM7", "FORM9", "FORM10", "FORM11", "FORM12"}) {
-        EXPECT_FALSE(windows.form(bar).is_visible()) << bar;
-        EXPECT_TRUE(windows.form(bar).is_topmost()) << bar;
-        EXPECT_EQ(windows.form(bar).position(), QPoint(0, 414)) << bar;
-    }
-    const std::pair<const char*, std::vector<Place>> layouts[] = {
-        {"FORM7", {{"EDIT2", 128, 64}, {"BUTTON2", 320, 80}}},
-        {"FORM9", {{"EDIT3", 112, 32}, {"EDIT4", 200, 32}, {"EDIT5", 288, 32},
-                   {"EDIT6", 376, 32}, {"BUTTON3", 480, 80}}},
-        {"FORM11", {{"EDIT14", 144, 64}, {"EDIT15", 296, 64}, {"BUTTON5", 464, 80}}},
-        {"FORM12", {{"EDIT16", 144, 48}, {"EDIT17", 232, 48}, {"EDIT18", 320, 48},
-                    {"BUTTON6", 512, 80}}},
-    };
-    for (const auto& [bar, places] : layouts)
-        for (const Place& place : places)
-            EXPECT_EQ(windows.form(bar).control_widget(place.control)->geometry(),
-                      QRect(place.x, 0, place.width, 22)) << place.control;
+TEST(CircleArea, ShowsItsContentsDialogsPageSelectEndPageAndRecord) {
+    harness::expect_screens(unit, kScreens);
+    harness::expect_passes(unit, {.record = kPassedRecord,
+                                  .contents_marks = {{55, 9}},
+                                  .passed_problems = {{3, {1, 2, 3, 4}}, {4, {3}}}});
+}
 
-    const auto texts = harness::canvas_texts(pupil);
-    for (auto line : {"6年生の算数    円の面積",
-                      "(よく見よう!)  ☆ 円の面積1 -------------- 1ページ",
-                      "(よく見よう!)  ☆ 円の面積2 -------------- 2ページ",
-                      "(やってみよう!)★ 練習 1 ----------------- 3ページ",
-                      "(やってみよう!)★ 練習 2 ----------------- 4ページ"})
-        EXPECT_TRUE(harness::holds(texts, line)) << line;
-    EXPECT_TRUE(cells_of(pupil, "ごうかく!").empty());
+TEST(CircleArea, StartsWithFiveHiddenBarsAndAnEmptyWorkPicture) {
+    Pupil pupil(unit);
+    harness::expect_window_set(
+        pupil,
+        {{"FORM7", 641, {{"EDIT2", {128, 0, 64, 22}}, {"BUTTON2", {320, 0, 80, 22}}}},
+         {"FORM9", 641,
+          {{"EDIT3", {112, 0, 32, 22}}, {"EDIT4", {200, 0, 32, 22}}, {"EDIT5", {288, 0, 32, 22}},
+           {"EDIT6", {376, 0, 32, 22}}, {"BUTTON3", {480, 0, 80, 22}}}},
+         {"FORM10", 641, {}},
+         {"FORM11", 641,
+          {{"EDIT14", {144, 0, 64, 22}}, {"EDIT15", {296, 0, 64, 22}},
+           {"BUTTON5", {464, 0, 80, 22}}}},
+         {"FORM12", 641,
+          {{"EDIT16", {144, 0, 48, 22}}, {"EDIT17", {232, 0, 48, 22}},
+           {"EDIT18", {320, 0, 48, 22}}, {"BUTTON6", {512, 0, 80, 22}}}}},
+        {"FORM2"});
     ASSERT_EQ(pupil.lesson().bitmap_objects.size(), 1u);  // the sectors' work picture
     EXPECT_EQ(pupil.lesson().bitmap_objects[0].client_size(), QSize(0, 0));
 }
 
-TEST(CircleArea, DialogsGiveTitlesRangesAndThePassedProblems) {
-    Pupil pupil(unit, kPassedRecord);
-    ASSERT_FALSE(pupil.ended());
-    EXPECT_EQ(cells_of(pupil, "ごうかく!"), (Cells{{55, 9}}));
-
-    for (int page : {1, 2}) {
-        auto texts = harness::dialog_texts(pupil, page);
-        EXPECT_TRUE(harness::holds(texts, page == 1 ? "1ﾍﾟｰｼﾞ          円の面積1"
-                                                    : "2ﾍﾟｰｼﾞ          円の面積2"));
-        EXPECT_TRUE(harness::holds(texts, "回答らんに1から2までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"));
-        EXPECT_TRUE(harness::holds(texts, "だん落  2"));
-        EXPECT_FALSE(harness::holds(texts, "だん落  3"));
-    }
-    auto page3 = harness::dialog_texts(pupil, 3);
-    EXPECT_TRUE(harness::holds(page3, "3ﾍﾟｰｼﾞ          練習1"));
-    EXPECT_TRUE(harness::holds(page3, "回答らんに1から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"));
-    EXPECT_TRUE(harness::holds(page3, "1番から4番まですべて ごうかくするとパスワードが出ます｡"));
-    EXPECT_EQ(cells_of(pupil, "番").size(), 4u);
-    EXPECT_EQ(cells_of(pupil, "ごうかく").size(), 4u);
-
-    auto page4 = harness::dialog_texts(pupil, 4);
-    EXPECT_TRUE(harness::holds(page4, "4ﾍﾟｰｼﾞ          練習2"));
-    EXPECT_TRUE(harness::holds(page4, "1番から4番まですべて ごうかくするとパスワードが出ます｡"));
-    EXPECT_EQ(cells_of(pupil, "ごうかく"), (Cells{{14, 11}}));  // problem 3
-}
-
-TEST(CircleArea, PageSelectTakesZeroToFourAndTheEndPageRepeats) {
+TEST(CircleArea, PageSelectAsksForZeroToFour) {
     Pupil pupil(unit);
     pupil.forget_texts();
     pupil.press(Nav::Where);
-    EXPECT_EQ(cells_of(pupil, "目次 ------------------- 0ページ"), (Cells{{18, 5}}));
-    EXPECT_EQ(cells_of(pupil, "何ページを開けますか? 0から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"),
-              (Cells{{2, 2}}));
-    for (std::string page : {"0", "1", "2", "3", "4"}) {
-        pupil.press(Nav::Where).type("EDIT1", page).click("BUTTON1");
-        EXPECT_EQ(pupil.lesson().nav.current_page, std::stoi(page));
-    }
-    EXPECT_TRUE(pupil.boxes().empty());
-    pupil.press(Nav::Where).type("EDIT1", "5").click("BUTTON1");
-    ASSERT_EQ(pupil.boxes().size(), 1u);
-    EXPECT_EQ(pupil.boxes().back().text, "そのページはありません！");
-
-    pupil.press(Nav::Where).type("EDIT1", "4").click("BUTTON1");
-    for (int again = 0; again < 2; ++again) {
-        pupil.forget_texts();
-        pupil.press(Nav::Next);
-        EXPECT_TRUE(pupil.shows_text("単元終わり"));
-        EXPECT_EQ(pupil.lesson().nav.current_page, 4);
-    }
-}
-
-TEST(CircleArea, TheRecordHoldsBothPagesFlagsOnOneLine) {
-    Pupil fresh(unit);
-    EXPECT_EQ(harness::record_after_exit(fresh), "4,4,0,0,0,0,0,0,0,0,0\r\n");
-    EXPECT_EQ(fresh.drive().record_bytes().size(), 23u);
-
-    Pupil passed(unit, kPassedRecord);
-    EXPECT_EQ(harness::record_after_exit(passed), kPassedRecord);
+    EXPECT_EQ(harness::cells_of(
+                  pupil, "何ページを開けますか? 0から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"),
+              (harness::Cells{{2, 2}}));
 }
 
 TEST(CircleArea, TheSingleAnswerBarTakesTheAreaAsExactText) {

@@ -1,112 +1,103 @@
-// expr-build as a pupil meets it before any page is drawn: its window set,
-// its contents page and dialogs, page select, the end of the unit, its
-// record, the start numbers of its two exercise pages and its answer bars'
-// verdicts.
+// expr-build in the frame's shared screens: its window set, contents page,
+// start-from dialogs, page select, end page and record, the CP932 lengths of
+// its texts, the start numbers of its two exercise pages and its answer
+// bars' verdicts.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/text.h"
-#include "tests/support/unit_tour.h"
+#include "tests/support/screens_seen.h"
 #include "units/expr-build/unit.h"
 
 namespace {
 
+using harness::Cells;
 using harness::Nav;
 using harness::Pupil;
 using harness::cells_of;
 const frame::Unit& unit = units::expr_build::unit;
 
-using harness::Cells;
+// Page 2 has passed problems 2 and 12, page 4 every problem.
+const std::string kRecordWithPasses =
+    "12,10,0,0,1,0,0,0,0,0,0,0,0,0,1,1,1,1,1,1,1,1,1,1,1\r\n";
 
-constexpr const char* kContentsLines[] = {
-    "(よく見よう!)  ☆ かわり方を式に表す ----------- 1ページ",
-    "(やってみよう!)★ 練習 1 ----------------------- 2ページ",
-    "(よく見よう!)  ☆   を使った式 ----------------- 3ページ",
-    "(やってみよう!)★ 練習 2 ----------------------- 4ページ",
+const harness::ScreensSeen kScreens{
+    .title = "5年生の算数   文字式をたてる",
+    .contents_lines = {"(よく見よう!)  ☆ かわり方を式に表す ----------- 1ページ",
+                       "(やってみよう!)★ 練習 1 ----------------------- 2ページ",
+                       "(よく見よう!)  ☆   を使った式 ----------------- 3ページ",
+                       "(やってみよう!)★ 練習 2 ----------------------- 4ページ"},
+    .pages = {{"1ﾍﾟｰｼﾞ          かわり方を式に表す", 2},
+              {"2ﾍﾟｰｼﾞ          練習1", 12, true},
+              {"3ﾍﾟｰｼﾞ          χを使った式", 2},
+              {"4ﾍﾟｰｼﾞ          練習2", 10, true}},
+    .select_contents = "目次 ------------------------- 0ページ",
+    .end_keeps_page = 4,
+    .fresh_record = "12,10,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n",
 };
 
-TEST(ExprBuildUnit, StartsWithItsBarsHiddenAndShowsItsFiftySixByteContentsLines) {
+TEST(ExprBuildUnit, ShowsItsContentsDialogsPageSelectEndPageAndRecord) {
+    harness::expect_screens(unit, kScreens);
+    harness::expect_passes(unit, {.record = kRecordWithPasses,
+                                  .contents_marks = {{62, 10}},
+                                  .passed_problems = {{2, {2, 12}},
+                                                      {4, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}}}});
+}
+
+TEST(ExprBuildUnit, StartsWithItsFiveBarsAndNoDrawingWindow) {
     Pupil pupil(unit);
-    ASSERT_FALSE(pupil.ended()) << (pupil.boxes().empty() ? "" : pupil.boxes().back().text);
-    auto& windows = pupil.windows();
-    EXPECT_FALSE(windows.has_form("FORM2"));
-    for (auto hidden : {"FORM3", "FORM7", "FORM9", "FORM10", "FORM11", "FORM12"})
-        EXPECT_FALSE(windows.form(hidden).is_visible()) << hidden;
-    for (auto shown : {"FORM4", "FORM5", "FORM6", "FORM8"})
-        EXPECT_TRUE(windows.form(shown).is_visible()) << shown;
+    harness::expect_window_set(
+        pupil,
+        {{"FORM7", 641, {{"EDIT2", {128, 0, 64, 22}}, {"BUTTON2", {320, 0, 80, 22}}}},
+         {"FORM9", 641,
+          {{"EDIT3", {96, 0, 32, 22}}, {"EDIT7", {352, 0, 32, 22}}, {"BUTTON3", {480, 0, 80, 22}}}},
+         {"FORM10", 641,
+          {{"EDIT8", {96, 0, 32, 22}}, {"EDIT13", {416, 0, 32, 22}},
+           {"BUTTON4", {496, 0, 80, 22}}}},
+         {"FORM11", 641,
+          {{"EDIT14", {144, 0, 64, 22}}, {"EDIT15", {296, 0, 64, 22}},
+           {"BUTTON5", {464, 0, 80, 22}}}},
+         {"FORM12", 641,
+          {{"EDIT16", {144, 0, 48, 22}}, {"EDIT17", {232, 0, 48, 22}},
+           {"EDIT18", {320, 0, 48, 22}}, {"BUTTON6", {512, 0, 80, 22}}}}},
+        {"FORM2"});
+}
 
-    const auto texts = harness::canvas_texts(pupil);
-    EXPECT_TRUE(harness::holds(texts, "5年生の算数   文字式をたてる"));
-    for (const char* line : kContentsLines) {
-        EXPECT_TRUE(harness::holds(texts, line)) << line;
+TEST(ExprBuildUnit, ItsContentsAndPageSelectLinesKeepTheirCp932Lengths) {
+    for (const char* line : {"(よく見よう!)  ☆ かわり方を式に表す ----------- 1ページ",
+                             "(やってみよう!)★ 練習 1 ----------------------- 2ページ",
+                             "(よく見よう!)  ☆   を使った式 ----------------- 3ページ",
+                             "(やってみよう!)★ 練習 2 ----------------------- 4ページ"})
         EXPECT_EQ(platform::to_cp932(line).size(), 56u) << line;
-    }
-    EXPECT_TRUE(cells_of(pupil, "ごうかく!").empty());
+    EXPECT_EQ(platform::to_cp932("目次 ------------------------- 0ページ").size(), 38u);
 }
 
-TEST(ExprBuildUnit, ARecordWithPassesMarksColumn62AndTheTwelveProblemList) {
-    const std::string record =
-        "12,10,0,0,1,0,0,0,0,0,0,0,0,0,1,1,1,1,1,1,1,1,1,1,1\r\n";
-    Pupil pupil(unit, record);
-    EXPECT_EQ(cells_of(pupil, "ごうかく!"), (Cells{{62, 10}}));
-
-    auto texts = harness::dialog_texts(pupil, 1);
-    EXPECT_TRUE(harness::holds(texts, "1ﾍﾟｰｼﾞ          かわり方を式に表す"));
-    EXPECT_TRUE(harness::holds(texts, "回答らんに1から2までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"));
-    texts = harness::dialog_texts(pupil, 3);
-    EXPECT_TRUE(harness::holds(texts, "3ﾍﾟｰｼﾞ          χを使った式"));
-    EXPECT_TRUE(harness::holds(texts, "だん落  2"));
-    EXPECT_FALSE(harness::holds(texts, "だん落  3"));
-
-    texts = harness::dialog_texts(pupil, 2);
-    EXPECT_TRUE(harness::holds(texts, "2ﾍﾟｰｼﾞ          練習1"));
-    EXPECT_TRUE(harness::holds(texts, "回答らんに1から12までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"));
-    EXPECT_TRUE(harness::holds(texts, "1番から12番まですべて ごうかくするとパスワードが出ます｡"));
-    EXPECT_EQ(cells_of(pupil, " 12 "), (Cells{{35, 10}}));  // the second column
-    EXPECT_EQ(cells_of(pupil, "ごうかく"), (Cells{{14, 10}, {42, 10}}));  // problems 2 and 12
-
-    texts = harness::dialog_texts(pupil, 4);
-    EXPECT_TRUE(harness::holds(texts, "4ﾍﾟｰｼﾞ          練習2"));
-    EXPECT_TRUE(harness::holds(texts, "1番から10番まですべて ごうかくするとパスワードが出ます｡"));
-    EXPECT_EQ(cells_of(pupil, "ごうかく").size(), 10u);
-    EXPECT_TRUE(cells_of(pupil, " 11 ").empty());
-
-    EXPECT_EQ(harness::record_after_exit(pupil), record);
+TEST(ExprBuildUnit, TheTwelveProblemListPutsNumberTwelveInTheSecondColumn) {
+    Pupil pupil(unit);
+    harness::dialog_texts(pupil, 2);
+    EXPECT_EQ(cells_of(pupil, " 12 "), (Cells{{35, 10}}));
 }
 
-TEST(ExprBuildUnit, PageSelectTakesZeroToFourAndTheEndPageStandsForPage4) {
+TEST(ExprBuildUnit, PageSelectRefusesNumbersNotTypedAsPlainDigits) {
     Pupil pupil(unit);
     pupil.press(Nav::Where);
-    const std::string contents = "目次 ------------------------- 0ページ";
-    EXPECT_TRUE(pupil.shows_text(contents));
-    EXPECT_EQ(platform::to_cp932(contents).size(), 38u);
-    for (auto refused : {"5", "-0", "4.0"}) {
+    for (auto refused : {"-0", "4.0"}) {
         const auto boxes = pupil.boxes().size();
         pupil.type("EDIT1", refused).click("BUTTON1");
         ASSERT_EQ(pupil.boxes().size(), boxes + 1) << refused;
         EXPECT_EQ(pupil.boxes().back().text, "そのページはありません！");
     }
-    for (int page : {0, 1, 2, 3, 4}) {
-        pupil.press(Nav::Where).type("EDIT1", std::to_string(page)).click("BUTTON1");
-        EXPECT_EQ(pupil.lesson().nav.current_page, page);
-    }
-    pupil.press(Nav::Next);
-    EXPECT_TRUE(pupil.shows_text("単元終わり"));
-    pupil.forget_texts();
-    pupil.press(Nav::Next);
-    EXPECT_TRUE(harness::holds(harness::canvas_texts(pupil), "単元終わり"));
-    pupil.press(Nav::Befor);
-    EXPECT_EQ(pupil.lesson().nav.current_page, 3);
-    EXPECT_TRUE(pupil.shows_text("3ﾍﾟｰｼﾞ          χを使った式"));
 }
 
-TEST(ExprBuildUnit, TheRecordOfARunWithoutPassesIsFiftyThreeBytesOnOneLine) {
+TEST(ExprBuildUnit, BeforFromTheEndPageOpensPage3) {
     Pupil pupil(unit);
-    const std::string bytes = harness::record_after_exit(pupil);
-    EXPECT_EQ(bytes, "12,10,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
-    EXPECT_EQ(bytes.size(), 53u);
+    pupil.press(Nav::Where).type("EDIT1", "4").click("BUTTON1");
+    pupil.press(Nav::Next).press(Nav::Next).press(Nav::Befor);
+    EXPECT_EQ(pupil.lesson().nav.current_page, 3);
+    EXPECT_TRUE(pupil.shows_text("3ﾍﾟｰｼﾞ          χを使った式"));
 }
 
 TEST(ExprBuildUnit, Page4KeepsItsTypedStartNumberAsARealNumberApartFromPage2s) {

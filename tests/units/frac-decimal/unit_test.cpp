@@ -1,13 +1,11 @@
-// frac-decimal as a pupil meets it before any page is drawn: its windows,
-// contents page, dialogs, page select, end page, record and answer bars.
+// frac-decimal in the frame's shared screens: its window set, contents page,
+// start-from dialogs, page select, end page, record and the answer bars that
+// share answer A.
 #include <gtest/gtest.h>
 
-#include <QWidget>
-
-#include <algorithm>
 #include <string>
 
-#include "tests/support/unit_tour.h"
+#include "tests/support/screens_seen.h"
 #include "units/frac-decimal/unit.h"
 
 namespace {
@@ -16,104 +14,59 @@ using harness::Nav;
 using harness::Pupil;
 const frame::Unit& unit = units::frac_decimal::unit;
 
-// Whether the canvas holds this cell text at this cell.
-bool cell_at(const Pupil& pupil, std::string_view text, int column, int row) {
-    for (const harness::WatchedText& drawn : pupil.texts())
-        if (drawn.form == "MAINFORM" && drawn.text.text == text && drawn.text.column == column &&
-            drawn.text.row == row)
-            return true;
-    return false;
+// Page 2 has passed every problem, page 4 problems 3 and 8.
+const std::string kRecordWithPasses = "9,8,0,1,1,1,1,1,1,1,1,1,0,0,1,0,0,0,0,1\r\n";
+
+const harness::ScreensSeen kScreens{
+    .title = "6年生の算数    分数や小数の計算",
+    .contents_lines = {"(よく見よう!)  ☆ 分数の計算 ------------ 1ページ",
+                       "(やってみよう!)★ 練習 1 ---------------- 2ページ",
+                       "(よく見よう!)  ☆ 分数や小数の計算 ------ 3ページ",
+                       "(やってみよう!)★ 練習 2 ---------------- 4ページ"},
+    .pages = {{"1ﾍﾟｰｼﾞ          分数の計算", 3},
+              {"2ﾍﾟｰｼﾞ          練習1", 9, true},
+              {"3ﾍﾟｰｼﾞ          分数や小数の計算", 3},
+              {"4ﾍﾟｰｼﾞ          練習2", 8, true}},
+    .select_contents = "目次 ------------------ 0ページ",
+    .end_keeps_page = 4,
+    .fresh_record = "9,8,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n",
+};
+
+TEST(FracDecimal, ShowsItsContentsDialogsPageSelectEndPageAndRecord) {
+    harness::expect_screens(unit, kScreens);
+    harness::expect_passes(unit, {.record = kRecordWithPasses,
+                                  .contents_marks = {{55, 8}},
+                                  .passed_problems = {{2, {1, 2, 3, 4, 5, 6, 7, 8, 9}}, {4, {3, 8}}}});
 }
 
-QRect place(Pupil& pupil, std::string_view form, std::string_view control) {
-    return pupil.windows().form(form).control_widget(control)->geometry();
-}
-
-TEST(FracDecimal, StartsWithItsWindowsAndContentsPage) {
+TEST(FracDecimal, StartsWithItsTwoBarsAndTheyFollowTheMovedTag) {
     Pupil pupil(unit);
-    ASSERT_FALSE(pupil.ended());
-    auto& windows = pupil.windows();
-    for (auto absent : {"FORM2", "FORM10", "FORM11", "FORM12"})
-        EXPECT_FALSE(windows.has_form(absent)) << absent;
-    for (auto bar : {"FORM7", "FORM9"}) {
-        EXPECT_TRUE(windows.form(bar).is_topmost()) << bar;
-        EXPECT_FALSE(windows.form(bar).is_visible()) << bar;
-        EXPECT_EQ(windows.form(bar).position(), QPoint(0, 414)) << bar;
-    }
-    EXPECT_FALSE(windows.form("FORM3").is_visible());
-    EXPECT_EQ(place(pupil, "FORM9", "EDIT3"), QRect(144, 0, 56, 22));
-    EXPECT_EQ(place(pupil, "FORM9", "EDIT4"), QRect(232, 0, 56, 22));
-    EXPECT_EQ(place(pupil, "FORM9", "EDIT5"), QRect(320, 0, 56, 22));
-    EXPECT_EQ(place(pupil, "FORM9", "BUTTON3"), QRect(440, 0, 80, 22));
+    harness::expect_window_set(
+        pupil,
+        {{"FORM7", 641, {{"EDIT2", {128, 0, 64, 22}}, {"BUTTON2", {320, 0, 80, 22}}}},
+         {"FORM9", 641,
+          {{"EDIT3", {144, 0, 56, 22}}, {"EDIT4", {232, 0, 56, 22}},
+           {"EDIT5", {320, 0, 56, 22}}, {"BUTTON3", {440, 0, 80, 22}}}}},
+        {"FORM2", "FORM10", "FORM11", "FORM12"});
 
-    const auto texts = harness::canvas_texts(pupil);
-    for (auto line : {"6年生の算数    分数や小数の計算",
-                      "(よく見よう!)  ☆ 分数の計算 ------------ 1ページ",
-                      "(やってみよう!)★ 練習 1 ---------------- 2ページ",
-                      "(よく見よう!)  ☆ 分数や小数の計算 ------ 3ページ",
-                      "(やってみよう!)★ 練習 2 ---------------- 4ページ"})
-        EXPECT_TRUE(harness::holds(texts, line)) << line;
-    EXPECT_FALSE(harness::holds(texts, "ごうかく!"));
+    pupil.click_tag();
+    for (auto bar : {"FORM3", "FORM7", "FORM9"})
+        EXPECT_EQ(pupil.windows().form(bar).position(), QPoint(400, 714)) << bar;
+    pupil.press(Nav::Where);
+    EXPECT_EQ(pupil.windows().form("MAINFORM").position(), QPoint(400, 322));
 }
 
-TEST(FracDecimal, DialogsSayTheirPagesRangesAndPassedProblems) {
-    Pupil pupil(unit, std::string("9,8,0,1,1,1,1,1,1,1,1,1,0,0,1,0,0,0,0,1\r\n"));
-    EXPECT_TRUE(cell_at(pupil, "ごうかく!", 55, 8));
-    EXPECT_FALSE(cell_at(pupil, "ごうかく!", 55, 10));
-
-    auto texts = harness::dialog_texts(pupil, 1);
-    EXPECT_TRUE(harness::holds(texts, "1ﾍﾟｰｼﾞ          分数の計算"));
-    EXPECT_TRUE(harness::holds(texts, "回答らんに1から3までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"));
-    texts = harness::dialog_texts(pupil, 3);
-    EXPECT_TRUE(harness::holds(texts, "3ﾍﾟｰｼﾞ          分数や小数の計算"));
-    EXPECT_TRUE(harness::holds(texts, "だん落  3"));
-    EXPECT_FALSE(harness::holds(texts, "だん落  4"));
-    texts = harness::dialog_texts(pupil, 2);
-    EXPECT_TRUE(harness::holds(texts, "2ﾍﾟｰｼﾞ          練習1"));
-    EXPECT_TRUE(harness::holds(texts, "回答らんに1から9までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"));
-    EXPECT_TRUE(harness::holds(texts, "1番から9番まですべて ごうかくするとパスワードが出ます｡"));
-    EXPECT_EQ(std::ranges::count(texts, std::string("ごうかく")), 9);
-
-    texts = harness::dialog_texts(pupil, 4);
-    EXPECT_TRUE(harness::holds(texts, "4ﾍﾟｰｼﾞ          練習2"));
-    EXPECT_TRUE(harness::holds(texts, "回答らんに1から8までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"));
-    EXPECT_TRUE(harness::holds(texts, "1番から8番まですべて ごうかくするとパスワードが出ます｡"));
-    EXPECT_TRUE(cell_at(pupil, "ごうかく", 14, 11));  // problem 3
-    EXPECT_TRUE(cell_at(pupil, "ごうかく", 14, 16));  // problem 8
-    EXPECT_EQ(std::ranges::count(texts, std::string("ごうかく")), 2);
-
-    EXPECT_EQ(harness::record_after_exit(pupil),
-              "9,8,0,1,1,1,1,1,1,1,1,1,0,0,1,0,0,0,0,1\r\n");
-}
-
-TEST(FracDecimal, PageSelectTakesZeroToFourAndTheEndPageRepeats) {
+TEST(FracDecimal, PageSelectRefusesATrailingBlankAndBeforLeavesTheEndPageForPage3) {
     Pupil pupil(unit);
-    for (int page = 0; page <= 4; ++page) {
-        pupil.press(Nav::Where).type("EDIT1", std::to_string(page)).click("BUTTON1");
-        EXPECT_EQ(pupil.lesson().nav.current_page, page);
-    }
-    EXPECT_TRUE(pupil.boxes().empty());
-    for (auto refused : {"5", "4 "}) {
-        pupil.press(Nav::Where).type("EDIT1", refused).click("BUTTON1");
-        ASSERT_FALSE(pupil.boxes().empty());
-        EXPECT_EQ(pupil.boxes().back().text, "そのページはありません！") << refused;
-    }
+    pupil.press(Nav::Where).type("EDIT1", "4 ").click("BUTTON1");
+    ASSERT_EQ(pupil.boxes().size(), 1u);
+    EXPECT_EQ(pupil.boxes().back().text, "そのページはありません！");
+
     pupil.press(Nav::Where).type("EDIT1", "4").click("BUTTON1");
-    for (int time = 0; time < 2; ++time) {
-        pupil.forget_texts();
-        pupil.press(Nav::Next);
-        EXPECT_TRUE(pupil.shows_text("単元終わり"));
-        EXPECT_EQ(pupil.lesson().nav.current_page, 4);
-    }
+    pupil.press(Nav::Next).press(Nav::Next);
     pupil.forget_texts();
     pupil.press(Nav::Befor);
     EXPECT_TRUE(pupil.shows_text("3ﾍﾟｰｼﾞ          分数や小数の計算"));
-}
-
-TEST(FracDecimal, ARunWithoutPassesLeavesTheRecordOfFortyOneBytes) {
-    Pupil pupil(unit);
-    EXPECT_EQ(harness::record_after_exit(pupil),
-              "9,8,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
 }
 
 TEST(FracDecimal, TheThreeFieldBarWantsTheAnswerInLowestTerms) {
@@ -159,15 +112,6 @@ TEST(FracDecimal, NavigationLeavesTheNumeratorFieldAsTyped) {
     lesson.nav.current_page = 2;
     lesson.keys = {"", "", "", "3", "", "", "", ""};
     EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON3_ON"), 22);
-}
-
-TEST(FracDecimal, BothBarsFollowTheMovedTag) {
-    Pupil pupil(unit);
-    pupil.click_tag();
-    for (auto bar : {"FORM3", "FORM7", "FORM9"})
-        EXPECT_EQ(pupil.windows().form(bar).position(), QPoint(400, 714)) << bar;
-    pupil.press(Nav::Where);
-    EXPECT_EQ(pupil.windows().form("MAINFORM").position(), QPoint(400, 322));
 }
 
 }  // namespace

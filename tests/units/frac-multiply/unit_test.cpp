@@ -1,13 +1,13 @@
-// frac-multiply as a pupil meets it before any page is drawn: its windows,
-// contents page, dialogs, page select, end page, record and answer bars.
+// frac-multiply in the frame's shared screens: its window set, contents
+// page, start-from dialogs, page select, end page and record, the tag move
+// and its answer bars.
 #include <gtest/gtest.h>
 
-#include <QWidget>
-
-#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "tests/support/unit_tour.h"
+#include "tests/support/screens_seen.h"
 #include "units/frac-multiply/unit.h"
 
 namespace {
@@ -16,118 +16,61 @@ using harness::Nav;
 using harness::Pupil;
 const frame::Unit& unit = units::frac_multiply::unit;
 
-// Whether the canvas holds this cell text at this cell.
-bool cell_at(const Pupil& pupil, std::string_view text, int column, int row) {
-    for (const harness::WatchedText& drawn : pupil.texts())
-        if (drawn.form == "MAINFORM" && drawn.text.text == text && drawn.text.column == column &&
-            drawn.text.row == row)
-            return true;
-    return false;
-}
+// Page 2 has passed every problem, page 4 problems 2 and 11.
+const std::string kRecordWithPasses = "6,11,0,1,1,1,1,1,1,0,1,0,0,0,0,0,0,0,0,1\r\n";
 
-QRect place(Pupil& pupil, std::string_view form, std::string_view control) {
-    return pupil.windows().form(form).control_widget(control)->geometry();
-}
-
-struct BarControl {
-    std::string_view form, control;
-    int x, width;
+const harness::ScreensSeen kScreens{
+    .title = "6年生の算数    分数のかけ算",
+    .contents_lines = {"(よく見よう!)  ☆ 分数かける分数 -------- 1ページ",
+                       "(やってみよう!)★ 練習 1 ---------------- 2ページ",
+                       "(よく見よう!)  ☆ 分数かける整数 -------- 3ページ",
+                       "(やってみよう!)★ 練習 2 ---------------- 4ページ"},
+    .pages = {{"1ﾍﾟｰｼﾞ          分数かける分数", 4},
+              {"2ﾍﾟｰｼﾞ          練習1", 6, true},
+              {"3ﾍﾟｰｼﾞ          分数かける整数", 3},
+              {"4ﾍﾟｰｼﾞ          練習2", 11, true}},
+    .select_contents = "目次 ------------------ 0ページ",
+    .end_keeps_page = 4,
+    .fresh_record = "6,11,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n",
 };
 
-const BarControl kBarControls[] = {
-    {"FORM7", "EDIT2", 128, 64},   {"FORM7", "BUTTON2", 320, 80},
-    {"FORM9", "EDIT3", 96, 32},    {"FORM9", "EDIT7", 352, 32},    {"FORM9", "BUTTON3", 480, 80},
-    {"FORM10", "EDIT8", 96, 32},   {"FORM10", "EDIT13", 416, 32},  {"FORM10", "BUTTON4", 496, 80},
-    {"FORM11", "EDIT14", 104, 64}, {"FORM11", "EDIT15", 296, 64},  {"FORM11", "BUTTON5", 464, 80},
-    {"FORM12", "EDIT16", 120, 40}, {"FORM12", "EDIT17", 264, 40},  {"FORM12", "EDIT18", 416, 40},
-    {"FORM12", "BUTTON6", 512, 80},
-};
-
-TEST(FracMultiply, StartsWithItsWindowsAndContentsPage) {
-    Pupil pupil(unit);
-    ASSERT_FALSE(pupil.ended());
-    auto& windows = pupil.windows();
-    EXPECT_FALSE(windows.has_form("FORM2"));
-    for (auto bar : {"FORM7", "FORM9", "FORM10", "FORM11", "FORM12"}) {
-        EXPECT_TRUE(windows.form(bar).is_topmost()) << bar;
-        EXPECT_FALSE(windows.form(bar).is_visible()) << bar;
-        EXPECT_EQ(windows.form(bar).window_widget()->width(), 641) << bar;
-        EXPECT_EQ(windows.form(bar).position(), QPoint(0, 414)) << bar;
-    }
-    EXPECT_FALSE(windows.form("FORM3").is_visible());
-    for (auto [form, control, x, width] : kBarControls)
-        EXPECT_EQ(place(pupil, form, control), QRect(x, 0, width, 22)) << control;
-
-    const auto texts = harness::canvas_texts(pupil);
-    for (auto line : {"6年生の算数    分数のかけ算",
-                      "(よく見よう!)  ☆ 分数かける分数 -------- 1ページ",
-                      "(やってみよう!)★ 練習 1 ---------------- 2ページ",
-                      "(よく見よう!)  ☆ 分数かける整数 -------- 3ページ",
-                      "(やってみよう!)★ 練習 2 ---------------- 4ページ"})
-        EXPECT_TRUE(harness::holds(texts, line)) << line;
-    EXPECT_FALSE(harness::holds(texts, "ごうかく!"));
+TEST(FracMultiply, ShowsItsContentsDialogsPageSelectEndPageAndRecord) {
+    harness::expect_screens(unit, kScreens);
+    harness::expect_passes(unit, {.record = kRecordWithPasses,
+                                  .contents_marks = {{55, 8}},
+                                  .passed_problems = {{2, {1, 2, 3, 4, 5, 6}}, {4, {2, 11}}}});
 }
 
-TEST(FracMultiply, DialogsSayTheirPagesRangesAndPassedProblems) {
-    Pupil pupil(unit, std::string("6,11,0,1,1,1,1,1,1,0,1,0,0,0,0,0,0,0,0,1\r\n"));
-    EXPECT_TRUE(cell_at(pupil, "ごうかく!", 55, 8));
-    EXPECT_FALSE(cell_at(pupil, "ごうかく!", 55, 10));
-
-    auto texts = harness::dialog_texts(pupil, 1);
-    EXPECT_TRUE(harness::holds(texts, "1ﾍﾟｰｼﾞ          分数かける分数"));
-    EXPECT_TRUE(harness::holds(texts, "回答らんに1から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"));
-    EXPECT_TRUE(harness::holds(texts, "だん落  4"));
-    EXPECT_FALSE(harness::holds(texts, "だん落  5"));
-    texts = harness::dialog_texts(pupil, 3);
-    EXPECT_TRUE(harness::holds(texts, "3ﾍﾟｰｼﾞ          分数かける整数"));
-    EXPECT_TRUE(harness::holds(texts, "回答らんに1から3までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"));
-    texts = harness::dialog_texts(pupil, 2);
-    EXPECT_TRUE(harness::holds(texts, "2ﾍﾟｰｼﾞ          練習1"));
-    EXPECT_TRUE(harness::holds(texts, "回答らんに1から6までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"));
-    EXPECT_TRUE(harness::holds(texts, "1番から6番まですべて ごうかくするとパスワードが出ます｡"));
-    for (int k = 1; k <= 6; ++k) EXPECT_TRUE(cell_at(pupil, "ごうかく", 14, k + 8)) << k;
-
-    pupil.forget_texts();
-    texts = harness::dialog_texts(pupil, 4);
-    EXPECT_TRUE(harness::holds(texts, "4ﾍﾟｰｼﾞ          練習2"));
-    EXPECT_TRUE(harness::holds(texts, "回答らんに1から11までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"));
-    EXPECT_TRUE(harness::holds(texts, "1番から11番まですべて ごうかくするとパスワードが出ます｡"));
-    EXPECT_TRUE(cell_at(pupil, "ごうかく", 14, 10));  // problem 2
-    EXPECT_TRUE(cell_at(pupil, "ごうかく", 42, 9));   // problem 11, second column
-    EXPECT_EQ(std::ranges::count(texts, std::string("ごうかく")), 2);
-
-    EXPECT_EQ(harness::record_after_exit(pupil),
-              "6,11,0,1,1,1,1,1,1,0,1,0,0,0,0,0,0,0,0,1\r\n");
+TEST(FracMultiply, StartsWithItsFiveBarsAndNoDrawingWindow) {
+    Pupil pupil(unit);
+    harness::expect_window_set(
+        pupil,
+        {{"FORM7", 641, {{"EDIT2", {128, 0, 64, 22}}, {"BUTTON2", {320, 0, 80, 22}}}},
+         {"FORM9", 641,
+          {{"EDIT3", {96, 0, 32, 22}}, {"EDIT7", {352, 0, 32, 22}}, {"BUTTON3", {480, 0, 80, 22}}}},
+         {"FORM10", 641,
+          {{"EDIT8", {96, 0, 32, 22}}, {"EDIT13", {416, 0, 32, 22}},
+           {"BUTTON4", {496, 0, 80, 22}}}},
+         {"FORM11", 641,
+          {{"EDIT14", {104, 0, 64, 22}}, {"EDIT15", {296, 0, 64, 22}},
+           {"BUTTON5", {464, 0, 80, 22}}}},
+         {"FORM12", 641,
+          {{"EDIT16", {120, 0, 40, 22}}, {"EDIT17", {264, 0, 40, 22}},
+           {"EDIT18", {416, 0, 40, 22}}, {"BUTTON6", {512, 0, 80, 22}}}}},
+        {"FORM2"});
 }
 
-TEST(FracMultiply, PageSelectTakesZeroToFourAndTheEndPageRepeats) {
+TEST(FracMultiply, PageSelectRefusesALeadingZeroAndBeforLeavesTheEndPageForPage3) {
     Pupil pupil(unit);
-    for (int page = 0; page <= 4; ++page) {
-        pupil.press(Nav::Where).type("EDIT1", std::to_string(page)).click("BUTTON1");
-        EXPECT_EQ(pupil.lesson().nav.current_page, page);
-    }
-    EXPECT_TRUE(pupil.boxes().empty());
-    for (auto refused : {"5", "01"}) {
-        pupil.press(Nav::Where).type("EDIT1", refused).click("BUTTON1");
-        ASSERT_FALSE(pupil.boxes().empty());
-        EXPECT_EQ(pupil.boxes().back().text, "そのページはありません！") << refused;
-    }
+    pupil.press(Nav::Where).type("EDIT1", "01").click("BUTTON1");
+    ASSERT_EQ(pupil.boxes().size(), 1u);
+    EXPECT_EQ(pupil.boxes().back().text, "そのページはありません！");
+
     pupil.press(Nav::Where).type("EDIT1", "4").click("BUTTON1");
-    for (int time = 0; time < 2; ++time) {
-        pupil.forget_texts();
-        pupil.press(Nav::Next);
-        EXPECT_TRUE(pupil.shows_text("単元終わり"));
-        EXPECT_EQ(pupil.lesson().nav.current_page, 4);
-    }
+    pupil.press(Nav::Next).press(Nav::Next);
     pupil.forget_texts();
     pupil.press(Nav::Befor);
     EXPECT_TRUE(pupil.shows_text("3ﾍﾟｰｼﾞ          分数かける整数"));
-}
-
-TEST(FracMultiply, ARunWithoutPassesLeavesTheRecordOfFortyTwoBytes) {
-    Pupil pupil(unit);
-    EXPECT_EQ(harness::record_after_exit(pupil),
-              "6,11,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
 }
 
 TEST(FracMultiply, TheMixedNumberBarWantsAllThreeFieldsExactly) {

@@ -1,85 +1,77 @@
-// ratio-value as a pupil meets it before its pages: the window set, the
-// contents page, the start-from dialogs, page select, the end of the unit,
-// the record and the two answer bars' judging.
-#include <QWidget>
+// ratio-value in the frame's shared screens: its window set, contents page,
+// start-from dialogs, page select, end page, record and the two answer bars'
+// judging.
 #include <gtest/gtest.h>
 
-#include <utility>
-#include <vector>
+#include <string>
 
-#include "tests/support/unit_tour.h"
+#include "tests/support/screens_seen.h"
 #include "units/ratio-value/unit.h"
 
 namespace {
 
 using harness::Nav;
 using harness::Pupil;
-using harness::cells_of;
 const frame::Unit& unit = units::ratio_value::unit;
 
 // Page 2 passed whole, problem 2 of page 4 passed.
 const std::string kPassedRecord = "7,7,0,1,1,1,1,1,1,1,0,1,0,0,0,0,0\r\n";
 
-using harness::Cells;
+const harness::ScreensSeen kScreens{
+    .title = "6年生の算数   比と比の値",
+    .contents_lines = {"(よく見よう!)  ☆ 比と比の値 ------------ 1ページ",
+                       "(やってみよう!)★ 練習 1 ---------------- 2ページ",
+                       "(よく見よう!)  ☆ 小数の比 -------------- 3ページ",
+                       "(やってみよう!)★ 練習 2 ---------------- 4ページ"},
+    .pages = {{"1ﾍﾟｰｼﾞ          比と比の値", 4},
+              {"2ﾍﾟｰｼﾞ          練習1", 7, true},
+              {"3ﾍﾟｰｼﾞ          小数の比", 2},
+              {"4ﾍﾟｰｼﾞ          練習2", 7, true}},
+    .select_contents = "目次 ------------------ 0ページ",
+    .end_keeps_page = 4,
+    .fresh_record = "7,7,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n",
+};
 
-TEST(RatioValue, StartsWithItsBarsHiddenAndItsContentsPage) {
-    Pupil pupil(unit);
-    ASSERT_FALSE(pupil.ended()) << (pupil.boxes().empty() ? "" : pupil.boxes().back().text);
-    auto& windows = pupil.windows();
-    for (auto absent : {"FORM2", "FORM10", "FORM11", "FORM12"})
-        EXPECT_FALSE(windows.has_form(absent)) << absent;
-    for (auto bar : {"FORM7", "FORM9"}) {
-        EXPECT_FALSE(windows.form(bar).is_visible()) << bar;
-        EXPECT_TRUE(windows.form(bar).is_topmost()) << bar;
-        EXPECT_EQ(windows.form(bar).position(), QPoint(0, 414)) << bar;
-    }
-    EXPECT_FALSE(windows.form("FORM3").is_visible());
-    const int fields_x[] = {96, 160, 224, 288, 352};
-    for (int i = 0; i < 5; ++i) {
-        const std::string name = "EDIT" + std::to_string(i + 3);
-        EXPECT_EQ(windows.form("FORM9").control_widget(name)->geometry(),
-                  QRect(fields_x[i], 0, 32, 22)) << name;
-    }
-    EXPECT_EQ(windows.form("FORM9").control_widget("BUTTON3")->geometry(), QRect(480, 0, 80, 22));
-
-    const auto texts = harness::canvas_texts(pupil);
-    for (auto line : {"6年生の算数   比と比の値",
-                      "(よく見よう!)  ☆ 比と比の値 ------------ 1ページ",
-                      "(やってみよう!)★ 練習 1 ---------------- 2ページ",
-                      "(よく見よう!)  ☆ 小数の比 -------------- 3ページ",
-                      "(やってみよう!)★ 練習 2 ---------------- 4ページ"})
-        EXPECT_TRUE(harness::holds(texts, line)) << line;
-    EXPECT_FALSE(harness::holds(texts, "ごうかく!"));
+TEST(RatioValue, ShowsItsContentsDialogsPageSelectEndPageAndRecord) {
+    harness::expect_screens(unit, kScreens);
+    harness::expect_passes(unit, {.record = kPassedRecord,
+                                  .contents_marks = {{55, 8}},
+                                  .passed_problems = {{2, {1, 2, 3, 4, 5, 6, 7}}, {4, {2}}}});
 }
 
-TEST(RatioValue, DialogsGiveTitlesRangesAndThePassedProblems) {
-    Pupil pupil(unit, kPassedRecord);
-    ASSERT_FALSE(pupil.ended());
-    EXPECT_EQ(cells_of(pupil, "ごうかく!"), (Cells{{55, 8}}));
+TEST(RatioValue, StartsWithItsSingleAndFiveAnswerBars) {
+    Pupil pupil(unit);
+    harness::expect_window_set(
+        pupil,
+        {{"FORM7", 641, {{"EDIT2", {128, 0, 64, 22}}, {"BUTTON2", {320, 0, 80, 22}}}},
+         {"FORM9", 641,
+          {{"EDIT3", {96, 0, 32, 22}}, {"EDIT4", {160, 0, 32, 22}}, {"EDIT5", {224, 0, 32, 22}},
+           {"EDIT6", {288, 0, 32, 22}}, {"EDIT7", {352, 0, 32, 22}},
+           {"BUTTON3", {480, 0, 80, 22}}}}},
+        {"FORM2", "FORM10", "FORM11", "FORM12"});
+}
 
-    auto page1 = harness::dialog_texts(pupil, 1);
-    EXPECT_TRUE(harness::holds(page1, "1ﾍﾟｰｼﾞ          比と比の値"));
-    EXPECT_TRUE(harness::holds(page1, "回答らんに1から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"));
-    EXPECT_TRUE(harness::holds(page1, "だん落  4"));
-    EXPECT_FALSE(harness::holds(page1, "だん落  5"));
+TEST(RatioValue, PageSelectRefusesALeadingZeroAndNothing) {
+    Pupil pupil(unit);
+    for (std::string refused : {"04", ""}) {
+        pupil.press(Nav::Where).type("EDIT1", refused).click("BUTTON1");
+        ASSERT_FALSE(pupil.boxes().empty()) << refused;
+        EXPECT_EQ(pupil.boxes().back().text, "そのページはありません！");
+    }
+    EXPECT_EQ(pupil.boxes().size(), 2u);
+}
 
-    auto page3 = harness::dialog_texts(pupil, 3);
-    EXPECT_TRUE(harness::holds(page3, "3ﾍﾟｰｼﾞ          小数の比"));
-    EXPECT_TRUE(harness::holds(page3, "回答らんに1から2までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"));
-    EXPECT_TRUE(harness::holds(page3, "だん落  2"));
-    EXPECT_FALSE(harness::holds(page3, "だん落  3"));
-
-    auto page2 = harness::dialog_texts(pupil, 2);
-    EXPECT_TRUE(harness::holds(page2, "2ﾍﾟｰｼﾞ          練習1"));
-    EXPECT_TRUE(harness::holds(page2, "回答らんに1から7までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"));
-    EXPECT_TRUE(harness::holds(page2, "1番から7番まですべて ごうかくするとパスワードが出ます｡"));
-    EXPECT_EQ(cells_of(pupil, "ごうかく").size(), 7u);
-    EXPECT_EQ(cells_of(pupil, "番").size(), 7u);
-
-    auto page4 = harness::dialog_texts(pupil, 4);
-    EXPECT_TRUE(harness::holds(page4, "4ﾍﾟｰｼﾞ          練習2"));
-    EXPECT_TRUE(harness::holds(page4, "1番から7番まですべて ごうかくするとパスワードが出ます｡"));
-    EXPECT_EQ(cells_of(pupil, "ごうかく"), (Cells{{14, 10}}));  // problem 2
+TEST(RatioValue, NextWalksToTheEndPageAndBeforLeavesItForPage3) {
+    Pupil pupil(unit);
+    pupil.press(Nav::Top).press(Nav::Next).press(Nav::Next).press(Nav::Next).press(Nav::Next);
+    EXPECT_EQ(pupil.lesson().nav.current_page, 4);
+    pupil.forget_texts();
+    pupil.press(Nav::Next);
+    EXPECT_TRUE(pupil.shows_text("単元終わり"));
+    pupil.press(Nav::Next);
+    pupil.forget_texts();
+    pupil.press(Nav::Befor);
+    EXPECT_TRUE(pupil.shows_text("3ﾍﾟｰｼﾞ          小数の比"));
 }
 
 TEST(RatioValue, NavigationEmptiesTheFirstTwoFieldsOfTheFiveAnswerBarOnly) {
@@ -89,42 +81,6 @@ TEST(RatioValue, NavigationEmptiesTheFirstTwoFieldsOfTheFiveAnswerBarOnly) {
     frame::Lesson& lesson = pupil.lesson();
     for (auto emptied : {"EDIT2", "EDIT3", "EDIT4"}) EXPECT_EQ(lesson.field(emptied).text(), "");
     for (auto kept : {"EDIT5", "EDIT6", "EDIT7"}) EXPECT_EQ(lesson.field(kept).text(), "1");
-}
-
-TEST(RatioValue, PageSelectTakesZeroToFourAndTheEndPageRepeats) {
-    Pupil pupil(unit);
-    for (std::string page : {"0", "1", "2", "3", "4"}) {
-        pupil.press(Nav::Where).type("EDIT1", page).click("BUTTON1");
-        EXPECT_EQ(pupil.lesson().nav.current_page, std::stoi(page));
-    }
-    EXPECT_TRUE(pupil.boxes().empty());
-    for (std::string refused : {"5", "04", ""}) {
-        pupil.press(Nav::Where).type("EDIT1", refused).click("BUTTON1");
-        ASSERT_FALSE(pupil.boxes().empty()) << refused;
-        EXPECT_EQ(pupil.boxes().back().text, "そのページはありません！");
-    }
-    EXPECT_EQ(pupil.boxes().size(), 3u);
-
-    pupil.press(Nav::Top).press(Nav::Next).press(Nav::Next).press(Nav::Next).press(Nav::Next);
-    pupil.forget_texts();
-    pupil.press(Nav::Next);
-    EXPECT_TRUE(pupil.shows_text("単元終わり"));
-    EXPECT_EQ(pupil.lesson().nav.current_page, 4);
-    pupil.forget_texts();
-    pupil.press(Nav::Next);
-    EXPECT_TRUE(pupil.shows_text("単元終わり"));
-    pupil.forget_texts();
-    pupil.press(Nav::Befor);
-    EXPECT_TRUE(pupil.shows_text("3ﾍﾟｰｼﾞ          小数の比"));
-}
-
-TEST(RatioValue, TheRecordHoldsBothPagesFlagsOnOneLine) {
-    Pupil fresh(unit);
-    EXPECT_EQ(harness::record_after_exit(fresh), "7,7,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
-    EXPECT_EQ(fresh.drive().record_bytes().size(), 35u);
-
-    Pupil passed(unit, kPassedRecord);
-    EXPECT_EQ(harness::record_after_exit(passed), kPassedRecord);
 }
 
 TEST(RatioValue, TheFiveAnswerBarTakesTheRatioAndItsValueExactly) {

@@ -3,15 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
-#include <vector>
 
-#include "tests/support/unit_tour.h"
+#include "tests/support/screens_seen.h"
 #include "units/sector-area/unit.h"
 
 namespace {
 
-using harness::holds;
+using harness::Cells;
 using harness::Nav;
 using harness::Pupil;
 using harness::cells_of;
@@ -20,49 +18,44 @@ const frame::Unit& unit = units::sector_area::unit;
 // Page 3 has passed problems 2 and 6, page 5 every problem.
 const std::string kRecordWithPasses = "6,8,0,0,1,0,0,0,1,1,1,1,1,1,1,1,1\r\n";
 
-QRect place_of(Pupil& pupil, std::string_view form, std::string_view control) {
-    return pupil.windows().form(form).control_widget(control)->geometry();
+const harness::ScreensSeen kScreens{
+    .title = "6年生の算数    発展･おうぎ形の面積",
+    .contents_lines = {"(よく見よう!)  ☆ おうぎ形って何? ------- 1ページ",
+                       "(よく見よう!)  ☆ おうぎ形の面積1 ------- 2ページ",
+                       "(やってみよう!)★ 練習 1 ---------------- 3ページ",
+                       "(よく見よう!)  ☆ おうぎ形の面積2 ------- 4ページ",
+                       "(やってみよう!)★ 練習 2 ---------------- 5ページ"},
+    .pages = {{"1ﾍﾟｰｼﾞ          おうぎ形って何?", 2},
+              {"2ﾍﾟｰｼﾞ          おうぎ形の面積1", 3},
+              {"3ﾍﾟｰｼﾞ          練習1", 6, true},
+              {"4ﾍﾟｰｼﾞ          おうぎ形の面積2", 2},
+              {"5ﾍﾟｰｼﾞ          練習2", 8, true}},
+    .select_contents = "目次 ------------------ 0ページ",
+    .end_keeps_page = 5,
+    .fresh_record = "6,8,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n",
+};
+
+TEST(SectorArea, ShowsItsContentsDialogsPageSelectEndPageAndRecord) {
+    harness::expect_screens(unit, kScreens);
+    harness::expect_passes(unit, {.record = kRecordWithPasses,
+                                  .contents_marks = {{55, 11}},
+                                  .passed_problems = {{3, {2, 6}}, {5, {1, 2, 3, 4, 5, 6, 7, 8}}}});
 }
 
-int current_page(Pupil& pupil) { return pupil.lesson().nav.current_page; }
-
-TEST(SectorArea, StartsWithItsBarsHiddenAndItsContentsPage) {
+TEST(SectorArea, StartsWithItsThreeBarsAndPictures) {
     Pupil pupil(unit);
-    ASSERT_FALSE(pupil.ended()) << (pupil.boxes().empty() ? "" : pupil.boxes().back().text);
-    auto& windows = pupil.windows();
-    EXPECT_FALSE(windows.has_form("FORM2"));
-    EXPECT_FALSE(windows.has_form("FORM11"));
-    for (auto bar : {"FORM3", "FORM7", "FORM9", "FORM10"}) {
-        EXPECT_FALSE(windows.form(bar).is_visible()) << bar;
-        EXPECT_EQ(windows.form(bar).position(), QPoint(0, 414)) << bar;
-    }
-    for (auto bar : {"FORM7", "FORM9", "FORM10"}) {
-        EXPECT_EQ(windows.form(bar).client_size(), QSize(641, 29)) << bar;
-        EXPECT_TRUE(windows.form(bar).is_topmost()) << bar;
-    }
-    EXPECT_EQ(place_of(pupil, "FORM7", "EDIT2"), QRect(128, 0, 72, 22));
-    EXPECT_EQ(place_of(pupil, "FORM7", "BUTTON2"), QRect(376, 0, 80, 22));
-    EXPECT_EQ(place_of(pupil, "FORM9", "EDIT3"), QRect(144, 0, 56, 22));
-    EXPECT_EQ(place_of(pupil, "FORM9", "EDIT4"), QRect(312, 0, 56, 22));
-    EXPECT_EQ(place_of(pupil, "FORM9", "BUTTON3"), QRect(464, 0, 80, 22));
-    EXPECT_EQ(place_of(pupil, "FORM10", "EDIT5"), QRect(144, 0, 56, 22));
-    EXPECT_EQ(place_of(pupil, "FORM10", "EDIT6"), QRect(232, 0, 56, 22));
-    EXPECT_EQ(place_of(pupil, "FORM10", "EDIT7"), QRect(320, 0, 56, 22));
-    EXPECT_EQ(place_of(pupil, "FORM10", "BUTTON4"), QRect(464, 0, 80, 24));
+    harness::expect_window_set(
+        pupil,
+        {{"FORM7", 641, {{"EDIT2", {128, 0, 72, 22}}, {"BUTTON2", {376, 0, 80, 22}}}},
+         {"FORM9", 641,
+          {{"EDIT3", {144, 0, 56, 22}}, {"EDIT4", {312, 0, 56, 22}}, {"BUTTON3", {464, 0, 80, 22}}}},
+         {"FORM10", 641,
+          {{"EDIT5", {144, 0, 56, 22}}, {"EDIT6", {232, 0, 56, 22}},
+           {"EDIT7", {320, 0, 56, 22}}, {"BUTTON4", {464, 0, 80, 24}}}}},
+        {"FORM2", "FORM11"});
+    EXPECT_EQ(pupil.windows().form("FORM3").position(), QPoint(0, 414));
     for (auto picture : {"\\PF.BMP", "\\MF.BMP", "上指.BMP", "左指.BMP", "右指.BMP"})
         EXPECT_TRUE(pupil.lesson().pictures.contains(picture)) << picture;
-
-    EXPECT_TRUE(pupil.shows_text("6年生の算数    発展･おうぎ形の面積"));
-    const std::pair<int, std::string_view> lines[] = {
-        {7, "(よく見よう!)  ☆ おうぎ形って何? ------- 1ページ"},
-        {8, "(よく見よう!)  ☆ おうぎ形の面積1 ------- 2ページ"},
-        {9, "(やってみよう!)★ 練習 1 ---------------- 3ページ"},
-        {10, "(よく見よう!)  ☆ おうぎ形の面積2 ------- 4ページ"},
-        {11, "(やってみよう!)★ 練習 2 ---------------- 5ページ"},
-    };
-    for (auto [row, line] : lines)
-        EXPECT_EQ(cells_of(pupil, line), std::vector{QPoint(2, row)}) << line;
-    EXPECT_TRUE(cells_of(pupil, "ごうかく!").empty());
 
     // The window group follows the blackboard tag, the canvas on every screen.
     pupil.click_tag();
@@ -72,91 +65,30 @@ TEST(SectorArea, StartsWithItsBarsHiddenAndItsContentsPage) {
     EXPECT_EQ(pupil.windows().form("MAINFORM").position(), QPoint(400, 322));
 }
 
-TEST(SectorArea, EachPageOpensItsOwnStartFromDialog) {
-    struct Dialog {
-        int page;
-        std::vector<std::string> texts;
-        std::string_view absent;
-    };
-    const std::string range = "までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡";
-    const Dialog dialogs[] = {
-        {1, {"1ﾍﾟｰｼﾞ          おうぎ形って何?", "回答らんに1から2" + range, "だん落  1", "だん落  2"},
-         "だん落  3"},
-        {2, {"2ﾍﾟｰｼﾞ          おうぎ形の面積1", "回答らんに1から3" + range, "だん落  3"}, "だん落  4"},
-        {3, {"3ﾍﾟｰｼﾞ          練習1", "回答らんに1から6" + range,
-             "1番から6番まですべて ごうかくするとパスワードが出ます｡", " 6 "}, " 7 "},
-        {4, {"4ﾍﾟｰｼﾞ          おうぎ形の面積2", "回答らんに1から2" + range, "だん落  2"}, "だん落  3"},
-        {5, {"5ﾍﾟｰｼﾞ          練習2", "回答らんに1から8" + range,
-             "1番から8番まですべて ごうかくするとパスワードが出ます｡", " 8 "}, " 9 "},
-    };
-    Pupil pupil(unit);
-    for (const Dialog& dialog : dialogs) {
-        const auto texts = harness::dialog_texts(pupil, dialog.page);
-        for (const std::string& text : dialog.texts) EXPECT_TRUE(holds(texts, text)) << text;
-        EXPECT_FALSE(holds(texts, dialog.absent)) << dialog.page;
-        EXPECT_EQ(current_page(pupil), dialog.page);
-    }
-}
-
-TEST(SectorArea, PassesShowInTheContentsThePageSelectAndTheProblemLists) {
+TEST(SectorArea, ThePageSelectScreenAsksForZeroToFiveAndShowsThePass) {
     Pupil pupil(unit, kRecordWithPasses);
-    EXPECT_EQ(cells_of(pupil, "ごうかく!"), std::vector{QPoint(55, 11)});
-
     pupil.forget_texts();
     pupil.press(Nav::Where);
     EXPECT_EQ(cells_of(pupil, "何ページを開けますか? 0から5までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"),
-              std::vector{QPoint(2, 2)});
-    EXPECT_EQ(cells_of(pupil, "(やってみよう!)★ 練習 2 ---------------- 5ページ"),
-              std::vector{QPoint(2, 11)});
-    EXPECT_EQ(cells_of(pupil, "ごうかく!"), std::vector{QPoint(55, 11)});
+              (Cells{{2, 2}}));
+    EXPECT_EQ(cells_of(pupil, "(やってみよう!)★ 練習 2 ---------------- 5ページ"), (Cells{{2, 11}}));
+    EXPECT_EQ(cells_of(pupil, "ごうかく!"), (Cells{{55, 11}}));
 
-    pupil.type("EDIT1", "3");
-    pupil.forget_texts();
-    pupil.click("BUTTON1");
-    EXPECT_EQ(cells_of(pupil, "ごうかく"), (std::vector{QPoint(14, 10), QPoint(14, 14)}));
-
-    harness::dialog_texts(pupil, 5);
-    std::vector<QPoint> all_eight;
-    for (int k = 1; k <= 8; ++k) all_eight.emplace_back(14, k + 8);
-    EXPECT_EQ(cells_of(pupil, "ごうかく"), all_eight);
-}
-
-TEST(SectorArea, PageSelectTakesExactlyZeroToFive) {
-    Pupil pupil(unit);
-    for (int page : {5, 4, 3, 2, 1, 0}) {
-        pupil.press(Nav::Where).type("EDIT1", std::to_string(page)).click("BUTTON1");
-        EXPECT_EQ(current_page(pupil), page);
-    }
-    EXPECT_TRUE(pupil.boxes().empty());
-    pupil.press(Nav::Where).type("EDIT1", "6").click("BUTTON1");
+    pupil.type("EDIT1", "6").click("BUTTON1");
     ASSERT_EQ(pupil.boxes().size(), 1u);
-    EXPECT_EQ(pupil.boxes().back().text, "そのページはありません！");
     EXPECT_EQ(pupil.lesson().nav.entry_mode, frame::EntryMode::PageSelect);
 }
 
-TEST(SectorArea, TheEndOfTheUnitKeepsPage5) {
+TEST(SectorArea, NextWalksToTheEndPageAndBeforLeavesItForPage4) {
     Pupil pupil(unit);
     for (int page = 1; page <= 5; ++page) {
         pupil.press(Nav::Next);
-        EXPECT_EQ(current_page(pupil), page);
+        EXPECT_EQ(pupil.lesson().nav.current_page, page);
     }
-    pupil.forget_texts();
-    pupil.press(Nav::Next);
-    EXPECT_EQ(cells_of(pupil, "単元終わり"), std::vector{QPoint(10, 7)});
-    EXPECT_EQ(current_page(pupil), 5);
-    pupil.forget_texts();
-    pupil.press(Nav::Next);
-    EXPECT_EQ(cells_of(pupil, "単元終わり"), std::vector{QPoint(10, 7)});
+    pupil.press(Nav::Next).press(Nav::Next);
     pupil.press(Nav::Befor);
-    EXPECT_EQ(current_page(pupil), 4);
+    EXPECT_EQ(pupil.lesson().nav.current_page, 4);
     EXPECT_TRUE(pupil.shows_text("4ﾍﾟｰｼﾞ          おうぎ形の面積2"));
-}
-
-TEST(SectorArea, TheRecordKeepsOneLineOfSixAndEightFlags) {
-    Pupil fresh(unit);
-    EXPECT_EQ(harness::record_after_exit(fresh), "6,8,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
-    Pupil passed(unit, kRecordWithPasses);
-    EXPECT_EQ(harness::record_after_exit(passed), kRecordWithPasses);
 }
 
 TEST(SectorArea, TheSingleAnswerBarWantsTheKeyAsTyped) {

@@ -4,15 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
-#include <vector>
 
-#include "tests/support/unit_tour.h"
+#include "tests/support/screens_seen.h"
 #include "units/symmetry/unit.h"
 
 namespace {
 
-using harness::holds;
+using harness::Cells;
 using harness::Nav;
 using harness::Pupil;
 using harness::cells_of;
@@ -22,43 +20,42 @@ const frame::Unit& unit = units::symmetry::unit;
 const std::string kRecordWithPasses =
     "15,16,0,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,0,0,0,0,1,0,1,0,0,0,1\r\n";
 
-QRect place_of(Pupil& pupil, std::string_view form, std::string_view control) {
-    return pupil.windows().form(form).control_widget(control)->geometry();
+const harness::ScreensSeen kScreens{
+    .title = "6年生の算数   線対称と点対称",
+    .contents_lines = {"(よく見よう!)  ☆ 線対称 ---------------- 1ページ",
+                       "(やってみよう!)★ 練習 1 ---------------- 2ページ",
+                       "(よく見よう!)  ☆ 点対称 ---------------- 3ページ",
+                       "(やってみよう!)★ 練習 2 ---------------- 4ページ"},
+    .pages = {{"1ﾍﾟｰｼﾞ          線対称", 5},
+              {"2ﾍﾟｰｼﾞ          練習1", 15, true},
+              {"3ﾍﾟｰｼﾞ          点対称", 2},
+              {"4ﾍﾟｰｼﾞ          練習2", 16, true}},
+    .select_contents = "目次 ------------------ 0ページ",
+    .end_keeps_page = 4,
+    .fresh_record =
+        "15,16,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n",
+};
+
+TEST(Symmetry, ShowsItsContentsDialogsPageSelectEndPageAndRecord) {
+    harness::expect_screens(unit, kScreens);
+    harness::expect_passes(
+        unit, {.record = kRecordWithPasses,
+               .contents_marks = {{55, 8}},
+               .passed_problems = {{2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}},
+                                   {4, {10, 12, 16}}}});
 }
 
-int current_page(Pupil& pupil) { return pupil.lesson().nav.current_page; }
-
-TEST(Symmetry, StartsWithItsTwoBarsHiddenAndItsContentsPage) {
+TEST(Symmetry, StartsWithItsTwoBarsAndPictures) {
     Pupil pupil(unit);
-    ASSERT_FALSE(pupil.ended()) << (pupil.boxes().empty() ? "" : pupil.boxes().back().text);
-    auto& windows = pupil.windows();
-    for (auto absent : {"FORM2", "FORM10", "FORM11"}) EXPECT_FALSE(windows.has_form(absent));
-    for (auto bar : {"FORM3", "FORM7", "FORM9"}) {
-        EXPECT_FALSE(windows.form(bar).is_visible()) << bar;
-        EXPECT_EQ(windows.form(bar).position(), QPoint(0, 414)) << bar;
-    }
-    for (auto bar : {"FORM7", "FORM9"}) {
-        EXPECT_EQ(windows.form(bar).client_size(), QSize(641, 29)) << bar;
-        EXPECT_TRUE(windows.form(bar).is_topmost()) << bar;
-    }
-    EXPECT_EQ(place_of(pupil, "FORM7", "EDIT2"), QRect(128, 0, 64, 22));
-    EXPECT_EQ(place_of(pupil, "FORM7", "BUTTON2"), QRect(320, 0, 80, 22));
-    EXPECT_EQ(place_of(pupil, "FORM9", "EDIT3"), QRect(144, 0, 56, 22));
-    EXPECT_EQ(place_of(pupil, "FORM9", "EDIT4"), QRect(312, 0, 56, 22));
-    EXPECT_EQ(place_of(pupil, "FORM9", "BUTTON3"), QRect(464, 0, 80, 22));
+    harness::expect_window_set(
+        pupil,
+        {{"FORM7", 641, {{"EDIT2", {128, 0, 64, 22}}, {"BUTTON2", {320, 0, 80, 22}}}},
+         {"FORM9", 641,
+          {{"EDIT3", {144, 0, 56, 22}}, {"EDIT4", {312, 0, 56, 22}}, {"BUTTON3", {464, 0, 80, 22}}}}},
+        {"FORM2", "FORM10", "FORM11"});
+    EXPECT_EQ(pupil.windows().form("FORM3").position(), QPoint(0, 414));
     for (auto picture : {"\\PF.BMP", "\\MF.BMP", "\\pr.BMP", "\\mr.BMP", "\\ml.BMP", "上指.BMP"})
         EXPECT_TRUE(pupil.lesson().pictures.contains(picture)) << picture;
-
-    EXPECT_TRUE(pupil.shows_text("6年生の算数   線対称と点対称"));
-    const std::pair<int, std::string_view> lines[] = {
-        {7, "(よく見よう!)  ☆ 線対称 ---------------- 1ページ"},
-        {8, "(やってみよう!)★ 練習 1 ---------------- 2ページ"},
-        {9, "(よく見よう!)  ☆ 点対称 ---------------- 3ページ"},
-        {10, "(やってみよう!)★ 練習 2 ---------------- 4ページ"},
-    };
-    for (auto [row, line] : lines)
-        EXPECT_EQ(cells_of(pupil, line), std::vector{QPoint(2, row)}) << line;
-    EXPECT_TRUE(cells_of(pupil, "ごうかく!").empty());
 
     // The window group follows the blackboard tag, the canvas on every screen.
     pupil.click_tag();
@@ -68,90 +65,38 @@ TEST(Symmetry, StartsWithItsTwoBarsHiddenAndItsContentsPage) {
     EXPECT_EQ(pupil.windows().form("MAINFORM").position(), QPoint(400, 322));
 }
 
-TEST(Symmetry, EachPageOpensItsOwnStartFromDialog) {
-    struct Dialog {
-        int page;
-        std::vector<std::string> texts;
-        std::string_view absent;
-    };
-    const std::string range = "までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡";
-    const Dialog dialogs[] = {
-        {1, {"1ﾍﾟｰｼﾞ          線対称", "回答らんに1から5" + range, "だん落  1", "だん落  5"},
-         "だん落  6"},
-        {2, {"2ﾍﾟｰｼﾞ          練習1", "回答らんに1から15" + range,
-             "1番から15番まですべて ごうかくするとパスワードが出ます｡", " 15 "}, " 16 "},
-        {3, {"3ﾍﾟｰｼﾞ          点対称", "回答らんに1から2" + range, "だん落  2"}, "だん落  3"},
-        {4, {"4ﾍﾟｰｼﾞ          練習2", "回答らんに1から16" + range,
-             "1番から16番まですべて ごうかくするとパスワードが出ます｡", " 16 "}, " 17 "},
-    };
+TEST(Symmetry, ProblemListsRunInColumnsOfTen) {
     Pupil pupil(unit);
-    for (const Dialog& dialog : dialogs) {
-        const auto texts = harness::dialog_texts(pupil, dialog.page);
-        for (const std::string& text : dialog.texts) EXPECT_TRUE(holds(texts, text)) << text;
-        EXPECT_FALSE(holds(texts, dialog.absent)) << dialog.page;
-        EXPECT_EQ(current_page(pupil), dialog.page);
-    }
+    harness::dialog_texts(pupil, 2);
+    EXPECT_EQ(cells_of(pupil, " 10 "), (Cells{{7, 18}}));
+    EXPECT_EQ(cells_of(pupil, " 15 "), (Cells{{35, 13}}));
+    harness::dialog_texts(pupil, 4);
+    EXPECT_EQ(cells_of(pupil, " 11 "), (Cells{{35, 9}}));
 }
 
-TEST(Symmetry, ProblemListsRunInColumnsOfTenWithTheirPasses) {
+TEST(Symmetry, ThePageSelectScreenAsksForZeroToFourAndShowsThePass) {
     Pupil pupil(unit, kRecordWithPasses);
-    EXPECT_EQ(cells_of(pupil, "ごうかく!"), std::vector{QPoint(55, 8)});
-
-    harness::dialog_texts(pupil, 2);
-    EXPECT_EQ(cells_of(pupil, "ごうかく").size(), 15u);
-    EXPECT_EQ(cells_of(pupil, " 10 "), std::vector{QPoint(7, 18)});
-    EXPECT_EQ(cells_of(pupil, " 15 "), std::vector{QPoint(35, 13)});
-
-    harness::dialog_texts(pupil, 4);
-    EXPECT_EQ(cells_of(pupil, "ごうかく"),
-              (std::vector{QPoint(14, 18), QPoint(42, 10), QPoint(42, 14)}));
-    EXPECT_EQ(cells_of(pupil, " 11 "), std::vector{QPoint(35, 9)});
-    EXPECT_EQ(cells_of(pupil, "番").size(), 16u);
-
     pupil.forget_texts();
     pupil.press(Nav::Where);
     EXPECT_EQ(cells_of(pupil, "何ページを開けますか? 0から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"),
-              std::vector{QPoint(2, 2)});
-    EXPECT_EQ(cells_of(pupil, "ごうかく!"), std::vector{QPoint(55, 8)});
-}
+              (Cells{{2, 2}}));
+    EXPECT_EQ(cells_of(pupil, "ごうかく!"), (Cells{{55, 8}}));
 
-TEST(Symmetry, PageSelectTakesExactlyZeroToFour) {
-    Pupil pupil(unit);
-    for (int page : {4, 3, 2, 1, 0}) {
-        pupil.press(Nav::Where).type("EDIT1", std::to_string(page)).click("BUTTON1");
-        EXPECT_EQ(current_page(pupil), page);
-    }
-    EXPECT_TRUE(pupil.boxes().empty());
-    pupil.press(Nav::Where).type("EDIT1", "5").click("BUTTON1");
+    pupil.type("EDIT1", "5").click("BUTTON1");
     ASSERT_EQ(pupil.boxes().size(), 1u);
-    EXPECT_EQ(pupil.boxes().back().text, "そのページはありません！");
     EXPECT_EQ(pupil.lesson().nav.entry_mode, frame::EntryMode::PageSelect);
 }
 
-TEST(Symmetry, TheEndOfTheUnitKeepsPage4) {
+TEST(Symmetry, NextWalksToTheEndPageAndBeforLeavesItForPage3) {
     Pupil pupil(unit);
     for (int page = 1; page <= 4; ++page) {
         pupil.press(Nav::Next);
-        EXPECT_EQ(current_page(pupil), page);
+        EXPECT_EQ(pupil.lesson().nav.current_page, page);
     }
-    pupil.forget_texts();
-    pupil.press(Nav::Next);
-    EXPECT_EQ(cells_of(pupil, "単元終わり"), std::vector{QPoint(10, 7)});
-    EXPECT_EQ(current_page(pupil), 4);
-    pupil.forget_texts();
-    pupil.press(Nav::Next);
-    EXPECT_EQ(cells_of(pupil, "単元終わり"), std::vector{QPoint(10, 7)});
+    pupil.press(Nav::Next).press(Nav::Next);
     pupil.press(Nav::Befor);
-    EXPECT_EQ(current_page(pupil), 3);
+    EXPECT_EQ(pupil.lesson().nav.current_page, 3);
     EXPECT_TRUE(pupil.shows_text("3ﾍﾟｰｼﾞ          点対称"));
-}
-
-TEST(Symmetry, TheRecordKeepsOneLineOfFifteenAndSixteenFlags) {
-    Pupil fresh(unit);
-    EXPECT_EQ(harness::record_after_exit(fresh),
-              "15,16,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
-    Pupil passed(unit, kRecordWithPasses);
-    EXPECT_EQ(harness::record_after_exit(passed), kRecordWithPasses);
 }
 
 TEST(Symmetry, BothBarsShareTheFirstTypedAnswer) {
