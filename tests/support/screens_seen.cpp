@@ -21,6 +21,11 @@ std::string range_sentence(int count) {
            "までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡";
 }
 
+std::string select_sentence(int last) {
+    return "何ページを開けますか? 0から" + std::to_string(last) +
+           "までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡";
+}
+
 std::string pass_sentence(int count) {
     return "1番から" + std::to_string(count) + "番まですべて ごうかくするとパスワードが出ます｡";
 }
@@ -55,30 +60,50 @@ void expect_dialog(Pupil& pupil, int page, const PageSeen& seen) {
 
 void expect_page_select(const frame::Unit& unit, const ScreensSeen& seen) {
     Pupil pupil(unit);
+    const int last = static_cast<int>(seen.pages.size());
     pupil.forget_texts();
     pupil.press(Nav::Where);
+    EXPECT_EQ(cells_of(pupil, select_sentence(last)), Cells{QPoint(2, 2)});
     EXPECT_EQ(cells_of(pupil, seen.select_contents), Cells{QPoint(18, 5)});
-    const int last = static_cast<int>(seen.pages.size());
+    int row = 7;
+    for (std::string_view line : seen.contents_lines)
+        EXPECT_EQ(cells_of(pupil, line), Cells{QPoint(2, row++)}) << line;
     for (int page = last; page >= 0; --page) {
         pupil.press(Nav::Where).type("EDIT1", std::to_string(page)).click("BUTTON1");
         EXPECT_EQ(pupil.lesson().nav.current_page, page);
     }
     EXPECT_TRUE(pupil.boxes().empty());
-    pupil.press(Nav::Where).type("EDIT1", std::to_string(last + 1)).click("BUTTON1");
-    ASSERT_EQ(pupil.boxes().size(), 1u);
-    EXPECT_EQ(pupil.boxes().back().text, "そのページはありません！");
+    // Only the page numbers as they are written are taken.
+    const std::string n = std::to_string(last);
+    pupil.press(Nav::Where);
+    for (const std::string& refused :
+         std::vector<std::string>{std::to_string(last + 1), "0" + n, n + " ", n + ".0", "-0", ""}) {
+        const std::size_t boxes = pupil.boxes().size();
+        pupil.type("EDIT1", refused).click("BUTTON1");
+        ASSERT_EQ(pupil.boxes().size(), boxes + 1) << "\"" << refused << "\"";
+        EXPECT_EQ(pupil.boxes().back().text, "そのページはありません！");
+        EXPECT_EQ(pupil.lesson().nav.entry_mode, frame::EntryMode::PageSelect);  // still asking
+    }
 }
 
 void expect_end_page(const frame::Unit& unit, const ScreensSeen& seen) {
     Pupil pupil(unit);
     const int last = static_cast<int>(seen.pages.size());
-    pupil.press(Nav::Where).type("EDIT1", std::to_string(last)).click("BUTTON1");
+    for (int page = 1; page <= last; ++page) {
+        pupil.press(Nav::Next);
+        EXPECT_EQ(pupil.lesson().nav.current_page, page);
+    }
     for (int time = 0; time < 2; ++time) {
         pupil.forget_texts();
         pupil.press(Nav::Next);
         EXPECT_EQ(cells_of(pupil, "単元終わり"), Cells{QPoint(10, 7)}) << time;
         EXPECT_EQ(pupil.lesson().nav.current_page, seen.end_keeps_page);
     }
+    // "befor" leaves the end page for the page before the one it stands for.
+    const int before = seen.end_keeps_page - 1;
+    pupil.press(Nav::Befor);
+    EXPECT_EQ(pupil.lesson().nav.current_page, before);
+    EXPECT_TRUE(pupil.shows_text(seen.pages.at(std::size_t(before) - 1).dialog_title));
 }
 
 }  // namespace
@@ -100,6 +125,9 @@ void expect_passes(const frame::Unit& unit, const PassesSeen& seen) {
     Pupil pupil(unit, seen.record);
     ASSERT_FALSE(pupil.ended()) << (pupil.boxes().empty() ? "" : pupil.boxes().back().text);
     EXPECT_EQ(cells_of(pupil, "ごうかく!"), seen.contents_marks);
+    pupil.forget_texts();
+    pupil.press(Nav::Where);
+    EXPECT_EQ(cells_of(pupil, "ごうかく!"), seen.contents_marks) << "on the page-select screen";
     for (const auto& [page, problems] : seen.passed_problems) {
         dialog_texts(pupil, page);
         Cells expected;
@@ -115,6 +143,7 @@ void expect_window_set(Pupil& pupil, const std::vector<BarSeen>& bars,
     for (std::string_view shown : {"FORM4", "FORM5", "FORM6", "FORM8"})
         EXPECT_TRUE(windows.form(shown).is_visible()) << shown;
     EXPECT_FALSE(windows.form("FORM3").is_visible());
+    EXPECT_EQ(windows.form("FORM3").position(), QPoint(0, 414));
     for (std::string_view form : absent) EXPECT_FALSE(windows.has_form(form)) << form;
     for (const BarSeen& bar : bars) {
         platform::Form& form = windows.form(bar.form);

@@ -35,14 +35,18 @@ struct ScreensSeen {
 // Starts the unit once for each screen and checks what it shows: the
 // contents lines at their rows and no "ごうかく!"; each page's dialog (title,
 // range sentence, the pass sentence of an exercise page, the paragraphs or
-// problems listed); the page-select screen taking exactly "0" to the last
-// page; "next" from the last page showing the end-of-unit page, again on a
-// further "next"; and the exact record of a run without passes.
+// problems listed); the page-select screen (its sentence and lines) taking
+// exactly "0" to the last page and still asking after a refusal; "next" from
+// the contents page through every page to the end-of-unit page, again on a
+// further "next", and
+// "befor" leaving it for the page before; and the exact record of a run
+// without passes.
 void expect_screens(const frame::Unit& unit, const ScreensSeen& seen);
 
 // A record with passes as the pupil meets it again: "ごうかく!" at these
-// cells of the contents page, "ごうかく" beside these problems of each
-// exercise page's list, and the record written back unchanged at exit.
+// cells of the contents page and the page-select screen, "ごうかく" beside
+// these problems of each exercise page's list, and the record written back
+// unchanged at exit.
 struct PassesSeen {
     std::string record{};
     Cells contents_marks{};

@@ -62,15 +62,6 @@ TEST(CircleArea, StartsWithFiveHiddenBarsAndAnEmptyWorkPicture) {
     EXPECT_EQ(pupil.lesson().bitmap_objects[0].client_size(), QSize(0, 0));
 }
 
-TEST(CircleArea, PageSelectAsksForZeroToFour) {
-    Pupil pupil(unit);
-    pupil.forget_texts();
-    pupil.press(Nav::Where);
-    EXPECT_EQ(harness::cells_of(
-                  pupil, "何ページを開けますか? 0から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"),
-              (harness::Cells{{2, 2}}));
-}
-
 TEST(CircleArea, TheSingleAnswerBarTakesTheAreaAsExactText) {
     Pupil pupil(unit);
     frame::Lesson& lesson = pupil.lesson();

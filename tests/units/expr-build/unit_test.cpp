@@ -81,25 +81,6 @@ TEST(ExprBuildUnit, TheTwelveProblemListPutsNumberTwelveInTheSecondColumn) {
     EXPECT_EQ(cells_of(pupil, " 12 "), (Cells{{35, 10}}));
 }
 
-TEST(ExprBuildUnit, PageSelectRefusesNumbersNotTypedAsPlainDigits) {
-    Pupil pupil(unit);
-    pupil.press(Nav::Where);
-    for (auto refused : {"-0", "4.0"}) {
-        const auto boxes = pupil.boxes().size();
-        pupil.type("EDIT1", refused).click("BUTTON1");
-        ASSERT_EQ(pupil.boxes().size(), boxes + 1) << refused;
-        EXPECT_EQ(pupil.boxes().back().text, "そのページはありません！");
-    }
-}
-
-TEST(ExprBuildUnit, BeforFromTheEndPageOpensPage3) {
-    Pupil pupil(unit);
-    pupil.press(Nav::Where).type("EDIT1", "4").click("BUTTON1");
-    pupil.press(Nav::Next).press(Nav::Next).press(Nav::Befor);
-    EXPECT_EQ(pupil.lesson().nav.current_page, 3);
-    EXPECT_TRUE(pupil.shows_text("3ﾍﾟｰｼﾞ          χを使った式"));
-}
-
 TEST(ExprBuildUnit, Page4KeepsItsTypedStartNumberAsARealNumberApartFromPage2s) {
     Pupil pupil(unit);
     const auto& problems = pupil.lesson().current_problems;

@@ -74,19 +74,6 @@ TEST(Expr1Unit, TheCanvasFollowsAMovedBlackboardTagOnEveryLaterPage) {
     EXPECT_EQ(windows.form("MAINFORM").position(), QPoint(0, 22));
 }
 
-TEST(Expr1Unit, PageSelectAsksForZeroToFourAndTheFifthNextFromTheContentsEndsTheUnit) {
-    Pupil pupil(unit);
-    pupil.press(Nav::Where);
-    EXPECT_TRUE(harness::holds(
-        harness::canvas_texts(pupil),
-        "何ページを開けますか? 0から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"));
-
-    pupil.press(Nav::Top);
-    for (int i = 0; i < 5; ++i) pupil.press(Nav::Next);
-    EXPECT_TRUE(pupil.shows_text("単元終わり"));
-    EXPECT_EQ(pupil.lesson().nav.current_page, 4);
-}
-
 TEST(Expr1Unit, TheSingleAnswerBarJudgesTheTypedTextOnBothExercisePages) {
     Pupil pupil(unit);
     frame::Lesson& lesson = pupil.lesson();

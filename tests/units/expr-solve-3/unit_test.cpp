@@ -87,13 +87,6 @@ TEST(Expr3Unit, TheTenProblemListPutsNumberTenInTheFirstColumn) {
     EXPECT_EQ(cells_of(pupil, " 10 "), (Cells{{7, 18}}));
 }
 
-TEST(Expr3Unit, PageSelectStaysOpenAfterARefusedNumber) {
-    Pupil pupil(unit);
-    pupil.press(Nav::Where).type("EDIT1", "5").click("BUTTON1");
-    ASSERT_EQ(pupil.boxes().size(), 1u);
-    EXPECT_EQ(pupil.lesson().nav.entry_mode, frame::EntryMode::PageSelect);
-}
-
 TEST(Expr3Unit, TheSingleAnswerBarJudgesOnlyOnTheTwoExercisePages) {
     Pupil pupil(unit);
     frame::Lesson& lesson = pupil.lesson();

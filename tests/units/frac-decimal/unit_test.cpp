@@ -56,19 +56,6 @@ TEST(FracDecimal, StartsWithItsTwoBarsAndTheyFollowTheMovedTag) {
     EXPECT_EQ(pupil.windows().form("MAINFORM").position(), QPoint(400, 322));
 }
 
-TEST(FracDecimal, PageSelectRefusesATrailingBlankAndBeforLeavesTheEndPageForPage3) {
-    Pupil pupil(unit);
-    pupil.press(Nav::Where).type("EDIT1", "4 ").click("BUTTON1");
-    ASSERT_EQ(pupil.boxes().size(), 1u);
-    EXPECT_EQ(pupil.boxes().back().text, "そのページはありません！");
-
-    pupil.press(Nav::Where).type("EDIT1", "4").click("BUTTON1");
-    pupil.press(Nav::Next).press(Nav::Next);
-    pupil.forget_texts();
-    pupil.press(Nav::Befor);
-    EXPECT_TRUE(pupil.shows_text("3ﾍﾟｰｼﾞ          分数や小数の計算"));
-}
-
 TEST(FracDecimal, TheThreeFieldBarWantsTheAnswerInLowestTerms) {
     Pupil pupil(unit);
     frame::Lesson& lesson = pupil.lesson();

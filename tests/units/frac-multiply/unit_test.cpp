@@ -60,19 +60,6 @@ TEST(FracMultiply, StartsWithItsFiveBarsAndNoDrawingWindow) {
         {"FORM2"});
 }
 
-TEST(FracMultiply, PageSelectRefusesALeadingZeroAndBeforLeavesTheEndPageForPage3) {
-    Pupil pupil(unit);
-    pupil.press(Nav::Where).type("EDIT1", "01").click("BUTTON1");
-    ASSERT_EQ(pupil.boxes().size(), 1u);
-    EXPECT_EQ(pupil.boxes().back().text, "そのページはありません！");
-
-    pupil.press(Nav::Where).type("EDIT1", "4").click("BUTTON1");
-    pupil.press(Nav::Next).press(Nav::Next);
-    pupil.forget_texts();
-    pupil.press(Nav::Befor);
-    EXPECT_TRUE(pupil.shows_text("3ﾍﾟｰｼﾞ          分数かける整数"));
-}
-
 TEST(FracMultiply, TheMixedNumberBarWantsAllThreeFieldsExactly) {
     Pupil pupil(unit);
     frame::Lesson& lesson = pupil.lesson();

@@ -57,15 +57,6 @@ TEST(RatioProblems, StartsWithFiveHiddenBars) {
         {"FORM2"});
 }
 
-TEST(RatioProblems, BeforLeavesTheEndPageForPage3) {
-    Pupil pupil(unit);
-    pupil.press(Nav::Where).type("EDIT1", "4").click("BUTTON1");
-    pupil.press(Nav::Next).press(Nav::Next);
-    pupil.forget_texts();
-    pupil.press(Nav::Befor);
-    EXPECT_TRUE(pupil.shows_text("3ﾍﾟｰｼﾞ          比を使った問題"));
-}
-
 TEST(RatioProblems, TheSixAnswerBarTakesEachPairInTheKeysOrder) {
     Pupil pupil(unit);
     frame::Lesson& lesson = pupil.lesson();

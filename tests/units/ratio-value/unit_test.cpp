@@ -51,29 +51,6 @@ TEST(RatioValue, StartsWithItsSingleAndFiveAnswerBars) {
         {"FORM2", "FORM10", "FORM11", "FORM12"});
 }
 
-TEST(RatioValue, PageSelectRefusesALeadingZeroAndNothing) {
-    Pupil pupil(unit);
-    for (std::string refused : {"04", ""}) {
-        pupil.press(Nav::Where).type("EDIT1", refused).click("BUTTON1");
-        ASSERT_FALSE(pupil.boxes().empty()) << refused;
-        EXPECT_EQ(pupil.boxes().back().text, "そのページはありません！");
-    }
-    EXPECT_EQ(pupil.boxes().size(), 2u);
-}
-
-TEST(RatioValue, NextWalksToTheEndPageAndBeforLeavesItForPage3) {
-    Pupil pupil(unit);
-    pupil.press(Nav::Top).press(Nav::Next).press(Nav::Next).press(Nav::Next).press(Nav::Next);
-    EXPECT_EQ(pupil.lesson().nav.current_page, 4);
-    pupil.forget_texts();
-    pupil.press(Nav::Next);
-    EXPECT_TRUE(pupil.shows_text("単元終わり"));
-    pupil.press(Nav::Next);
-    pupil.forget_texts();
-    pupil.press(Nav::Befor);
-    EXPECT_TRUE(pupil.shows_text("3ﾍﾟｰｼﾞ          小数の比"));
-}
-
 TEST(RatioValue, NavigationEmptiesTheFirstTwoFieldsOfTheFiveAnswerBarOnly) {
     Pupil pupil(unit);
     for (auto field : {"EDIT2", "EDIT3", "EDIT4", "EDIT5", "EDIT6", "EDIT7"}) pupil.type(field, "1");

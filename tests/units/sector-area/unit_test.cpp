@@ -9,10 +9,8 @@
 
 namespace {
 
-using harness::Cells;
 using harness::Nav;
 using harness::Pupil;
-using harness::cells_of;
 const frame::Unit& unit = units::sector_area::unit;
 
 // Page 3 has passed problems 2 and 6, page 5 every problem.
@@ -63,32 +61,6 @@ TEST(SectorArea, StartsWithItsThreeBarsAndPictures) {
         EXPECT_EQ(pupil.windows().form(bar).position(), QPoint(400, 714)) << bar;
     pupil.press(Nav::Next);
     EXPECT_EQ(pupil.windows().form("MAINFORM").position(), QPoint(400, 322));
-}
-
-TEST(SectorArea, ThePageSelectScreenAsksForZeroToFiveAndShowsThePass) {
-    Pupil pupil(unit, kRecordWithPasses);
-    pupil.forget_texts();
-    pupil.press(Nav::Where);
-    EXPECT_EQ(cells_of(pupil, "何ページを開けますか? 0から5までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"),
-              (Cells{{2, 2}}));
-    EXPECT_EQ(cells_of(pupil, "(やってみよう!)★ 練習 2 ---------------- 5ページ"), (Cells{{2, 11}}));
-    EXPECT_EQ(cells_of(pupil, "ごうかく!"), (Cells{{55, 11}}));
-
-    pupil.type("EDIT1", "6").click("BUTTON1");
-    ASSERT_EQ(pupil.boxes().size(), 1u);
-    EXPECT_EQ(pupil.lesson().nav.entry_mode, frame::EntryMode::PageSelect);
-}
-
-TEST(SectorArea, NextWalksToTheEndPageAndBeforLeavesItForPage4) {
-    Pupil pupil(unit);
-    for (int page = 1; page <= 5; ++page) {
-        pupil.press(Nav::Next);
-        EXPECT_EQ(pupil.lesson().nav.current_page, page);
-    }
-    pupil.press(Nav::Next).press(Nav::Next);
-    pupil.press(Nav::Befor);
-    EXPECT_EQ(pupil.lesson().nav.current_page, 4);
-    EXPECT_TRUE(pupil.shows_text("4ﾍﾟｰｼﾞ          おうぎ形の面積2"));
 }
 
 TEST(SectorArea, TheSingleAnswerBarWantsTheKeyAsTyped) {

@@ -74,31 +74,6 @@ TEST(Symmetry, ProblemListsRunInColumnsOfTen) {
     EXPECT_EQ(cells_of(pupil, " 11 "), (Cells{{35, 9}}));
 }
 
-TEST(Symmetry, ThePageSelectScreenAsksForZeroToFourAndShowsThePass) {
-    Pupil pupil(unit, kRecordWithPasses);
-    pupil.forget_texts();
-    pupil.press(Nav::Where);
-    EXPECT_EQ(cells_of(pupil, "何ページを開けますか? 0から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡"),
-              (Cells{{2, 2}}));
-    EXPECT_EQ(cells_of(pupil, "ごうかく!"), (Cells{{55, 8}}));
-
-    pupil.type("EDIT1", "5").click("BUTTON1");
-    ASSERT_EQ(pupil.boxes().size(), 1u);
-    EXPECT_EQ(pupil.lesson().nav.entry_mode, frame::EntryMode::PageSelect);
-}
-
-TEST(Symmetry, NextWalksToTheEndPageAndBeforLeavesItForPage3) {
-    Pupil pupil(unit);
-    for (int page = 1; page <= 4; ++page) {
-        pupil.press(Nav::Next);
-        EXPECT_EQ(pupil.lesson().nav.current_page, page);
-    }
-    pupil.press(Nav::Next).press(Nav::Next);
-    pupil.press(Nav::Befor);
-    EXPECT_EQ(pupil.lesson().nav.current_page, 3);
-    EXPECT_TRUE(pupil.shows_text("3ﾍﾟｰｼﾞ          点対称"));
-}
-
 TEST(Symmetry, BothBarsShareTheFirstTypedAnswer) {
     Pupil pupil(unit);
     frame::Lesson& lesson = pupil.lesson();
