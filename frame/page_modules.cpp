@@ -21,14 +21,27 @@ bool same_name(std::string_view a, std::string_view b) {
 // The main module and `mainform` head the table but cannot be opened.
 constexpr std::size_t kFirstOpenable = 2;
 
-// Moves the blackboard tag between (0,0) and (400,300), every other window
-// of the group with it.
+// Where each window of the group stands from the blackboard tag.
+struct GroupPlace {
+    std::string_view form;
+    QPoint offset;
+};
+constexpr GroupPlace kWindowGroup[] = {
+    {"MAINFORM", {0, 22}}, {"FORM3", {0, 414}}, {"FORM5", {0, 480}},
+    {"FORM6", {641, 0}},   {"FORM8", {0, 440}},
+};
+constexpr QPoint kBarOffset{0, 414};
+
+// Moves the blackboard tag between (0,0) and (400,300), the canvas, the
+// entry bar, the strip, the mascots, the navigation bar and every answer bar
+// with it.
 void move_window_group(Lesson& lesson) {
     platform::Form& tag = lesson.form("FORM4");
     const QPoint to = tag.position().x() == 0 ? QPoint{400, 300} : QPoint{0, 0};
     tag.move_to(to);
-    for (const MovedWindow& window : lesson.unit.moved_windows)
+    for (const GroupPlace& window : kWindowGroup)
         lesson.form(window.form).move_to(to + window.offset);
+    for (const AnswerBar& bar : lesson.unit.bars) lesson.form(bar.form).move_to(to + kBarOffset);
 }
 
 void run_module(Lesson& lesson, std::string_view name) {

@@ -3,7 +3,6 @@
 // program out of the shared frame.  A unit is this value plus its page
 // routines; the frame holds no unit's data of its own.
 
-#include <QPoint>
 #include <QSize>
 
 #include <cstdint>
@@ -67,11 +66,6 @@ enum class CanvasHome { Fixed, BelowTag };
 // What the event loop does before a further handler of one loop turn.
 enum class PreHandlerReset { Sound, SoundAndCanvas, SoundAndDrawMode };
 
-struct MovedWindow {
-    std::string_view form{};
-    QPoint offset{};  // from the blackboard tag
-};
-
 // An answer field and the answer slot its change handler fills (0: the
 // field has no change handler).
 struct AnswerField {
@@ -134,7 +128,6 @@ struct Unit {
     CanvasHome canvas_home = CanvasHome::Fixed;
     PreHandlerReset pre_handler_reset = PreHandlerReset::Sound;
     bool modules_reset_logical_window = false;
-    std::vector<MovedWindow> moved_windows{};
 
     std::vector<AnswerBar> bars{};  // the single-answer bar FORM7 first
     std::vector<LayoutHide> layout_hides{};      // what the exercise layout hides, in order

@@ -73,9 +73,6 @@ const frame::Unit unit{
                          .bars = {"FORM7", "FORM9", "FORM10", "FORM11"}},
     .canvas_home = frame::CanvasHome::Fixed,
     .pre_handler_reset = frame::PreHandlerReset::SoundAndCanvas,
-    .moved_windows = {{"MAINFORM", {0, 22}}, {"FORM3", {0, 414}}, {"FORM5", {0, 480}},
-                      {"FORM6", {641, 0}},   {"FORM7", {0, 414}}, {"FORM8", {0, 440}},
-                      {"FORM9", {0, 414}},   {"FORM10", {0, 414}}, {"FORM11", {0, 414}}},
     .bars =
         {
             {.form = "FORM7", .fields = {{"EDIT2", 1}}, .ok_handler = "BUTTON2_ON",

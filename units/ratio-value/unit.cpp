@@ -58,9 +58,6 @@ const frame::Unit unit{
     .canvas_home = frame::CanvasHome::BelowTag,
     .pre_handler_reset = frame::PreHandlerReset::Sound,
     .modules_reset_logical_window = true,
-    .moved_windows = {{"MAINFORM", {0, 22}}, {"FORM3", {0, 414}}, {"FORM7", {0, 414}},
-                      {"FORM9", {0, 414}},   {"FORM5", {0, 480}}, {"FORM6", {641, 0}},
-                      {"FORM8", {0, 440}}},
     .bars =
         {
             // The single-answer bar keeps its text where answer D is kept and

@@ -55,9 +55,6 @@ const frame::Unit unit{
     .canvas_home = frame::CanvasHome::BelowTag,
     .pre_handler_reset = frame::PreHandlerReset::Sound,
     .modules_reset_logical_window = true,
-    .moved_windows = {{"MAINFORM", {0, 22}}, {"FORM3", {0, 414}}, {"FORM5", {0, 480}},
-                      {"FORM6", {641, 0}},   {"FORM7", {0, 414}}, {"FORM8", {0, 440}},
-                      {"FORM9", {0, 414}}},
     .bars =
         {
             {.form = "FORM7", .fields = {{"EDIT2", 1}}, .ok_handler = "BUTTON2_ON",
