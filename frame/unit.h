@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-
 #include <string_view>
 #include <vector>
 
