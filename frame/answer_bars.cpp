@@ -8,19 +8,9 @@
 namespace frame {
 namespace {
 
-bool slot_is(const Lesson& lesson, int slot, int key) {
-    return platform::to_cp932(lesson.answer_slots.at(slot)) ==
-           platform::to_cp932(lesson.keys.at(key));
-}
-
 // The compare-and-swap orders of three and four slots.
 constexpr std::pair<int, int> kSortThree[] = {{0, 1}, {1, 2}, {0, 1}};
 constexpr std::pair<int, int> kSortFour[] = {{0, 1}, {1, 2}, {0, 1}, {2, 3}, {1, 2}, {0, 1}};
-
-bool check_holds(const Lesson& lesson, const SlotCheck& check) {
-    return slot_is(lesson, check.slot, check.key) ||
-           (check.alt_key != 0 && slot_is(lesson, check.slot, check.alt_key));
-}
 
 // An order-free rule first takes every field of the bar into its slot and
 // puts the checked slots in ascending order.
@@ -37,6 +27,18 @@ const OkRule* rule_for(const AnswerBar& bar, int page) {
 }
 
 }  // namespace
+
+bool slot_is(const Lesson& lesson, int slot, std::string_view text) {
+    return platform::to_cp932(lesson.answer_slots.at(static_cast<std::size_t>(slot))) ==
+           platform::to_cp932(text);
+}
+
+bool check_holds(const Lesson& lesson, const SlotCheck& check) {
+    const auto& keys = lesson.keys;
+    return slot_is(lesson, check.slot, keys.at(static_cast<std::size_t>(check.key))) ||
+           (check.alt_key != 0 &&
+            slot_is(lesson, check.slot, keys.at(static_cast<std::size_t>(check.alt_key))));
+}
 
 void keep_answer(Lesson& lesson, const AnswerField& field) {
     lesson.answer_slots.at(field.slot) = lesson.field(field.name).text();

@@ -1,11 +1,13 @@
 #include "frame/exercise_page.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <string>
 
+#include "frame/answer_bars.h"
 #include "frame/canvas_home.h"
-#include "frame/letter_mark.h"
+#include "frame/lesson.h"
 #include "frame/pause.h"
 #include "frame/refusal.h"
 #include "platform/run_error.h"
@@ -15,6 +17,15 @@ namespace {
 
 double& current_problem(Lesson& lesson, const ExerciseSheet& sheet) {
     return lesson.current_problems.at(lesson.unit.lesson_page(sheet.page)->problem_group);
+}
+
+// The problem on screen: the current problem when it is one of the page's,
+// none while the number is one the page refused.
+const Problem* shown_problem(Lesson& lesson, const ExerciseSheet& sheet) {
+    const double c = current_problem(lesson, sheet);
+    const double n = static_cast<double>(sheet.problems.size());
+    if (c != std::floor(c) || c < 1 || c > n) return nullptr;
+    return &sheet.problems[static_cast<std::size_t>(c) - 1];
 }
 
 std::vector<int>& flags_of(Lesson& lesson, const ExerciseSheet& sheet) {
@@ -64,21 +75,32 @@ void lay_out(Lesson& lesson, const ExerciseSheet& sheet) {
     canvas.set_text_colour(7);
 }
 
+// A problem on a bar of its own shows that bar over the single-answer bar,
+// cleared, with its fields empty and the first focused; then the labels.
 void label_bar(Lesson& lesson, const ExerciseSheet& sheet, const Problem& problem) {
-    const AnswerBar& bar = bar_named(lesson, sheet.bar);
+    const AnswerBar& bar = bar_named(lesson, problem.bar.empty() ? sheet.bar : problem.bar);
     platform::Form& form = lesson.form(bar.form);
-    if (bar.form != "FORM7") {
+    const bool own_bar = bar.form != "FORM7";
+    if (own_bar) {
         form.show();
         form.surface().clear();
     }
+    if (sheet.label_font) form.surface().set_font(sheet.label_font->face, sheet.label_font->size);
     for (const BarLabel& label : sheet.labels)
         form.surface().draw_scaled_text(label.at, label.text, 1, 1);
     for (const BarLabel& label : problem.labels)
         form.surface().draw_scaled_text(label.at, label.text, 1, 1);
-    if (bar.form != "FORM7") {
+    if (own_bar) {
         empty_fields(lesson, bar);
         lesson.field(bar.fields.front().name).focus();
     }
+}
+
+void draw_problem(ExerciseScreen& screen, const ExerciseSheet& sheet, const Problem& problem) {
+    screen.draw(problem.show);
+    if (problem.figure) problem.figure(screen);
+    if (problem.instructions) screen.draw(sheet.instructions);
+    screen.draw(sheet.show);
 }
 
 void show_mascots(Lesson& lesson, std::string_view upper, std::string_view lower) {
@@ -102,57 +124,49 @@ void check_reward(Lesson& lesson, const ExerciseSheet& sheet) {
     pause(lesson, 200);
 }
 
+bool fits(const Lesson& lesson, const Hint& hint, int problem) {
+    return hint.problems.hold(problem) &&
+           std::ranges::all_of(hint.keys,
+                               [&](const SlotCheck& c) { return check_holds(lesson, c); }) &&
+           std::ranges::all_of(hint.typed,
+                               [&](const TypedText& t) { return slot_is(lesson, t.slot, t.text); });
+}
+
+void show_own_hint(ExerciseScreen& screen, const ExerciseSheet& sheet, const Problem& problem) {
+    screen.draw(sheet.lead);
+    int row = sheet.hint_cell.row;
+    for (std::string_view line : problem.hint) screen.cell_text(sheet.hint_cell.column, row++, line);
+}
+
 }  // namespace
-
-void ExerciseScreen::cell_text(int column, int row, std::string_view text) {
-    lesson_.canvas().draw_cell_text(column, row, text);
-}
-
-void ExerciseScreen::colour(int text_colour) { lesson_.canvas().set_text_colour(text_colour); }
-
-void ExerciseScreen::mark(PointF at, int colour) { draw_letter_mark(lesson_.canvas(), at, colour); }
-
-void ExerciseScreen::fill_box(PointF a, PointF b, int colour) {
-    lesson_.canvas().fill_box(a, b, colour);
-}
-
-void ExerciseScreen::font(std::string_view face) { lesson_.canvas().set_font(face, 16); }
-
-void ExerciseScreen::rows(const Problem& problem) {
-    for (const CellRow& row : problem.rows) cell_text(row.column, row.row, row.text);
-    for (PointF at : problem.marks) mark(at);
-}
-
-std::string_view ExerciseScreen::typed(int slot) const { return lesson_.answer_slots.at(slot); }
-
-int ExerciseScreen::problem_number() const {
-    return static_cast<int>(current_problem(lesson_, sheet_));
-}
 
 void show_problem(Lesson& lesson, const ExerciseSheet& sheet) {
     const double c = current_problem(lesson, sheet);
-    const int n = static_cast<int>(sheet.problems.size());
-    const bool whole = c == std::floor(c);
+    const double n = static_cast<double>(sheet.problems.size());
     if (c == n + 1 && lesson.fresh_start == 0) return end_page(lesson, sheet);
-    if (!whole || c < 1 || c > n) return refuse_number(lesson, "その番号はありません！");
 
-    lesson.fresh_start = 0;
-    lay_out(lesson, sheet);
-    const Problem& problem = sheet.problems[static_cast<std::size_t>(c) - 1];
-    for (std::size_t k = 0; k < problem.keys.size(); ++k)
-        lesson.keys[k + 1] = std::string(problem.keys[k]);
+    const Problem* problem = shown_problem(lesson, sheet);
+    const bool lays_out =
+        sheet.number_test == NumberTest::AfterLayout ? c > 0 && c < n + 1 : problem != nullptr;
+    if (lays_out) {
+        lesson.fresh_start = 0;
+        lay_out(lesson, sheet);
+    }
     ExerciseScreen screen(lesson, sheet);
-    if (sheet.draw_problem)
-        sheet.draw_problem(screen, problem);
-    else
-        screen.rows(problem);
-    for (const CellRow& row : sheet.rows) screen.cell_text(row.column, row.row, row.text);
-    for (PointF at : sheet.marks) screen.mark(at);
-    label_bar(lesson, sheet, problem);
+    {
+        const Scoped coordinates = screen.coordinates(sheet.coordinates);
+        screen.draw(sheet.before_number_test);
+        if (!problem) return refuse_number(lesson, "その番号はありません！");
+        std::ranges::copy(problem->keys, lesson.keys.begin() + 1);
+        draw_problem(screen, sheet, *problem);
+    }
+    label_bar(lesson, sheet, *problem);
     lesson.request = kIdle;
 }
 
 void celebrate(Lesson& lesson, const ExerciseSheet& sheet) {
+    lesson.request = kIdle;
+    if (!shown_problem(lesson, sheet)) return;
     platform::Surface& canvas = lesson.canvas();
     canvas.fill_box(sheet.feedback_from, sheet.feedback_to, 0);
     canvas.set_text_colour(2);
@@ -170,19 +184,23 @@ void celebrate(Lesson& lesson, const ExerciseSheet& sheet) {
 }
 
 void answer_wrong(Lesson& lesson, const ExerciseSheet& sheet) {
-    ExerciseScreen screen(lesson, sheet);
-    const Problem& problem =
-        sheet.problems.at(static_cast<std::size_t>(screen.problem_number()) - 1);
-    if (sheet.wrong) {
-        sheet.wrong(screen, problem);
-    } else {
-        screen.colour(2);
-        screen.cell_text(sheet.wrong_message.column, sheet.wrong_message.row,
-                         sheet.wrong_message.text);
-        screen.cell_text(sheet.hint_cell.column, sheet.hint_cell.row, problem.hint);
-    }
-    screen.colour(7);
     lesson.request = kIdle;
+    const Problem* problem = shown_problem(lesson, sheet);
+    if (!problem) return;
+    ExerciseScreen screen(lesson, sheet);
+    if (sheet.hint_clear) {
+        screen.fill_box(sheet.hint_clear->from, sheet.hint_clear->to, 0);
+        screen.text_colour(7);
+    }
+    screen.text_colour(2);
+    const int number = screen.problem_number();
+    const auto hint = std::ranges::find_if(
+        sheet.hints, [&](const Hint& h) { return fits(lesson, h, number); });
+    if (hint != sheet.hints.end())
+        screen.draw(hint->show);
+    else
+        show_own_hint(screen, sheet, *problem);
+    screen.text_colour(7);
 }
 
 }  // namespace frame

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "frame/canvas_home.h"
-#include "frame/letter_mark.h"
+#include "frame/lesson.h"
 #include "frame/page_abandon.h"
 #include "frame/pause.h"
 #include "frame/refusal.h"
@@ -15,9 +15,22 @@ std::string header_text(int k) { return "だん落 " + std::to_string(k); }
 
 std::string narration_file(int m) { return "SOUND" + std::to_string(m) + ".WAV"; }
 
+// What a page may change of the canvas, put back as it was.
+void restore_settings(platform::Surface& canvas, const platform::SurfaceState& before) {
+    const platform::LogicalWindow& w = before.window;
+    canvas.set_logical_window(w.x1, w.y1, w.x2, w.y2);
+    canvas.set_draw_mode(static_cast<int>(before.mode));
+    canvas.set_draw_style(static_cast<int>(before.style));
+    canvas.set_font(before.font.face, before.font.size);
+}
+
 }  // namespace
 
-Page::Page(Lesson& lesson, int page_number) : lesson_(lesson), number_(page_number) {}
+Page::Page(Lesson& lesson, int page_number)
+    : Drawing(lesson, lesson.canvas()), lesson_(lesson), number_(page_number),
+      canvas_before_(lesson.canvas().state()) {}
+
+Page::~Page() { restore_settings(surface(), canvas_before_); }
 
 void Page::open(const PageOpening& opening) {
     paragraphs_ = opening.paragraphs;
@@ -27,9 +40,11 @@ void Page::open(const PageOpening& opening) {
     }
     fill_box({0, 0}, {640, 490}, 0);
     place_canvas(lesson_, {640, 434});
-    fill_box({190, 0}, {opening.band_right, 22}, 2);
-    canvas().draw_scaled_text({200, 2}, opening.title, 1, 1);
+    fill_box({190, 0}, {opening.band_right, opening.band_bottom}, 2);
+    text({200, 2}, opening.title);
     if (opening.title_mark) mark(*opening.title_mark);
+    if (!opening.face.empty()) surface().set_font(opening.face, surface().state().font.size);
+    if (opening.coordinates == Coordinates::Pixels) surface().set_logical_window(0, 0, 639, 479);
     lesson_.current_paragraph = 1;
     lesson_.fast_forward_applies = true;
     draw_header(1, 7);
@@ -41,32 +56,7 @@ void Page::paragraph(int k) {
     lesson_.current_paragraph = k;
 }
 
-void Page::draw_header(int k, int colour) {
-    canvas().draw_scaled_text({570, 2}, header_text(k), 1, 1, colour);
-}
-
-void Page::text(PointF at, std::string_view text, int colour) {
-    canvas().draw_scaled_text(at, text, 1, 1, colour);
-}
-
-void Page::scaled_text(PointF at, std::string_view text, int x_scale, int y_scale, int colour) {
-    canvas().draw_scaled_text(at, text, x_scale, y_scale, colour);
-}
-
-void Page::mark(PointF at, int colour) { draw_letter_mark(canvas(), at, colour); }
-
-void Page::picture(std::string_view name, PointF at) {
-    canvas().draw_picture(lesson_.picture(name), at);
-}
-
-void Page::fill_box(PointF a, PointF b, int colour) { canvas().fill_box(a, b, colour); }
-
-void Page::line(PointF a, PointF b, int colour) { canvas().draw_line(a, b, colour); }
-
-void Page::cell_text(int column, int row, std::string_view text, int colour) {
-    canvas().set_text_colour(colour);
-    canvas().draw_cell_text(column, row, text);
-}
+void Page::draw_header(int k, int colour) { text({570, 2}, header_text(k), colour); }
 
 void Page::pause(int n) { frame::pause(lesson_, n); }
 
@@ -86,34 +76,53 @@ void Page::close_narration(int up_to_paragraph) {
     if (lesson_.start_paragraph <= up_to_paragraph) lesson_.io.sound.send("close wave1");
 }
 
+void Page::steps(const Steps& s, const DrawStep& draw) {
+    const int count = step_count(s);
+    for (int k = 0; k < count; ++k) {
+        const float i = s.from + static_cast<float>(k) * s.by;
+        const bool last = k + 1 == count;
+        if (s.erase == Erase::Box) fill_box(s.box_from, s.box_to, 0);
+        if (s.erase == Erase::Previous) draw(i - s.by, 0);
+        const bool off = s.erase == Erase::Alternate && static_cast<long>(i) % 2 == 0;
+        draw(i, off ? 0 : s.colour);
+        pause(s.pause);
+        if (s.erase == Erase::After || (s.erase == Erase::AllButLast && !last)) draw(i, 0);
+    }
+}
+
 void Page::blink(int a, int b, const DrawInColour& draw, int colour, int pause_length) {
-    for (int i = a; i <= b; ++i) {
-        draw((i % 2) * colour);
-        pause(pause_length);
-    }
+    steps({.from = float(a), .to = float(b), .pause = pause_length, .colour = colour,
+           .erase = Erase::Alternate},
+          [&](float, int c) { draw(c); });
 }
 
-void Page::move(int a, int b, int s, const DrawAtOffset& draw, int colour) {
-    for (int d = a; d <= b; d += s) {
-        draw(d, 0);
-        draw(d + s, colour);
-        pause(8);
-    }
+void Page::move(float a, float b, float s, const DrawAtOffset& draw, int colour) {
+    steps({.from = a + s, .to = b + s, .by = s, .pause = 8, .colour = colour,
+           .erase = Erase::Previous},
+          draw);
 }
 
-void Page::row_copy(int a, int b, int s, const DrawAtOffset& draw) {
-    for (int d = a; d <= b; d += s) {
-        draw(d, 7);
-        pause(15);
-        if (d + s > b) break;
-        draw(d, 0);
-    }
+void Page::row_copy(float a, float b, float s, const DrawAtOffset& draw) {
+    steps({.from = a, .to = b, .by = s, .pause = 15, .erase = Erase::AllButLast}, draw);
+}
+
+Drawing Page::hidden() { return Drawing(lesson_, lesson_.form("FORM2").surface()); }
+
+Drawing Page::work_picture(int k, QSize size) {
+    platform::Surface& picture = lesson_.bitmap_objects.at(static_cast<std::size_t>(k));
+    picture.set_client_size(size.width(), size.height());
+    picture.clear();
+    return Drawing(lesson_, picture);
+}
+
+void Page::free_work_picture(int k) {
+    lesson_.bitmap_objects.at(static_cast<std::size_t>(k)).set_client_size(0, 0);
 }
 
 void Page::end(PointF mark_at) {
     draw_header(paragraphs_ - 1, 0);
     draw_header(paragraphs_, 7);
-    canvas().draw_scaled_text(mark_at, std::to_string(number_) + "ページ終わり", 1, 1, 1);
+    text(mark_at, std::to_string(number_) + "ページ終わり", 1);
     lesson_.fast_forward_applies = false;
     lesson_.request = kIdle;
 }

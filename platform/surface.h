@@ -105,9 +105,10 @@ public:
 
     // Pictures and copies.
     void draw_picture(const Picture& picture, PointF at);
-    // Copies width x height pixels from `from` on the source to `to` here.
-    // Points are logical on a window and pixels on a bitmap; whatever lies
-    // past an edge of either image is left out.
+    // Copies width x height pixels from `from` on the source to `to` here,
+    // combined with what is here in this surface's draw mode.  Points are
+    // logical on a window and pixels on a bitmap; whatever lies past an edge
+    // of either image is left out.
     void block_copy(PointF to, int width, int height, const Surface& source, PointF from);
     // Fills the whole image with the background colour; cursor to (0,0).
     void clear();

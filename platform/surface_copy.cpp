@@ -19,7 +19,7 @@ void Surface::block_copy(PointF to, int width, int height, const Surface& source
     // A copy of the pixels first, so that a surface can copy onto itself.
     const QImage block = source.image_.copy(taken);
     const QPoint target = place(to) + (taken.topLeft() - origin);
-    changed(blend_image(image_, target, block, DrawMode::Copy, state_.palette));
+    changed(blend_image(image_, target, block, state_.mode, state_.palette));
 }
 
 }  // namespace platform

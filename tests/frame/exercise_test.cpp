@@ -13,7 +13,7 @@ using harness::Nav;
 using harness::Pupil;
 
 frame::Problem problem(std::string_view text, std::string_view key) {
-    return {.rows = {{0, 6, text}}, .keys = {key}, .hint = "ヒント"};
+    return {.show = {frame::CellRow{0, 6, text}}, .keys = {key}, .hint = {"ヒント"}};
 }
 
 const frame::ExerciseSheet kSheet{
