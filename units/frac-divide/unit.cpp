@@ -2,7 +2,7 @@
 // number, answered as mixed numbers in lowest terms.
 #include "units/frac-divide/unit.h"
 
-#include "units/frac-multiply/fraction_bars.h"
+#include "frame/mixed_number_bars.h"
 
 namespace units::frac_divide {
 
@@ -59,7 +59,7 @@ const frame::Unit unit{
     .canvas_home = frame::CanvasHome::BelowTag,
     .pre_handler_reset = frame::PreHandlerReset::Sound,
     .modules_reset_logical_window = true,
-    .bars = frac_multiply::fraction_bars(),
+    .bars = frame::mixed_number_bars(),
     .layout_hides = {{"FORM9", {}}},
     .fresh_start = 0,
     .record = {.header = {6, 5, 0}, .flag_counts = {6, 5}, .lists_on_first_line = 2},

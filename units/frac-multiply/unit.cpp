@@ -2,7 +2,7 @@
 // fraction and times a whole number, answered as mixed numbers.
 #include "units/frac-multiply/unit.h"
 
-#include "units/frac-multiply/fraction_bars.h"
+#include "frame/mixed_number_bars.h"
 
 namespace units::frac_multiply {
 
@@ -59,7 +59,7 @@ const frame::Unit unit{
     .canvas_home = frame::CanvasHome::BelowTag,
     .pre_handler_reset = frame::PreHandlerReset::Sound,
     .modules_reset_logical_window = true,
-    .bars = fraction_bars(),
+    .bars = frame::mixed_number_bars(),
     .layout_hides = {{"FORM9", {}}},
     .fresh_start = 0,
     .record = {.header = {6, 11, 0}, .flag_counts = {6, 11}, .lists_on_first_line = 2},

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "tests/support/screens_seen.h"
-#include "tests/units/frac-multiply/fraction_bars_seen.h"
+#include "tests/support/mixed_number_bars_seen.h"
 #include "units/frac-multiply/unit.h"
 
 namespace {

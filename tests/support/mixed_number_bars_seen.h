@@ -1,6 +1,6 @@
 #pragma once
-// The five answer bars frac-multiply and frac-divide both have, as the window
-// set holds them after start-up.
+// The five answer bars of a unit that answers in mixed numbers on FORM12,
+// as the window set holds them after start-up.
 
 #include <vector>
 

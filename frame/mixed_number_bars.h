@@ -1,17 +1,17 @@
 #pragma once
-// The answer bars of the two fraction units: every answer is a mixed number
-// typed into the three-answer bar FORM12 as whole part (A), denominator (B)
-// and numerator (C); the other bars are built but never shown.
+// The answer bars of a unit whose every answer is a mixed number typed into
+// the three-answer bar FORM12 as whole part (A), denominator (B) and
+// numerator (C); the other bars are built but never shown.
 #include <vector>
 
 #include "frame/unit.h"
 
-namespace units::frac_multiply {
+namespace frame {
 
-inline std::vector<frame::AnswerBar> fraction_bars() {
+inline std::vector<AnswerBar> mixed_number_bars() {
     return {
         {.form = "FORM7", .fields = {{"EDIT2", 1}}, .ok_handler = "BUTTON2_ON",
-         .ok = {{.checks = {{1, 1}}}}, .font = frame::Font{"標準明朝", 16}},
+         .ok = {{.checks = {{1, 1}}}}, .font = Font{"標準明朝", 16}},
         {.form = "FORM9",
          .fields = {{"EDIT3", 0}, {"EDIT4", 0}, {"EDIT5", 0}, {"EDIT6", 0}, {"EDIT7", 0}}},
         {.form = "FORM10",
@@ -24,4 +24,4 @@ inline std::vector<frame::AnswerBar> fraction_bars() {
     };
 }
 
-}  // namespace units::frac_multiply
+}  // namespace frame
