@@ -1,7 +1,6 @@
 #include "platform/form_window.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -222,7 +221,7 @@ QSize FormWindow::client_size() const { return widget_->size(); }
 void FormWindow::show() {
     if (widget_->isVisible()) return;
     widget_->show();
-    if (hooks_.shown) hooks_.shown();
+    if (hooks_.shown) hooks_.shown(*this);
 }
 
 void FormWindow::hide() { widget_->hide(); }
@@ -261,10 +260,8 @@ bool FormWindow::has_focus() const {
 
 QWidget* FormWindow::control_widget(std::string_view name) { return find(name).widget; }
 
-// The off-screen platform (tests, screenshots) keeps no stacking to change.
 void FormWindow::raise() {
-    if (widget_->isVisible() && QGuiApplication::platformName() != QLatin1String("offscreen"))
-        widget_->raise();
+    if (widget_->isVisible()) widget_->raise();
 }
 
 // Edit fields and push buttons with the tab-stop style, while they can take

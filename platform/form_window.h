@@ -46,9 +46,11 @@ private:
     const Surface& surface_;
 };
 
+class FormWindow;
+
 // What the window set hears of a form.
 struct FormHooks {
-    std::function<void()> shown;         // the form went from hidden to visible
+    std::function<void(FormWindow&)> shown;   // the form went from hidden to visible
 };
 
 class FormWindow final : public Form {

@@ -5,7 +5,7 @@
 #include <QPixmap>
 
 #include <algorithm>
-#include <cstdint>
+#include <iterator>
 
 #include "platform/form_description.h"
 #include "platform/form_window.h"
@@ -38,27 +38,23 @@ public:
     QImage screenshot() const override;
 
 private:
-    struct Shown {
-        std::unique_ptr<FormWindow> form;
-        std::uint64_t shown_at = 0;        // when it last went from hidden to visible
-    };
-
-    Shown* find(std::string_view form_name) const;
-    void shown(Shown& entry);
+    FormWindow* find(std::string_view form_name) const;
+    void shown(FormWindow& form);
+    void raise(FormWindow& form);
     std::optional<FocusForm> focus_form(const QWidget* window) const;
-    std::vector<const Shown*> visible_in_stacking_order() const;
+    std::vector<FormWindow*> visible_in_stacking_order() const;
 
     EventQueue& queue_;
     HandlerLookup has_handler_;
     std::string forms_folder_;
-    std::vector<std::unique_ptr<Shown>> forms_;   // in build order
-    std::uint64_t shows_ = 0;
+    std::vector<std::unique_ptr<FormWindow>> forms_;   // in build order
+    std::vector<FormWindow*> stack_;                   // bottom to top, as raised
     KeyboardFocus keyboard_;
 };
 
-QtWindowSet::Shown* QtWindowSet::find(std::string_view form_name) const {
-    for (const auto& entry : forms_)
-        if (entry->form->name() == form_name) return entry.get();
+FormWindow* QtWindowSet::find(std::string_view form_name) const {
+    for (const auto& form : forms_)
+        if (form->name() == form_name) return form.get();
     return nullptr;
 }
 
@@ -66,31 +62,38 @@ QtWindowSet::Shown* QtWindowSet::find(std::string_view form_name) const {
 Form& QtWindowSet::build(std::string_view form_name) {
     const int length = cell_width(form_name);
     if (length < 1 || length > kLongestFormName) throw RunError(ErrorNumber::BadArgument);
-    if (Shown* built = find(form_name)) return *built->form;
+    if (FormWindow* built = find(form_name)) return *built;
 
     FormDescription description = load_form(forms_folder_, form_name);
-    auto entry = std::make_unique<Shown>();
-    Shown* place = entry.get();
-    entry->form = std::make_unique<FormWindow>(std::string(form_name), std::move(description),
-                                               queue_, has_handler_,
-                                               FormHooks{[this, place] { shown(*place); }});
-    entry->form->allow_close(form_name == kCanvasForm);
-    forms_.push_back(std::move(entry));
-    return *place->form;
+    auto form = std::make_unique<FormWindow>(std::string(form_name), std::move(description),
+                                             queue_, has_handler_,
+                                             FormHooks{[this](FormWindow& f) { shown(f); }});
+    form->allow_close(form_name == kCanvasForm);
+    forms_.push_back(std::move(form));
+    return *forms_.back();
 }
 
 Form& QtWindowSet::form(std::string_view form_name) {
-    if (Shown* built = find(form_name)) return *built->form;
+    if (FormWindow* built = find(form_name)) return *built;
     throw RunError(ErrorNumber::WindowNotCreated);
 }
 
-// A newly shown form lies above the other ordinary forms, and the topmost
-// forms stay above it.
-void QtWindowSet::shown(Shown& entry) {
-    entry.shown_at = ++shows_;
-    if (entry.form->is_topmost()) return;
-    for (const Shown* above : visible_in_stacking_order())
-        if (above->form->is_topmost()) above->form->raise();
+// A newly shown form is raised above the others, and the visible topmost
+// forms are raised again above an ordinary one.  Mapping a window does not
+// raise it, and with no window manager nothing else stacks the windows.
+void QtWindowSet::shown(FormWindow& form) {
+    raise(form);
+    if (form.is_topmost()) return;
+    for (FormWindow* above : visible_in_stacking_order())
+        if (above->is_topmost()) raise(*above);
+}
+
+// The stack kept here is the order of these raises, which is what a bare X
+// server shows.
+void QtWindowSet::raise(FormWindow& form) {
+    std::erase(stack_, &form);
+    stack_.push_back(&form);
+    form.raise();
 }
 
 void QtWindowSet::read_input() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
@@ -101,33 +104,28 @@ void QtWindowSet::wait_for_event() {
 }
 
 bool QtWindowSet::canvas_closed() const {
-    const Shown* canvas = find(kCanvasForm);
-    return canvas && canvas->form->is_closed();
+    const FormWindow* canvas = find(kCanvasForm);
+    return canvas && canvas->is_closed();
 }
 
 std::optional<FocusForm> QtWindowSet::focus_form(const QWidget* window) const {
-    for (const auto& entry : forms_)
-        if (entry->form->window_widget() == window) return entry->form->focus_form();
+    for (const auto& form : forms_)
+        if (form->window_widget() == window) return form->focus_form();
     return std::nullopt;
 }
 
-// Ordinary forms first, topmost ones last; each group in the order shown.
-std::vector<const QtWindowSet::Shown*> QtWindowSet::visible_in_stacking_order() const {
-    std::vector<const Shown*> visible;
-    for (const auto& entry : forms_)
-        if (entry->form->is_visible()) visible.push_back(entry.get());
-    std::stable_sort(visible.begin(), visible.end(), [](const Shown* a, const Shown* b) {
-        if (a->form->is_topmost() != b->form->is_topmost()) return b->form->is_topmost();
-        return a->shown_at < b->shown_at;
-    });
+std::vector<FormWindow*> QtWindowSet::visible_in_stacking_order() const {
+    std::vector<FormWindow*> visible;
+    std::copy_if(stack_.begin(), stack_.end(), std::back_inserter(visible),
+                 [](const FormWindow* form) { return form->is_visible(); });
     return visible;
 }
 
 QImage QtWindowSet::screenshot() const {
-    const std::vector<const Shown*> visible = visible_in_stacking_order();
+    const std::vector<FormWindow*> visible = visible_in_stacking_order();
     QSize extent(0, 0);
-    for (const Shown* entry : visible) {
-        const QRect area(entry->form->position(), entry->form->client_size());
+    for (const FormWindow* form : visible) {
+        const QRect area(form->position(), form->client_size());
         extent = extent.expandedTo(QSize(area.right() + 1, area.bottom() + 1));
     }
     if (extent.isEmpty()) return QImage();
@@ -135,10 +133,9 @@ QImage QtWindowSet::screenshot() const {
     QImage screen(extent, QImage::Format_RGB32);
     screen.fill(Qt::black);
     QPainter painter(&screen);
-    for (const Shown* entry : visible) {
-        FormWindow& form = *entry->form;
-        const QPixmap window = form.window_widget()->grab();
-        painter.drawPixmap(QRect(form.position(), form.client_size()), window);
+    for (FormWindow* form : visible) {
+        const QPixmap window = form->window_widget()->grab();
+        painter.drawPixmap(QRect(form->position(), form->client_size()), window);
     }
     return screen;
 }

@@ -11,6 +11,7 @@ COURSE_PACKAGES=(
   libgtest-dev libbenchmark-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
   espeak-ng
+  xvfb xdotool
 )
 
 course_install_missing() {

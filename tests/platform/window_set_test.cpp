@@ -198,5 +198,25 @@ TEST_F(WindowSetTest, TheScreenshotStacksTopmostFormsAboveTheOthers) {
     EXPECT_EQ(at(screen, 100, 425), kLightGrey);
 }
 
+// As at start-up, the answer bar is made topmost and hidden before the entry
+// bar is first shown at the same place; shown after it, it covers it.
+TEST_F(WindowSetTest, AnAnswerBarShownAfterTheEntryBarCoversIt) {
+    Form& answer = windows->build("FORM7");
+    answer.move_to({0, 414});
+    answer.make_topmost();
+    answer.hide();
+    Form& entry = shown("FORM3", {0, 414});
+    entry.surface().fill_box({0, 0}, {60, 20}, 4);
+    const QRgb entry_mark = at(windows->screenshot(), 10, 424);
+    EXPECT_NE(entry_mark, kLightGrey);
+
+    answer.show();
+    EXPECT_EQ(at(windows->screenshot(), 10, 424), kLightGrey);
+    entry.show();   // already visible: stays below
+    EXPECT_EQ(at(windows->screenshot(), 10, 424), kLightGrey);
+    answer.hide();
+    EXPECT_EQ(at(windows->screenshot(), 10, 424), entry_mark);
+}
+
 }  // namespace
 }  // namespace platform::testing
