@@ -87,23 +87,6 @@ TEST(Navigation, ExitClearsNothingAndOkOnTheContentsPageDrawsNothing) {
     EXPECT_EQ(current_page(pupil), 0);
 }
 
-TEST(Navigation, TheBlackboardTagMovesTheWholeGroupAndBack) {
-    Pupil pupil(unit);
-    auto& windows = pupil.windows();
-    pupil.click_tag();
-    EXPECT_EQ(windows.form("FORM4").position(), QPoint(400, 300));
-    EXPECT_EQ(windows.form("MAINFORM").position(), QPoint(400, 322));
-    EXPECT_EQ(windows.form("FORM6").position(), QPoint(1041, 300));
-    EXPECT_EQ(windows.form("FORM8").position(), QPoint(400, 740));
-    pupil.press(Nav::Next);  // the canvas goes home, the others stay
-    EXPECT_EQ(windows.form("MAINFORM").position(), QPoint(0, 22));
-    EXPECT_EQ(windows.form("FORM5").position(), QPoint(400, 780));
-    pupil.click_tag();
-    EXPECT_EQ(windows.form("FORM4").position(), QPoint(0, 0));
-    EXPECT_EQ(windows.form("FORM9").position(), QPoint(0, 414));
-    EXPECT_EQ(windows.form("MAINFORM").position(), QPoint(0, 22));
-}
-
 TEST(Navigation, DialogsListTheParagraphsAndProblemsWithTheirPasses) {
     frame::PassFlags flags{{0, 0, 1, 0, 0, 0, 0, 0}, {1, 1, 1, 1, 1, 1, 1, 1}, {0, 0, 0, 0, 0, 0}};
     Pupil pupil(unit, harness::record_with(unit, flags));

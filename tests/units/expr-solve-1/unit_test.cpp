@@ -1,6 +1,6 @@
 // expr-solve-1 in the frame's shared screens: its window set with the hidden
 // drawing window, contents page, start-from dialogs, page select, end page
-// and record, the tag move and its answer bars' verdicts.
+// and record and its answer bars' verdicts.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -57,21 +57,6 @@ TEST(Expr1Unit, StartsWithItsTwoBarsAHiddenClearedDrawingWindowAndOneBitmapObjec
     for (QPoint pixel : {QPoint{0, 0}, QPoint{320, 220}, QPoint{639, 439}})
         EXPECT_EQ(pupil.colour_at("FORM2", pixel), 0) << pixel.x() << "," << pixel.y();
     EXPECT_EQ(pupil.lesson().bitmap_objects.size(), 1u);  // the balance picture's transfer picture
-}
-
-TEST(Expr1Unit, TheCanvasFollowsAMovedBlackboardTagOnEveryLaterPage) {
-    Pupil pupil(unit);
-    auto& windows = pupil.windows();
-    pupil.click_tag();
-    EXPECT_EQ(windows.form("MAINFORM").position(), QPoint(400, 322));
-    EXPECT_EQ(windows.form("FORM9").position(), QPoint(400, 714));
-    EXPECT_EQ(windows.form("FORM7").position(), QPoint(400, 714));
-    pupil.press(Nav::Next);
-    EXPECT_EQ(windows.form("MAINFORM").position(), QPoint(400, 322));
-    pupil.press(Nav::Where);
-    EXPECT_EQ(windows.form("MAINFORM").position(), QPoint(400, 322));
-    pupil.click_tag().press(Nav::Top);
-    EXPECT_EQ(windows.form("MAINFORM").position(), QPoint(0, 22));
 }
 
 TEST(Expr1Unit, TheSingleAnswerBarJudgesTheTypedTextOnBothExercisePages) {

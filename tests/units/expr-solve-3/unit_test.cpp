@@ -1,7 +1,6 @@
 // expr-solve-3 in the frame's shared screens: its window set without a
 // drawing window, contents page, start-from dialogs, page select, end page
-// and record, the CP932 lengths of its texts, the tag move and its answer
-// bars' verdicts.
+// and record, the CP932 lengths of its texts and its answer bars' verdicts.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -15,7 +14,6 @@
 namespace {
 
 using harness::Cells;
-using harness::Nav;
 using harness::Pupil;
 using harness::cells_of;
 const frame::Unit& unit = units::expr_solve_3::unit;
@@ -46,7 +44,7 @@ TEST(Expr3Unit, ShowsItsContentsDialogsPageSelectEndPageAndRecord) {
                                                       {4, {10}}}});
 }
 
-TEST(Expr3Unit, StartsWithItsFiveBarsAndNoDrawingWindowAndTheGroupFollowsTheTag) {
+TEST(Expr3Unit, StartsWithItsFiveBarsAndNoDrawingWindow) {
     Pupil pupil(unit);
     harness::expect_window_set(
         pupil,
@@ -63,13 +61,6 @@ TEST(Expr3Unit, StartsWithItsFiveBarsAndNoDrawingWindowAndTheGroupFollowsTheTag)
           {{"EDIT16", {144, 0, 48, 22}}, {"EDIT17", {232, 0, 48, 22}},
            {"EDIT18", {320, 0, 48, 22}}, {"BUTTON6", {512, 0, 80, 22}}}}},
         {"FORM2"});
-
-    pupil.click_tag();  // the whole group moves, the canvas stays under the tag
-    auto& windows = pupil.windows();
-    EXPECT_EQ(windows.form("FORM12").position(), QPoint(400, 714));
-    EXPECT_EQ(windows.form("FORM5").position(), QPoint(400, 780));
-    pupil.press(Nav::Next);
-    EXPECT_EQ(windows.form("MAINFORM").position(), QPoint(400, 322));
 }
 
 TEST(Expr3Unit, ItsContentsLinesAndFirstTitleKeepTheirCp932Lengths) {

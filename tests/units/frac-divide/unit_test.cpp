@@ -1,6 +1,6 @@
 // frac-divide in the frame's shared screens: its window set, contents page,
-// start-from dialogs, page select, end page and record, the tag move and
-// what navigation leaves in its answer fields.
+// start-from dialogs, page select, end page and record and what navigation
+// leaves in its answer fields.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -54,16 +54,6 @@ TEST(FracDivide, NavigationClearsTheSingleFieldButNotTheMixedNumberFields) {
     EXPECT_EQ(pupil.lesson().field("EDIT2").text(), "");
     EXPECT_EQ(pupil.lesson().field("EDIT16").text(), "1");
     EXPECT_EQ(pupil.lesson().field("EDIT18").text(), "5");
-}
-
-TEST(FracDivide, EveryBarFollowsTheMovedTag) {
-    Pupil pupil(unit);
-    pupil.click_tag();
-    for (auto bar : {"FORM3", "FORM7", "FORM9", "FORM10", "FORM11", "FORM12"})
-        EXPECT_EQ(pupil.windows().form(bar).position(), QPoint(400, 714)) << bar;
-    EXPECT_EQ(pupil.windows().form("FORM8").position(), QPoint(400, 740));
-    pupil.press(Nav::Where);
-    EXPECT_EQ(pupil.windows().form("MAINFORM").position(), QPoint(400, 322));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // frac-multiply in the frame's shared screens: its window set, contents
-// page, start-from dialogs, page select, end page and record, the tag move
-// and its answer bars.
+// page, start-from dialogs, page select, end page and record and its answer
+// bars.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -78,16 +78,6 @@ TEST(FracMultiply, NavigationClearsTheSingleFieldButNotTheMixedNumberFields) {
     EXPECT_EQ(pupil.lesson().field("EDIT2").text(), "");
     EXPECT_EQ(pupil.lesson().field("EDIT16").text(), "1");
     EXPECT_EQ(pupil.lesson().field("EDIT18").text(), "5");
-}
-
-TEST(FracMultiply, EveryBarFollowsTheMovedTag) {
-    Pupil pupil(unit);
-    pupil.click_tag();
-    for (auto bar : {"FORM3", "FORM7", "FORM9", "FORM10", "FORM11", "FORM12"})
-        EXPECT_EQ(pupil.windows().form(bar).position(), QPoint(400, 714)) << bar;
-    EXPECT_EQ(pupil.windows().form("FORM8").position(), QPoint(400, 740));
-    pupil.press(Nav::Where);
-    EXPECT_EQ(pupil.windows().form("MAINFORM").position(), QPoint(400, 322));
 }
 
 }  // namespace

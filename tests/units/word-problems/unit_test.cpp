@@ -53,13 +53,6 @@ TEST(WordProblems, StartsWithItsTwoBarsAndPictures) {
     for (auto picture : {"\\PF.BMP", "\\MF.BMP", "\\pr.BMP", "\\mr.BMP", "上指.BMP", "下指.BMP",
                          "天秤1.BMP", "天秤2.BMP", "天秤3.BMP"})
         EXPECT_TRUE(pupil.lesson().pictures.contains(picture)) << picture;
-
-    // The window group follows the blackboard tag, the canvas on every screen.
-    pupil.click_tag();
-    for (auto bar : {"FORM3", "FORM7", "FORM9"})
-        EXPECT_EQ(pupil.windows().form(bar).position(), QPoint(400, 714)) << bar;
-    pupil.press(Nav::Next);
-    EXPECT_EQ(pupil.windows().form("MAINFORM").position(), QPoint(400, 322));
 }
 
 TEST(WordProblems, AMixedNumberNeedsAllThreePartsAsTyped) {
@@ -98,20 +91,6 @@ TEST(WordProblems, TheNavigationLeavesTheNumeratorFieldAsTyped) {
     lesson.nav.current_page = 4;
     lesson.keys = {"", "", "", "9", "", "", "", ""};
     EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON3_ON"), 42);
-}
-
-// Two events waiting at once: only the narration stops before the second
-// handler; the canvas keeps its draw mode.
-TEST(WordProblems, ASecondHandlerOfOneTurnOnlyStopsTheNarration) {
-    Pupil pupil(unit);
-    platform::Surface& canvas = pupil.lesson().canvas();
-    canvas.set_draw_mode(15);
-    const platform::Event change{"FORM9", "EDIT3", platform::EventKind::Change, {}, "EDIT3_CHANGE"};
-    pupil.lesson().queue.push(change);
-    pupil.lesson().queue.push(change);
-    pupil.run_until_idle();
-    EXPECT_EQ(canvas.state().mode, platform::DrawMode::Merge);
-    EXPECT_EQ(pupil.sound_commands().back(), "close wave1");
 }
 
 }  // namespace
