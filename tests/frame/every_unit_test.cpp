@@ -1,10 +1,12 @@
 // What the frame does in every unit of the course, and the units that
-// differ: the window group following the blackboard tag, and what the event
-// loop gives back before a further handler of one turn.
+// differ: the window group following the blackboard tag, what a navigation
+// button empties and hides, and what the event loop gives back before a
+// further handler of one turn.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "frame/event_loop.h"
 #include "tests/support/pupil.h"
@@ -14,6 +16,14 @@ namespace {
 
 using harness::Nav;
 using harness::Pupil;
+using platform::DrawMode;
+
+// This unit's row in a table of the units that differ, or the others' row.
+template <typename Row, std::size_t N>
+const Row& row_of(const Row (&table)[N], std::string_view unit, const Row& others) {
+    const Row* row = std::ranges::find(table, unit, &Row::unit);
+    return row == std::end(table) ? others : *row;
+}
 
 // The window group at start-up; the tag moves it to (400, 300) and back.
 struct StartPlace {
@@ -43,12 +53,14 @@ void expect_group_at(Pupil& pupil, QPoint shift) {
 
 QPoint canvas_at(Pupil& pupil) { return pupil.windows().form("MAINFORM").position(); }
 
-TEST(WindowGroup, InEveryUnitItFollowsTheBlackboardTagAndComesBack) {
+TEST(WindowGroup, InEveryUnitItStartsInPlaceFollowsTheBlackboardTagAndComesBack) {
     for (const frame::Unit* unit : units::course_units()) {
         SCOPED_TRACE(unit->name);
         const bool stays_home = std::ranges::count(kCanvasStaysHome, unit->name) > 0;
         const QPoint home = stays_home ? kCanvasHome : kCanvasHome + kMoved;
         Pupil pupil(*unit);
+        expect_group_at(pupil, {0, 0});
+        EXPECT_EQ(canvas_at(pupil), kCanvasHome);
         pupil.click_tag();
         expect_group_at(pupil, kMoved);
         EXPECT_EQ(canvas_at(pupil), kCanvasHome + kMoved);
@@ -64,26 +76,60 @@ TEST(WindowGroup, InEveryUnitItFollowsTheBlackboardTagAndComesBack) {
     }
 }
 
+// A navigation button empties the entry field and the single-answer field,
+// in these units more fields, and the answers they held; it hides every
+// answer bar.
+struct EmptiedSeen {
+    std::string_view unit;
+    std::vector<std::string_view> fields;
+};
+const std::vector<std::string_view> kFirstFour{"EDIT1", "EDIT2", "EDIT3", "EDIT4"};
+const EmptiedSeen kEmptied[] = {
+    {"expr-solve-1", kFirstFour}, {"frac-decimal", kFirstFour}, {"ratio-value", kFirstFour},
+    {"symmetry", kFirstFour},     {"word-problems", kFirstFour},
+    {"sector-area", {"EDIT1", "EDIT2", "EDIT3", "EDIT4", "EDIT5", "EDIT6", "EDIT7"}},
+};
+const EmptiedSeen kFirstTwo{"others", {"EDIT1", "EDIT2"}};
+
+TEST(Navigation, InEveryUnitAButtonEmptiesItsFieldsAndAnswersAndHidesTheBars) {
+    for (const frame::Unit* unit : units::course_units()) {
+        SCOPED_TRACE(unit->name);
+        const auto& emptied = row_of(kEmptied, unit->name, kFirstTwo).fields;
+        Pupil pupil(*unit);
+        frame::Lesson& lesson = pupil.lesson();
+        pupil.type("EDIT1", "1");
+        for (const frame::AnswerBar& bar : unit->bars) {
+            lesson.form(bar.form).show();
+            for (const frame::AnswerField& field : bar.fields) pupil.type(field.name, "1");
+        }
+        pupil.press(Nav::Top);
+        EXPECT_EQ(lesson.field("EDIT1").text(), "");
+        for (const frame::AnswerBar& bar : unit->bars) {
+            EXPECT_FALSE(lesson.form(bar.form).is_visible()) << bar.form;
+            for (const frame::AnswerField& field : bar.fields) {
+                const bool empties = std::ranges::count(emptied, field.name) > 0;
+                EXPECT_EQ(lesson.field(field.name).text(), empties ? "" : "1") << field.name;
+                if (empties && field.slot > 0) {
+                    EXPECT_EQ(lesson.answer_slots.at(field.slot), "") << field.name;
+                }
+            }
+        }
+    }
+}
+
 // Before a further handler of one turn the loop stops the narration and, in
 // these units, gives the canvas copy mode back and maybe its coordinates.
 struct ResetSeen {
     std::string_view unit;
-    platform::DrawMode mode;
+    DrawMode mode;
     int window_bottom;
 };
 constexpr ResetSeen kResets[] = {
-    {"expr-solve-2", platform::DrawMode::Copy, 568},
-    {"circle-area", platform::DrawMode::Copy, 479},
-    {"sector-area", platform::DrawMode::Copy, 479},
-    {"symmetry", platform::DrawMode::Copy, 479},
+    {"expr-solve-2", DrawMode::Copy, 568}, {"circle-area", DrawMode::Copy, 479},
+    {"sector-area", DrawMode::Copy, 479},  {"symmetry", DrawMode::Copy, 479},
 };
 // Every other unit leaves the canvas as the first handler found it.
-constexpr ResetSeen kNarrationOnly{"", platform::DrawMode::Merge, 479};
-
-const ResetSeen& reset_of(std::string_view unit) {
-    const auto* row = std::ranges::find(kResets, unit, &ResetSeen::unit);
-    return row == std::end(kResets) ? kNarrationOnly : *row;
-}
+constexpr ResetSeen kNarrationOnly{"others", DrawMode::Merge, 479};
 
 TEST(EventLoop, ASecondHandlerOfOneTurnFindsTheResetOfItsUnit) {
     const platform::Event tag_pressed{"FORM4", "", platform::EventKind::MouseDown, {30, 10},
@@ -99,14 +145,14 @@ TEST(EventLoop, ASecondHandlerOfOneTurnFindsTheResetOfItsUnit) {
 
         lesson.queue.push(tag_pressed);  // alone in its turn: nothing is reset
         frame::loop_turn(lesson, frame::Wait::DoNotBlock);
-        EXPECT_EQ(canvas.state().mode, platform::DrawMode::Merge);
+        EXPECT_EQ(canvas.state().mode, DrawMode::Merge);
         EXPECT_EQ(canvas.state().window.y2, 479);
         EXPECT_EQ(pupil.sound_commands().size(), sounds);
 
         lesson.queue.push(tag_pressed);
         lesson.queue.push(tag_pressed);
         frame::loop_turn(lesson, frame::Wait::DoNotBlock);
-        const ResetSeen& seen = reset_of(unit->name);
+        const ResetSeen& seen = row_of(kResets, unit->name, kNarrationOnly);
         EXPECT_EQ(canvas.state().mode, seen.mode);
         EXPECT_EQ(canvas.state().window.y2, seen.window_bottom);
         ASSERT_EQ(pupil.sound_commands().size(), sounds + 1);

@@ -1,6 +1,5 @@
 // frac-divide in the frame's shared screens: its window set, contents page,
-// start-from dialogs, page select, end page and record and what navigation
-// leaves in its answer fields.
+// start-from dialogs, page select, end page and record.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,7 +12,6 @@
 
 namespace {
 
-using harness::Nav;
 using harness::Pupil;
 const frame::Unit& unit = units::frac_divide::unit;
 
@@ -45,15 +43,6 @@ TEST(FracDivide, ShowsItsContentsDialogsPageSelectEndPageAndRecord) {
 TEST(FracDivide, StartsWithItsFiveBarsAndNoDrawingWindow) {
     Pupil pupil(unit);
     harness::expect_window_set(pupil, harness::kFractionBarsSeen, {"FORM2"});
-}
-
-TEST(FracDivide, NavigationClearsTheSingleFieldButNotTheMixedNumberFields) {
-    Pupil pupil(unit);
-    pupil.type("EDIT2", "9").type("EDIT16", "1").type("EDIT18", "5");
-    pupil.press(Nav::Next);
-    EXPECT_EQ(pupil.lesson().field("EDIT2").text(), "");
-    EXPECT_EQ(pupil.lesson().field("EDIT16").text(), "1");
-    EXPECT_EQ(pupil.lesson().field("EDIT18").text(), "5");
 }
 
 }  // namespace

@@ -13,7 +13,6 @@
 
 namespace {
 
-using harness::Nav;
 using harness::Pupil;
 const frame::Unit& unit = units::frac_multiply::unit;
 
@@ -69,15 +68,6 @@ TEST(FracMultiply, TheMixedNumberBarWantsAllThreeFieldsExactly) {
     EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON6_ON"), 43);
     pupil.type("EDIT18", "");
     EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON6_ON"), 42);
-}
-
-TEST(FracMultiply, NavigationClearsTheSingleFieldButNotTheMixedNumberFields) {
-    Pupil pupil(unit);
-    pupil.type("EDIT2", "9").type("EDIT16", "1").type("EDIT18", "5");
-    pupil.press(Nav::Next);
-    EXPECT_EQ(pupil.lesson().field("EDIT2").text(), "");
-    EXPECT_EQ(pupil.lesson().field("EDIT16").text(), "1");
-    EXPECT_EQ(pupil.lesson().field("EDIT18").text(), "5");
 }
 
 }  // namespace

@@ -12,7 +12,6 @@
 
 namespace {
 
-using harness::Nav;
 using harness::Pupil;
 const frame::Unit& unit = units::word_problems::unit;
 
@@ -75,21 +74,6 @@ TEST(WordProblems, AMixedNumberNeedsAllThreePartsAsTyped) {
     EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON2_ON"), 42);
     EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON3_ON"), 43);  // B and C must be empty
     pupil.type("EDIT4", "").type("EDIT5", "");
-    EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON3_ON"), 42);
-}
-
-TEST(WordProblems, TheNavigationLeavesTheNumeratorFieldAsTyped) {
-    Pupil pupil(unit);
-    frame::Lesson& lesson = pupil.lesson();
-    pupil.type("EDIT2", "4").type("EDIT3", "2").type("EDIT4", "7").type("EDIT5", "9");
-    pupil.press(Nav::Top);
-    for (auto emptied : {"EDIT2", "EDIT3", "EDIT4"})
-        EXPECT_EQ(lesson.field(emptied).text(), "") << emptied;
-    EXPECT_EQ(lesson.field("EDIT5").text(), "9");
-
-    // The answers of the emptied fields are gone, the numerator's stays.
-    lesson.nav.current_page = 4;
-    lesson.keys = {"", "", "", "9", "", "", "", ""};
     EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON3_ON"), 42);
 }
 
