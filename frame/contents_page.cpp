@@ -65,7 +65,7 @@ void draw_page_select(Lesson& lesson) {
 void draw_end_of_unit(Lesson& lesson) {
     platform::Surface& canvas = lesson.canvas();
     open_screen(lesson, {640, 434});
-    lesson.nav.current_page = lesson.unit.end_page.keeps_page;
+    lesson.nav.current_page = lesson.unit.last_lesson_page();
     canvas.fill_box({0, 0}, {640, 550}, 14);
     canvas.draw_cell_text(10, 7, "単元終わり");
 }

@@ -88,11 +88,15 @@ void Drawing::polyline(std::initializer_list<PolyPoint> points, int colour) {
 }
 
 void Drawing::solid_polyline(std::initializer_list<PolyPoint> points, int colour) {
-    surface().draw_polyline(points, colour, {.style = platform::PolyStyle::Solid});
+    platform::PolyOptions solid;
+    solid.style = platform::PolyStyle::Solid;
+    surface().draw_polyline(points, colour, solid);
 }
 
 void Drawing::polygon(std::initializer_list<PolyPoint> points, int colour, int fill) {
-    surface().draw_polyline(points, colour, {.fill = fill});
+    platform::PolyOptions filled;
+    filled.fill = fill;
+    surface().draw_polyline(points, colour, filled);
 }
 
 void Drawing::point(PointF at, int colour) { surface().set_point(at, colour); }

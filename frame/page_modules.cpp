@@ -49,7 +49,7 @@ void run_module(Lesson& lesson, std::string_view name) {
     if (name == "site") return draw_page_select(lesson);
     const int page = std::stoi(std::string(name.substr(3)));
     if (page == 0) return open_contents(lesson);
-    if (page == lesson.unit.end_page.module) return draw_end_of_unit(lesson);
+    if (page == lesson.unit.end_page_module()) return draw_end_of_unit(lesson);
     const LessonPage* lesson_page = lesson.unit.lesson_page(page);
     if (lesson_page && lesson_page->kind == PageKind::Explanation)
         return draw_explanation_dialog(lesson, page);

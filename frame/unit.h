@@ -22,13 +22,16 @@ struct ExerciseSheet;
 
 enum class PageKind { Explanation, Exercise };
 
-// One lesson page of the page plan (pages 1 to the last lesson page).
+// One lesson page of the page plan (pages 1 to the last lesson page).  Its
+// start-from dialog is titled with the page number, "ﾍﾟｰｼﾞ", the blanks and
+// the title ("1ﾍﾟｰｼﾞ          χを求める 3"), and names the count in its
+// sentences.
 struct LessonPage {
     int number = 0;
     PageKind kind = PageKind::Explanation;
     int count = 0;                         // paragraphs (the page-end header) or problems
-    std::string_view dialog_title{};         // "1ﾍﾟｰｼﾞ          χを求める 3"
-    std::vector<std::string_view> range_sentences{};
+    std::string_view title{};              // "χを求める 3"
+    int title_blanks = 10;                 // between "1ﾍﾟｰｼﾞ" and the title
     void (*draw)(Page&) = nullptr;         // explanation pages: the storyboard
     const ExerciseSheet* sheet = nullptr;  // exercise pages: the problems
     int problem_group = 0;                 // exercise pages: which current problem they use
@@ -48,11 +51,6 @@ struct ExerciseEntry {
 struct ContentsLine {
     int row = 0;
     std::string_view text{};
-};
-
-struct EndPage {
-    int module = 7;      // "pag7"
-    int keeps_page = 6;  // the current page it leaves: the last lesson page
 };
 
 struct NavigationReset {
@@ -121,15 +119,16 @@ struct Unit {
     std::string_view page_select_sentence{};
     std::string_view page_select_contents = "目次 ------------------ 0ページ";
 
-    std::vector<std::string_view> module_table{};  // main module, mainform, pag…, site, move
-    EndPage end_page{};
+    // Main module, mainform, pag…, site, move: the modules a program holds.
+    std::vector<std::string_view> module_table = {"main", "mainform", "pag1", "pag2", "pag3",
+                                                  "pag4", "pag5", "pag0", "site", "move"};
     NavigationReset navigation_reset{};
-    CanvasHome canvas_home = CanvasHome::Fixed;
+    CanvasHome canvas_home = CanvasHome::BelowTag;
     PreHandlerReset pre_handler_reset = PreHandlerReset::Sound;
     bool modules_reset_logical_window = false;
 
     std::vector<AnswerBar> bars{};  // the single-answer bar FORM7 first
-    std::vector<LayoutHide> layout_hides{};      // what the exercise layout hides, in order
+    std::vector<LayoutHide> layout_hides = {{"FORM9", {}}};  // the exercise layout hides, in order
 
     // Start-up.
     std::optional<QSize> drawing_window{};       // the hidden drawing window FORM2
@@ -148,6 +147,8 @@ struct Unit {
         return nullptr;
     }
     int last_lesson_page() const { return pages.empty() ? 0 : pages.back().number; }
+    // The end-of-unit page follows the last lesson page and stands for it.
+    int end_page_module() const { return last_lesson_page() + 1; }
     // The position of an exercise page among the unit's exercise pages.
     std::size_t exercise_index(int page) const {
         for (std::size_t i = 0; i < exercise_pages.size(); ++i)

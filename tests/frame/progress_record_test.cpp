@@ -37,14 +37,6 @@ int error_of(const std::function<void()>& action) {
 
 PassFlags some_passes() { return {{1, 0, 0, 1, 1, 0, 0, 1}, {0, 0, 0, 0, 0, 0, 0, 1}, {1, 2, 0, -1, 0, 1}}; }
 
-TEST(ProgressRecord, ARecordWithoutPassesIsItsFiftyTwoBytes) {
-    const PassFlags none{std::vector<int>(8), std::vector<int>(8), std::vector<int>(6)};
-    const std::string text = progress_text(kThreePages, none);
-    EXPECT_EQ(text, "8,8,6,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n");
-    EXPECT_EQ(text.size(), 52u);
-    EXPECT_EQ(progress_text(kTwoPages, {{1, 1, 0, 0, 1}, {0, 1, 0, 0}}), "5,4,0,1,1,0,0,1,0,1,0,0\r\n");
-}
-
 TEST(ProgressRecord, WrittenFlagsReadBackTheSame) {
     const PassFlags passes = some_passes();
     const std::string text = progress_text(kThreePages, passes);

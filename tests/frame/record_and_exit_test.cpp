@@ -31,14 +31,6 @@ TEST(Exit, RewritesTheRecordAndStartsTheLauncherInTheBaseFolder) {
     EXPECT_EQ(sounds.back(), "close wave1");
 }
 
-TEST(Exit, ARunWithoutPassesWritesTheFiftyTwoBytes) {
-    Pupil pupil(unit);
-    pupil.press(Nav::Exit);
-    EXPECT_EQ(pupil.drive().record_bytes().size(), 52u);
-    EXPECT_EQ(pupil.drive().record_bytes(),
-              "8,8,6,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n");
-}
-
 TEST(RunTimeErrors, AShortRecordIsReportedAndLeftAsItWas) {
     const std::string shortened = "8,8,6,1,1\r\n";
     Pupil pupil(unit, shortened);

@@ -6,15 +6,19 @@
 
 #include <algorithm>
 
+#include "platform/text.h"
+
 namespace harness {
 namespace {
 
-// Where "ごうかく" stands beside problem k of a start-from dialog's list:
-// three columns of ten problems.
-QPoint pass_cell(int problem) {
+// Where problem k of a start-from dialog's list stands, in three columns of
+// ten: its number from column 7, "ごうかく" from column 14 of the first.
+QPoint list_cell(int problem, int first_column) {
     const int column = (problem - 1) / 10;
-    return {14 + 28 * column, problem - 10 * column + 8};
+    return {first_column + 28 * column, problem - 10 * column + 8};
 }
+QPoint number_cell(int problem) { return list_cell(problem, 7); }
+QPoint pass_cell(int problem) { return list_cell(problem, 14); }
 
 std::string range_sentence(int count) {
     return "回答らんに1から" + std::to_string(count) +
@@ -35,8 +39,11 @@ void expect_contents(const frame::Unit& unit, const ScreensSeen& seen) {
     ASSERT_FALSE(pupil.ended()) << (pupil.boxes().empty() ? "" : pupil.boxes().back().text);
     EXPECT_TRUE(pupil.shows_text(seen.title)) << seen.title;
     int row = 7;
-    for (std::string_view line : seen.contents_lines)
+    const std::size_t bytes = platform::to_cp932(seen.contents_lines.at(0)).size();
+    for (std::string_view line : seen.contents_lines) {
         EXPECT_EQ(cells_of(pupil, line), Cells{QPoint(2, row++)}) << line;
+        EXPECT_EQ(platform::to_cp932(line).size(), bytes) << line;  // the page numbers align
+    }
     EXPECT_TRUE(cells_of(pupil, "ごうかく!").empty());
 }
 
@@ -44,10 +51,15 @@ void expect_dialog(Pupil& pupil, int page, const PageSeen& seen) {
     const auto texts = dialog_texts(pupil, page);
     EXPECT_EQ(pupil.lesson().nav.current_page, page);
     EXPECT_TRUE(holds(texts, seen.dialog_title)) << seen.dialog_title;
-    EXPECT_TRUE(holds(texts, range_sentence(seen.count))) << page;
+    EXPECT_EQ(cells_of(pupil, range_sentence(seen.count)), Cells{QPoint(2, 3)}) << page;
     if (seen.exercise) {
-        EXPECT_TRUE(holds(texts, pass_sentence(seen.count))) << page;
-        EXPECT_EQ(std::ranges::count(texts, std::string("番")), seen.count) << page;
+        EXPECT_EQ(cells_of(pupil, pass_sentence(seen.count)), Cells{QPoint(2, 5)}) << page;
+        Cells marks;  // "番" over the trailing blank of each number
+        for (int k = 1; k <= seen.count; ++k) {
+            EXPECT_EQ(cells_of(pupil, " " + std::to_string(k) + " "), Cells{number_cell(k)}) << k;
+            marks.push_back(number_cell(k) + QPoint(3, 0));
+        }
+        EXPECT_EQ(cells_of(pupil, "番"), marks) << page;
     } else {
         EXPECT_EQ(std::ranges::count_if(texts, [](const std::string& t) {
                       return t.starts_with("だん落 ");
@@ -73,11 +85,11 @@ void expect_page_select(const frame::Unit& unit, const ScreensSeen& seen) {
         EXPECT_EQ(pupil.lesson().nav.current_page, page);
     }
     EXPECT_TRUE(pupil.boxes().empty());
-    // Only the page numbers as they are written are taken.
+    // Only the page numbers as they are written, in half-width digits, are taken.
     const std::string n = std::to_string(last);
     pupil.press(Nav::Where);
-    for (const std::string& refused :
-         std::vector<std::string>{std::to_string(last + 1), "0" + n, n + " ", n + ".0", "-0", ""}) {
+    for (const std::string& refused : std::vector<std::string>{
+             std::to_string(last + 1), "0" + n, " " + n, n + " ", n + ".0", "-0", "３", ""}) {
         const std::size_t boxes = pupil.boxes().size();
         pupil.type("EDIT1", refused).click("BUTTON1");
         ASSERT_EQ(pupil.boxes().size(), boxes + 1) << "\"" << refused << "\"";

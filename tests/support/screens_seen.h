@@ -33,9 +33,9 @@ struct ScreensSeen {
 };
 
 // Starts the unit once for each screen and checks what it shows: the
-// contents lines at their rows and no "ごうかく!"; each page's dialog (title,
+// contents lines at their rows, all as long in CP932, and no "ごうかく!"; each page's dialog (title,
 // range sentence, the pass sentence of an exercise page, the paragraphs or
-// problems listed); the page-select screen (its sentence and lines) taking
+// the problems listed in columns of ten); the page-select screen (its sentence and lines) taking
 // exactly "0" to the last page and still asking after a refusal; "next" from
 // the contents page through every page to the end-of-unit page, again on a
 // further "next", and

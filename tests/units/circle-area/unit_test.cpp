@@ -1,19 +1,16 @@
 // circle-area in the frame's shared screens: its window set, contents page,
-// start-from dialogs, page select, end page and record; then its answer bars,
-// the copy mode the loop gives the canvas back and the pointing hands
-// start-up reads.
+// start-from dialogs, page select, end page and record; then its answer bars
+// and the pointing hands start-up reads.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 
-#include "frame/event_loop.h"
 #include "tests/support/screens_seen.h"
 #include "units/circle-area/unit.h"
 
 namespace {
 
-using harness::Nav;
 using harness::Pupil;
 const frame::Unit& unit = units::circle_area::unit;
 
@@ -97,30 +94,6 @@ TEST(CircleArea, TheUnusedBarsJudgeEveryFieldOrNothing) {
 
     for (auto none : {"BUTTON4_ON", "BUTTON6_ON", "EDIT8_CHANGE", "EDIT18_CHANGE"})
         EXPECT_FALSE(lesson.handlers.contains(none)) << none;
-}
-
-// A sector animation leaves the canvas in merge mode; the loop gives it copy
-// mode back before a further handler of the same turn, not before the first.
-TEST(CircleArea, TheLoopRestoresCopyModeBeforeAFurtherHandler) {
-    Pupil pupil(unit);
-    frame::Lesson& lesson = pupil.lesson();
-    const platform::Event tag_pressed{"FORM4", "", platform::EventKind::MouseDown, {30, 10},
-                                      "FORM4_MOUSEDOWN"};
-    const std::size_t sounds = pupil.sound_commands().size();
-
-    lesson.canvas().set_draw_mode(15);
-    lesson.queue.push(tag_pressed);
-    frame::loop_turn(lesson, frame::Wait::DoNotBlock);
-    EXPECT_EQ(lesson.canvas().state().mode, platform::DrawMode::Merge);
-    EXPECT_EQ(pupil.sound_commands().size(), sounds);
-
-    lesson.queue.push(tag_pressed);
-    lesson.queue.push(tag_pressed);
-    frame::loop_turn(lesson, frame::Wait::DoNotBlock);
-    EXPECT_EQ(lesson.canvas().state().mode, platform::DrawMode::Copy);
-    ASSERT_EQ(pupil.sound_commands().size(), sounds + 1);
-    EXPECT_EQ(pupil.sound_commands().back(), "close wave1");
-    EXPECT_EQ(pupil.windows().form("FORM4").position(), QPoint(400, 300));  // moved three times
 }
 
 // Start-up reads the three pointing hands from the unit folder; without one

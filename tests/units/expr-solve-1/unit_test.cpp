@@ -1,6 +1,6 @@
 // expr-solve-1 in the frame's shared screens: its window set with the hidden
 // drawing window, contents page, start-from dialogs, page select, end page
-// and record, the tag move and its answer bars' verdicts.
+// and record and its answer bars' verdicts.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,7 +12,6 @@
 
 namespace {
 
-using harness::Nav;
 using harness::Pupil;
 const frame::Unit& unit = units::expr_solve_1::unit;
 
@@ -59,21 +58,6 @@ TEST(Expr1Unit, StartsWithItsTwoBarsAHiddenClearedDrawingWindowAndOneBitmapObjec
     EXPECT_EQ(pupil.lesson().bitmap_objects.size(), 1u);  // the balance picture's transfer picture
 }
 
-TEST(Expr1Unit, TheCanvasFollowsAMovedBlackboardTagOnEveryLaterPage) {
-    Pupil pupil(unit);
-    auto& windows = pupil.windows();
-    pupil.click_tag();
-    EXPECT_EQ(windows.form("MAINFORM").position(), QPoint(400, 322));
-    EXPECT_EQ(windows.form("FORM9").position(), QPoint(400, 714));
-    EXPECT_EQ(windows.form("FORM7").position(), QPoint(400, 714));
-    pupil.press(Nav::Next);
-    EXPECT_EQ(windows.form("MAINFORM").position(), QPoint(400, 322));
-    pupil.press(Nav::Where);
-    EXPECT_EQ(windows.form("MAINFORM").position(), QPoint(400, 322));
-    pupil.click_tag().press(Nav::Top);
-    EXPECT_EQ(windows.form("MAINFORM").position(), QPoint(0, 22));
-}
-
 TEST(Expr1Unit, TheSingleAnswerBarJudgesTheTypedTextOnBothExercisePages) {
     Pupil pupil(unit);
     frame::Lesson& lesson = pupil.lesson();
@@ -105,12 +89,6 @@ TEST(Expr1Unit, TheTwoAnswerBarTakesEitherChoiceAndItsAnswer) {
     EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON3_ON"), 33);
     pupil.type("EDIT3", "1").type("EDIT4", "46");
     EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON3_ON"), 33);
-
-    pupil.windows().form("FORM9").show();
-    pupil.press(Nav::Top);  // every navigation button empties both fields and hides the bar
-    EXPECT_FALSE(pupil.windows().form("FORM9").is_visible());
-    EXPECT_EQ(lesson.field("EDIT3").text(), "");
-    EXPECT_EQ(lesson.field("EDIT4").text(), "");
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // expr-solve-3 in the frame's shared screens: its window set without a
 // drawing window, contents page, start-from dialogs, page select, end page
-// and record, the CP932 lengths of its texts, the tag move and its answer
-// bars' verdicts.
+// and record, the CP932 lengths of its texts and its answer bars' verdicts.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,10 +13,7 @@
 
 namespace {
 
-using harness::Cells;
-using harness::Nav;
 using harness::Pupil;
-using harness::cells_of;
 const frame::Unit& unit = units::expr_solve_3::unit;
 
 // Page 2 has passed every problem, page 4 problem 10.
@@ -46,7 +42,7 @@ TEST(Expr3Unit, ShowsItsContentsDialogsPageSelectEndPageAndRecord) {
                                                       {4, {10}}}});
 }
 
-TEST(Expr3Unit, StartsWithItsFiveBarsAndNoDrawingWindowAndTheGroupFollowsTheTag) {
+TEST(Expr3Unit, StartsWithItsFiveBarsAndNoDrawingWindow) {
     Pupil pupil(unit);
     harness::expect_window_set(
         pupil,
@@ -63,28 +59,10 @@ TEST(Expr3Unit, StartsWithItsFiveBarsAndNoDrawingWindowAndTheGroupFollowsTheTag)
           {{"EDIT16", {144, 0, 48, 22}}, {"EDIT17", {232, 0, 48, 22}},
            {"EDIT18", {320, 0, 48, 22}}, {"BUTTON6", {512, 0, 80, 22}}}}},
         {"FORM2"});
-
-    pupil.click_tag();  // the whole group moves, the canvas stays under the tag
-    auto& windows = pupil.windows();
-    EXPECT_EQ(windows.form("FORM12").position(), QPoint(400, 714));
-    EXPECT_EQ(windows.form("FORM5").position(), QPoint(400, 780));
-    pupil.press(Nav::Next);
-    EXPECT_EQ(windows.form("MAINFORM").position(), QPoint(400, 322));
 }
 
-TEST(Expr3Unit, ItsContentsLinesAndFirstTitleKeepTheirCp932Lengths) {
-    for (const char* line : {"(よく見よう!)  ☆ かけ算と足し算の文字式 --- 1ページ",
-                             "(やってみよう!)★ 練習 1 ------------------- 2ページ",
-                             "(よく見よう!)  ☆ わり算と引き算の文字式 --- 3ページ",
-                             "(やってみよう!)★ 練習 2 ------------------- 4ページ"})
-        EXPECT_EQ(platform::to_cp932(line).size(), 52u) << line;
+TEST(Expr3Unit, ItsFirstTitleKeepsItsCp932Length) {
     EXPECT_EQ(platform::to_cp932("1ﾍﾟｰｼﾞ       かけ算と足し算の文字式").size(), 35u);
-}
-
-TEST(Expr3Unit, TheTenProblemListPutsNumberTenInTheFirstColumn) {
-    Pupil pupil(unit);
-    harness::dialog_texts(pupil, 2);
-    EXPECT_EQ(cells_of(pupil, " 10 "), (Cells{{7, 18}}));
 }
 
 TEST(Expr3Unit, TheSingleAnswerBarJudgesOnlyOnTheTwoExercisePages) {

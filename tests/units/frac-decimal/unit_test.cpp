@@ -10,7 +10,6 @@
 
 namespace {
 
-using harness::Nav;
 using harness::Pupil;
 const frame::Unit& unit = units::frac_decimal::unit;
 
@@ -39,7 +38,7 @@ TEST(FracDecimal, ShowsItsContentsDialogsPageSelectEndPageAndRecord) {
                                   .passed_problems = {{2, {1, 2, 3, 4, 5, 6, 7, 8, 9}}, {4, {3, 8}}}});
 }
 
-TEST(FracDecimal, StartsWithItsTwoBarsAndTheyFollowTheMovedTag) {
+TEST(FracDecimal, StartsWithItsTwoBars) {
     Pupil pupil(unit);
     harness::expect_window_set(
         pupil,
@@ -48,12 +47,6 @@ TEST(FracDecimal, StartsWithItsTwoBarsAndTheyFollowTheMovedTag) {
           {{"EDIT3", {144, 0, 56, 22}}, {"EDIT4", {232, 0, 56, 22}},
            {"EDIT5", {320, 0, 56, 22}}, {"BUTTON3", {440, 0, 80, 22}}}}},
         {"FORM2", "FORM10", "FORM11", "FORM12"});
-
-    pupil.click_tag();
-    for (auto bar : {"FORM3", "FORM7", "FORM9"})
-        EXPECT_EQ(pupil.windows().form(bar).position(), QPoint(400, 714)) << bar;
-    pupil.press(Nav::Where);
-    EXPECT_EQ(pupil.windows().form("MAINFORM").position(), QPoint(400, 322));
 }
 
 TEST(FracDecimal, TheThreeFieldBarWantsTheAnswerInLowestTerms) {
@@ -85,19 +78,6 @@ TEST(FracDecimal, TheSingleFieldAndTheFirstOfThreeFeedTheSameAnswer) {
     pupil.type("EDIT3", "6");
     EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON2_ON"), 23);
     pupil.type("EDIT2", "7");
-    EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON3_ON"), 22);
-}
-
-TEST(FracDecimal, NavigationLeavesTheNumeratorFieldAsTyped) {
-    Pupil pupil(unit);
-    frame::Lesson& lesson = pupil.lesson();
-    pupil.type("EDIT2", "9").type("EDIT3", "1").type("EDIT4", "4").type("EDIT5", "3");
-    pupil.press(Nav::Next);
-    for (auto emptied : {"EDIT1", "EDIT2", "EDIT3", "EDIT4"})
-        EXPECT_EQ(lesson.field(emptied).text(), "") << emptied;
-    EXPECT_EQ(lesson.field("EDIT5").text(), "3");
-    lesson.nav.current_page = 2;
-    lesson.keys = {"", "", "", "3", "", "", "", ""};
     EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON3_ON"), 22);
 }
 

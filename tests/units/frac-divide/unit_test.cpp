@@ -1,6 +1,5 @@
 // frac-divide in the frame's shared screens: its window set, contents page,
-// start-from dialogs, page select, end page and record, the tag move and
-// what navigation leaves in its answer fields.
+// start-from dialogs, page select, end page and record.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,7 +12,6 @@
 
 namespace {
 
-using harness::Nav;
 using harness::Pupil;
 const frame::Unit& unit = units::frac_divide::unit;
 
@@ -45,25 +43,6 @@ TEST(FracDivide, ShowsItsContentsDialogsPageSelectEndPageAndRecord) {
 TEST(FracDivide, StartsWithItsFiveBarsAndNoDrawingWindow) {
     Pupil pupil(unit);
     harness::expect_window_set(pupil, harness::kFractionBarsSeen, {"FORM2"});
-}
-
-TEST(FracDivide, NavigationClearsTheSingleFieldButNotTheMixedNumberFields) {
-    Pupil pupil(unit);
-    pupil.type("EDIT2", "9").type("EDIT16", "1").type("EDIT18", "5");
-    pupil.press(Nav::Next);
-    EXPECT_EQ(pupil.lesson().field("EDIT2").text(), "");
-    EXPECT_EQ(pupil.lesson().field("EDIT16").text(), "1");
-    EXPECT_EQ(pupil.lesson().field("EDIT18").text(), "5");
-}
-
-TEST(FracDivide, EveryBarFollowsTheMovedTag) {
-    Pupil pupil(unit);
-    pupil.click_tag();
-    for (auto bar : {"FORM3", "FORM7", "FORM9", "FORM10", "FORM11", "FORM12"})
-        EXPECT_EQ(pupil.windows().form(bar).position(), QPoint(400, 714)) << bar;
-    EXPECT_EQ(pupil.windows().form("FORM8").position(), QPoint(400, 740));
-    pupil.press(Nav::Where);
-    EXPECT_EQ(pupil.windows().form("MAINFORM").position(), QPoint(400, 322));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // frac-multiply in the frame's shared screens: its window set, contents
-// page, start-from dialogs, page select, end page and record, the tag move
-// and its answer bars.
+// page, start-from dialogs, page select, end page and record and its answer
+// bars.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,7 +13,6 @@
 
 namespace {
 
-using harness::Nav;
 using harness::Pupil;
 const frame::Unit& unit = units::frac_multiply::unit;
 
@@ -69,25 +68,6 @@ TEST(FracMultiply, TheMixedNumberBarWantsAllThreeFieldsExactly) {
     EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON6_ON"), 43);
     pupil.type("EDIT18", "");
     EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON6_ON"), 42);
-}
-
-TEST(FracMultiply, NavigationClearsTheSingleFieldButNotTheMixedNumberFields) {
-    Pupil pupil(unit);
-    pupil.type("EDIT2", "9").type("EDIT16", "1").type("EDIT18", "5");
-    pupil.press(Nav::Next);
-    EXPECT_EQ(pupil.lesson().field("EDIT2").text(), "");
-    EXPECT_EQ(pupil.lesson().field("EDIT16").text(), "1");
-    EXPECT_EQ(pupil.lesson().field("EDIT18").text(), "5");
-}
-
-TEST(FracMultiply, EveryBarFollowsTheMovedTag) {
-    Pupil pupil(unit);
-    pupil.click_tag();
-    for (auto bar : {"FORM3", "FORM7", "FORM9", "FORM10", "FORM11", "FORM12"})
-        EXPECT_EQ(pupil.windows().form(bar).position(), QPoint(400, 714)) << bar;
-    EXPECT_EQ(pupil.windows().form("FORM8").position(), QPoint(400, 740));
-    pupil.press(Nav::Where);
-    EXPECT_EQ(pupil.windows().form("MAINFORM").position(), QPoint(400, 322));
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 
 namespace {
 
-using harness::Nav;
 using harness::Pupil;
 const frame::Unit& unit = units::ratio_problems::unit;
 

@@ -10,7 +10,6 @@
 
 namespace {
 
-using harness::Nav;
 using harness::Pupil;
 const frame::Unit& unit = units::ratio_value::unit;
 
@@ -49,15 +48,6 @@ TEST(RatioValue, StartsWithItsSingleAndFiveAnswerBars) {
            {"EDIT6", {288, 0, 32, 22}}, {"EDIT7", {352, 0, 32, 22}},
            {"BUTTON3", {480, 0, 80, 22}}}}},
         {"FORM2", "FORM10", "FORM11", "FORM12"});
-}
-
-TEST(RatioValue, NavigationEmptiesTheFirstTwoFieldsOfTheFiveAnswerBarOnly) {
-    Pupil pupil(unit);
-    for (auto field : {"EDIT2", "EDIT3", "EDIT4", "EDIT5", "EDIT6", "EDIT7"}) pupil.type(field, "1");
-    pupil.press(Nav::Next);
-    frame::Lesson& lesson = pupil.lesson();
-    for (auto emptied : {"EDIT2", "EDIT3", "EDIT4"}) EXPECT_EQ(lesson.field(emptied).text(), "");
-    for (auto kept : {"EDIT5", "EDIT6", "EDIT7"}) EXPECT_EQ(lesson.field(kept).text(), "1");
 }
 
 TEST(RatioValue, TheFiveAnswerBarTakesTheRatioAndItsValueExactly) {

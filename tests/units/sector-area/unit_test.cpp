@@ -9,7 +9,6 @@
 
 namespace {
 
-using harness::Nav;
 using harness::Pupil;
 const frame::Unit& unit = units::sector_area::unit;
 
@@ -54,13 +53,6 @@ TEST(SectorArea, StartsWithItsThreeBarsAndPictures) {
     EXPECT_EQ(pupil.windows().form("FORM3").position(), QPoint(0, 414));
     for (auto picture : {"\\PF.BMP", "\\MF.BMP", "上指.BMP", "左指.BMP", "右指.BMP"})
         EXPECT_TRUE(pupil.lesson().pictures.contains(picture)) << picture;
-
-    // The window group follows the blackboard tag, the canvas on every screen.
-    pupil.click_tag();
-    for (auto bar : {"FORM3", "FORM7", "FORM9", "FORM10"})
-        EXPECT_EQ(pupil.windows().form(bar).position(), QPoint(400, 714)) << bar;
-    pupil.press(Nav::Next);
-    EXPECT_EQ(pupil.windows().form("MAINFORM").position(), QPoint(400, 322));
 }
 
 TEST(SectorArea, TheSingleAnswerBarWantsTheKeyAsTyped) {
@@ -81,12 +73,6 @@ TEST(SectorArea, TheSingleAnswerBarWantsTheKeyAsTyped) {
     EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON2_ON"), 53);
     pupil.type("EDIT3", "28.26");
     EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON2_ON"), 52);
-
-    // A field the navigation empties holds no answer any more.
-    lesson.keys[1] = "";
-    pupil.press(Nav::Top);
-    lesson.nav.current_page = 3;
-    EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON2_ON"), 32);
 }
 
 TEST(SectorArea, TheUnshownBarsCompareEachAnswerWithItsKey) {
@@ -101,22 +87,6 @@ TEST(SectorArea, TheUnshownBarsCompareEachAnswerWithItsKey) {
     pupil.type("EDIT6", "3").type("EDIT7", "2");
     EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON4_ON"), 53);
     EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON3_ON"), 53);  // EDIT6 wrote answer 2 too
-}
-
-// Two events waiting at once: before the second handler the canvas draws in
-// copy mode again and keeps its coordinates.
-TEST(SectorArea, ASecondHandlerOfOneTurnFindsTheCanvasCopying) {
-    Pupil pupil(unit);
-    platform::Surface& canvas = pupil.lesson().canvas();
-    canvas.set_draw_mode(15);
-    canvas.set_logical_window(0, 0, 639, 479);
-    const platform::Event change{"FORM7", "EDIT2", platform::EventKind::Change, {}, "EDIT2_CHANGE"};
-    pupil.lesson().queue.push(change);
-    pupil.lesson().queue.push(change);
-    pupil.run_until_idle();
-    EXPECT_EQ(canvas.state().mode, platform::DrawMode::Copy);
-    EXPECT_EQ(canvas.state().window.y2, 479);
-    EXPECT_EQ(pupil.sound_commands().back(), "close wave1");
 }
 
 }  // namespace

@@ -10,10 +10,7 @@
 
 namespace {
 
-using harness::Cells;
-using harness::Nav;
 using harness::Pupil;
-using harness::cells_of;
 const frame::Unit& unit = units::symmetry::unit;
 
 // Page 2 has passed every problem, page 4 problems 10, 12 and 16.
@@ -56,22 +53,6 @@ TEST(Symmetry, StartsWithItsTwoBarsAndPictures) {
     EXPECT_EQ(pupil.windows().form("FORM3").position(), QPoint(0, 414));
     for (auto picture : {"\\PF.BMP", "\\MF.BMP", "\\pr.BMP", "\\mr.BMP", "\\ml.BMP", "上指.BMP"})
         EXPECT_TRUE(pupil.lesson().pictures.contains(picture)) << picture;
-
-    // The window group follows the blackboard tag, the canvas on every screen.
-    pupil.click_tag();
-    for (auto bar : {"FORM3", "FORM7", "FORM9"})
-        EXPECT_EQ(pupil.windows().form(bar).position(), QPoint(400, 714)) << bar;
-    pupil.press(Nav::Next);
-    EXPECT_EQ(pupil.windows().form("MAINFORM").position(), QPoint(400, 322));
-}
-
-TEST(Symmetry, ProblemListsRunInColumnsOfTen) {
-    Pupil pupil(unit);
-    harness::dialog_texts(pupil, 2);
-    EXPECT_EQ(cells_of(pupil, " 10 "), (Cells{{7, 18}}));
-    EXPECT_EQ(cells_of(pupil, " 15 "), (Cells{{35, 13}}));
-    harness::dialog_texts(pupil, 4);
-    EXPECT_EQ(cells_of(pupil, " 11 "), (Cells{{35, 9}}));
 }
 
 TEST(Symmetry, BothBarsShareTheFirstTypedAnswer) {
@@ -91,28 +72,6 @@ TEST(Symmetry, BothBarsShareTheFirstTypedAnswer) {
     EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON2_ON"), 43);
     pupil.type("EDIT2", "2");
     EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON2_ON"), 42);
-
-    // Fields the navigation empties hold no answers any more.
-    lesson.keys = {"", "", "", "", "", "", "", ""};
-    pupil.press(Nav::Top);
-    lesson.nav.current_page = 2;
-    EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON3_ON"), 22);
-}
-
-// Two events waiting at once: before the second handler the canvas draws in
-// copy mode again and keeps its coordinates.
-TEST(Symmetry, ASecondHandlerOfOneTurnFindsTheCanvasCopying) {
-    Pupil pupil(unit);
-    platform::Surface& canvas = pupil.lesson().canvas();
-    canvas.set_draw_mode(15);
-    canvas.set_logical_window(0, 0, 639, 479);
-    const platform::Event change{"FORM9", "EDIT3", platform::EventKind::Change, {}, "EDIT3_CHANGE"};
-    pupil.lesson().queue.push(change);
-    pupil.lesson().queue.push(change);
-    pupil.run_until_idle();
-    EXPECT_EQ(canvas.state().mode, platform::DrawMode::Copy);
-    EXPECT_EQ(canvas.state().window.y2, 479);
-    EXPECT_EQ(pupil.sound_commands().back(), "close wave1");
 }
 
 }  // namespace

@@ -12,7 +12,6 @@
 
 namespace {
 
-using harness::Nav;
 using harness::Pupil;
 const frame::Unit& unit = units::word_problems::unit;
 
@@ -53,13 +52,6 @@ TEST(WordProblems, StartsWithItsTwoBarsAndPictures) {
     for (auto picture : {"\\PF.BMP", "\\MF.BMP", "\\pr.BMP", "\\mr.BMP", "上指.BMP", "下指.BMP",
                          "天秤1.BMP", "天秤2.BMP", "天秤3.BMP"})
         EXPECT_TRUE(pupil.lesson().pictures.contains(picture)) << picture;
-
-    // The window group follows the blackboard tag, the canvas on every screen.
-    pupil.click_tag();
-    for (auto bar : {"FORM3", "FORM7", "FORM9"})
-        EXPECT_EQ(pupil.windows().form(bar).position(), QPoint(400, 714)) << bar;
-    pupil.press(Nav::Next);
-    EXPECT_EQ(pupil.windows().form("MAINFORM").position(), QPoint(400, 322));
 }
 
 TEST(WordProblems, AMixedNumberNeedsAllThreePartsAsTyped) {
@@ -83,35 +75,6 @@ TEST(WordProblems, AMixedNumberNeedsAllThreePartsAsTyped) {
     EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON3_ON"), 43);  // B and C must be empty
     pupil.type("EDIT4", "").type("EDIT5", "");
     EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON3_ON"), 42);
-}
-
-TEST(WordProblems, TheNavigationLeavesTheNumeratorFieldAsTyped) {
-    Pupil pupil(unit);
-    frame::Lesson& lesson = pupil.lesson();
-    pupil.type("EDIT2", "4").type("EDIT3", "2").type("EDIT4", "7").type("EDIT5", "9");
-    pupil.press(Nav::Top);
-    for (auto emptied : {"EDIT2", "EDIT3", "EDIT4"})
-        EXPECT_EQ(lesson.field(emptied).text(), "") << emptied;
-    EXPECT_EQ(lesson.field("EDIT5").text(), "9");
-
-    // The answers of the emptied fields are gone, the numerator's stays.
-    lesson.nav.current_page = 4;
-    lesson.keys = {"", "", "", "9", "", "", "", ""};
-    EXPECT_EQ(harness::ok_verdict(pupil, "BUTTON3_ON"), 42);
-}
-
-// Two events waiting at once: only the narration stops before the second
-// handler; the canvas keeps its draw mode.
-TEST(WordProblems, ASecondHandlerOfOneTurnOnlyStopsTheNarration) {
-    Pupil pupil(unit);
-    platform::Surface& canvas = pupil.lesson().canvas();
-    canvas.set_draw_mode(15);
-    const platform::Event change{"FORM9", "EDIT3", platform::EventKind::Change, {}, "EDIT3_CHANGE"};
-    pupil.lesson().queue.push(change);
-    pupil.lesson().queue.push(change);
-    pupil.run_until_idle();
-    EXPECT_EQ(canvas.state().mode, platform::DrawMode::Merge);
-    EXPECT_EQ(pupil.sound_commands().back(), "close wave1");
 }
 
 }  // namespace
