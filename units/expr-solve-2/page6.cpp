@@ -2,7 +2,6 @@
 // expressions describes the problem (field 1 of the two-answer bar) and
 // solves it (field 2).
 #include <optional>
-#include <span>
 #include <string>
 
 #include "units/expr-solve-2/pages.h"
@@ -46,21 +45,29 @@ const ChoiceHint* hint_for(int problem, std::string_view choice) {
     return nullptr;
 }
 
-void draw_rows(ExerciseScreen& screen, std::span<const CellRow> rows) {
-    for (const CellRow& row : rows) screen.cell_text(row.column, row.row, row.text);
-}
-
 // Problem 1 asks its question (its first three rows) in a font of its own.
 constexpr std::size_t kQuestionRows = 3;
 
+// The row a letter mark stands in, by the mark's place in the problem's
+// list: the first in the sentence that names the letter, two rows above the
+// choices; three in the first row of choices; two in the second, the last row.
+std::size_t row_of_mark(const Problem& problem, std::size_t mark) {
+    const std::size_t choices = problem.rows.size() - 2;
+    if (mark == 0) return choices - 2;
+    return mark <= 3 ? choices : choices + 1;
+}
+
+// The rows top to bottom, each letter mark right after the row it stands in.
 void draw_problem(ExerciseScreen& screen, const Problem& problem) {
-    if (screen.problem_number() != 1) return screen.rows(problem);
-    const std::span<const CellRow> rows(problem.rows);
-    screen.font("ＭＳ 明朝");
-    draw_rows(screen, rows.first(kQuestionRows));
-    screen.font("標準明朝");
-    draw_rows(screen, rows.subspan(kQuestionRows));
-    for (PointF at : problem.marks) screen.mark(at);
+    const bool own_font = screen.problem_number() == 1;
+    for (std::size_t row = 0; row < problem.rows.size(); ++row) {
+        if (own_font && row == 0) screen.font("ＭＳ 明朝");
+        const CellRow& text = problem.rows[row];
+        screen.cell_text(text.column, text.row, text.text);
+        if (own_font && row + 1 == kQuestionRows) screen.font("標準明朝");
+        for (std::size_t mark = 0; mark < problem.marks.size(); ++mark)
+            if (row_of_mark(problem, mark) == row) screen.mark(problem.marks[mark]);
+    }
 }
 
 // A right choice with a wrong answer is told so; a wrong choice gets its hint.
