@@ -23,6 +23,12 @@ const PageSession kSessions[] = {
      .answers = {{{"357"}, {"37"}}, {{"73"}, {"357"}}, {{"31.5"}, {"73"}}, {{"56"}, {"31.5"}},
                  {{"188"}, {"56"}}, {{"86"}, {"188"}}, {{"5"}, {"86"}}, {{"37"}, {"5"}}}},
     {.page = 5},
+    // A right expression with a wrong answer, plain wrong expressions, and
+    // the two typical wrong expressions that get hints of their own.
+    {.page = 6,
+     .answers = {{{"3", "9"}, {"5", "8"}}, {{"1", "80"}, {"3", "80"}}, {{"4", "12"}, {"2", "12"}},
+                 {{"5", "29"}, {"1", "29"}}, {{"2", "5"}, {"5", "5"}},
+                 {{"1", "500"}, {"4", "500"}}}},
 };
 
 class PageTrace : public testing::TestWithParam<PageSession> {};
