@@ -23,6 +23,7 @@ void RecordingAudioBackend::close(std::string_view alias) {
 
 void RecordingAudioBackend::note_command(std::string_view command) {
     commands_.emplace_back(command);
+    if (sent_) sent_(command);
 }
 
 }  // namespace platform

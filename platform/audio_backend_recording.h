@@ -3,6 +3,7 @@
 // string the sound device was sent and every step it was asked to take, so
 // that a test can read what the pupil would have heard.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,10 +26,13 @@ public:
     const std::vector<std::string>& commands() const { return commands_; }
     // What reached the player: "load wave1 <file>", "play wave1", "close wave1".
     const std::vector<std::string>& steps() const { return steps_; }
+    // A watcher told of each command string as it is sent; a new one replaces the old.
+    void on_command(std::function<void(std::string_view)> sent) { sent_ = std::move(sent); }
 
 private:
     AudioDevice device_;
     std::vector<std::string> commands_;
+    std::function<void(std::string_view)> sent_;
     std::vector<std::string> steps_;
 };
 

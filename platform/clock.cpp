@@ -46,6 +46,7 @@ void TestClock::sleep(std::chrono::milliseconds length) {
     length = std::max(length, std::chrono::milliseconds::zero());
     elapsed_ += length;
     sleeps_.push_back(length);
+    if (slept_) slept_(length);
 }
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 // pauses runs in milliseconds and always the same way.
 
 #include <chrono>
+#include <functional>
 #include <vector>
 
 namespace platform {
@@ -35,10 +36,15 @@ public:
     void sleep(std::chrono::milliseconds length) override;
     std::chrono::milliseconds elapsed() const override { return elapsed_; }
     const std::vector<std::chrono::milliseconds>& sleeps() const { return sleeps_; }
+    // A watcher told of each sleep as it happens; a new one replaces the old.
+    void on_sleep(std::function<void(std::chrono::milliseconds)> slept) {
+        slept_ = std::move(slept);
+    }
 
 private:
     std::chrono::milliseconds elapsed_{0};
     std::vector<std::chrono::milliseconds> sleeps_;
+    std::function<void(std::chrono::milliseconds)> slept_;
 };
 
 }  // namespace platform

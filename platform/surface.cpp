@@ -109,6 +109,7 @@ void Surface::clear() {
     image_.fill(colour(state_.background_colour));
     state_.cursor = {};
     changed(image_.rect());
+    if (watched()) tell({.kind = DrawCall::Kind::Clear, .colour = state_.background_colour});
 }
 
 QRgb Surface::rgb_at(QPoint pixel) const {

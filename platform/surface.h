@@ -20,6 +20,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/coordinates.h"
 #include "platform/palette.h"
@@ -31,22 +32,37 @@ class QPainter;
 namespace platform {
 
 class Picture;
+class Surface;
 
 enum class SurfaceKind { Window, Bitmap };
 
-// A text as it was drawn, for whoever watches a surface.
-struct DrawnText {
-    enum class Kind { Cell, Scaled };
+// A drawing statement as the surface carried it out, for whoever watches:
+// the logical values it was given and the settings it drew with.
+struct DrawCall {
+    enum class Kind {
+        Cell, Scaled, Line, Box, FilledBox, Ellipse, Polyline, Point, FloodFill, Picture, Copy,
+        Clear
+    };
     Kind kind = Kind::Cell;
-    int column = 0;       // cell text: its first cell
+    int column = 0;                      // cell text: its first cell
     int row = 0;
-    PointF at;            // scaled text: its logical position
-    QPoint pixel;         // top-left pixel of the text
-    int colour = 0;       // palette index of the characters
-    std::string text;     // UTF-8
-    int font_size = 16;
-    int x_scale = 1;      // scaled text
+    PointF at{};                         // scaled text, picture, first corner, centre, copy target
+    PointF to{};                         // second corner of a line or box; copy: the source's point
+    std::vector<PointF> points{};        // polyline, relative steps resolved
+    QPoint pixel{};                      // top-left pixel of a text
+    int colour = 0;                      // palette index of the pen or the characters
+    std::optional<int> fill{};           // fill colour; cell text: the cells' colour
+    std::string text{};                  // UTF-8
+    TextFont font{};                     // texts
+    int x_scale = 1;                     // scaled text
     int y_scale = 1;
+    float radius = 0, aspect = 0, start = 0, end = 0;  // ellipse
+    QSize size{};                        // copy: the block's pixels
+    Rgb border{}, inside{};              // flood fill
+    std::optional<DrawMode> mode{};      // where the draw mode counts
+    std::optional<PenStyle> style{};     // where the pen style counts
+    const Picture* picture = nullptr;
+    const Surface* source = nullptr;     // copy
 };
 
 class Surface {
@@ -119,15 +135,18 @@ public:
     int colour_index_at(QPoint pixel) const;    // -1 when no palette entry matches
     QPoint to_pixel(PointF logical) const;
 
-    // Watchers: one each; a new one replaces the old.
+    // Watchers: one each; a new one replaces the old.  Nothing is described
+    // for a drawing watcher unless one watches.
     void on_change(std::function<void(QRect)> changed) { changed_ = std::move(changed); }
-    void on_text(std::function<void(const DrawnText&)> drawn) { drawn_ = std::move(drawn); }
+    void on_draw(std::function<void(const DrawCall&)> drawn) { drawn_ = std::move(drawn); }
 
 private:
     QRgb colour(int index) const;  // error 5 outside 0..15
     QPoint place(PointF point) const;
     void paint(QRect reach, DrawMode mode, const std::function<void(QPainter&)>& figure);
     void changed(QRect area);
+    bool watched() const { return static_cast<bool>(drawn_); }
+    void tell(const DrawCall& drawing) const { drawn_(drawing); }
     void resize_image(QSize size);
     void draw_ellipse_part(PointF centre, float radius, int colour, float aspect,
                            float start, float end, std::optional<int> fill);
@@ -137,7 +156,7 @@ private:
     QImage image_;
     SurfaceState state_;
     std::function<void(QRect)> changed_;
-    std::function<void(const DrawnText&)> drawn_;
+    std::function<void(const DrawCall&)> drawn_;
 };
 
 }  // namespace platform

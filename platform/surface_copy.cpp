@@ -7,12 +7,17 @@
 namespace platform {
 
 void Surface::draw_picture(const Picture& picture, PointF at) {
+    if (watched())
+        tell({.kind = DrawCall::Kind::Picture, .at = at, .mode = state_.mode, .picture = &picture});
     if (picture.empty()) return;
     changed(blend_image(image_, to_pixel(at), picture.image(), state_.mode, state_.palette));
 }
 
 void Surface::block_copy(PointF to, int width, int height, const Surface& source, PointF from) {
     if (width < 0 || height < 0) throw RunError(ErrorNumber::BadArgument);
+    if (watched())
+        tell({.kind = DrawCall::Kind::Copy, .at = to, .to = from, .size = {width, height},
+              .source = &source});
     const QPoint origin = source.place(from);
     const QRect taken = QRect(origin, QSize(width, height)).intersected(source.image_.rect());
     if (taken.isEmpty()) return;

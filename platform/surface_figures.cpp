@@ -51,6 +51,10 @@ void Surface::draw_line(PointF a, PointF b, std::optional<int> colour_index) {
         painter.drawLine(from, to);
     });
     state_.last_point = b;
+    if (watched())
+        tell({.kind = DrawCall::Kind::Line, .at = a, .to = b,
+              .colour = colour_index.value_or(state_.drawing_colour), .mode = state_.mode,
+              .style = state_.style});
 }
 
 void Surface::draw_box(PointF a, PointF b, std::optional<int> colour_index) {
@@ -61,6 +65,10 @@ void Surface::draw_box(PointF a, PointF b, std::optional<int> colour_index) {
         painter.drawPolyline(outline(box));
     });
     state_.last_point = b;
+    if (watched())
+        tell({.kind = DrawCall::Kind::Box, .at = a, .to = b,
+              .colour = colour_index.value_or(state_.drawing_colour), .mode = state_.mode,
+              .style = state_.style});
 }
 
 void Surface::fill_box(PointF a, PointF b, int colour_index, std::optional<int> fill) {
@@ -73,6 +81,9 @@ void Surface::fill_box(PointF a, PointF b, int colour_index, std::optional<int> 
         painter.drawPolyline(outline(box));
     });
     state_.last_point = b;
+    if (watched())
+        tell({.kind = DrawCall::Kind::FilledBox, .at = a, .to = b, .colour = colour_index,
+              .fill = fill, .mode = state_.mode, .style = state_.style});
 }
 
 void Surface::draw_circle(PointF centre, float radius, int colour_index, float aspect,
@@ -106,6 +117,10 @@ void Surface::draw_ellipse_part(PointF centre, float radius, int colour_index, f
         else
             painter.drawArc(frame, sweep.start, sweep.span);
     });
+    if (watched())
+        tell({.kind = DrawCall::Kind::Ellipse, .at = centre, .colour = colour_index, .fill = fill,
+              .radius = radius, .aspect = aspect, .start = start, .end = end,
+              .mode = state_.mode, .style = state_.style});
 }
 
 void Surface::draw_polyline(std::span<const PolyPoint> points, int colour_index,
@@ -131,12 +146,16 @@ void Surface::draw_polyline(std::span<const PolyPoint> points, int colour_index,
         }
     });
     state_.last_point = logical.back();
+    if (watched())
+        tell({.kind = DrawCall::Kind::Polyline, .points = logical, .colour = colour_index,
+              .fill = options.fill, .mode = mode, .style = style});
 }
 
 void Surface::set_point(PointF at, int colour_index) {
     const QRgb rgb = colour(colour_index);
     const QPoint pixel = to_pixel(at);
     state_.last_point = at;
+    if (watched()) tell({.kind = DrawCall::Kind::Point, .at = at, .colour = colour_index});
     if (!image_.rect().contains(pixel)) return;
     image_.setPixel(pixel, rgb);
     changed(QRect(pixel, QSize(1, 1)));
@@ -145,6 +164,9 @@ void Surface::set_point(PointF at, int colour_index) {
 void Surface::flood_fill(PointF from, Rgb border) {
     const QRgb edge = to_qrgb(border);
     changed(platform::flood_fill(image_, to_pixel(from), edge, to_qrgb(state_.fill_colour)));
+    if (watched())
+        tell({.kind = DrawCall::Kind::FloodFill, .at = from, .border = border,
+              .inside = state_.fill_colour});
 }
 
 }  // namespace platform

@@ -56,15 +56,10 @@ void Surface::draw_cell_text(std::string_view utf8) {
         draw_glyphs(painter, glyphs, origin, cell, font, 1);
     });
     state_.cursor.column += total_cells(glyphs);
-    if (!drawn_) return;
-    DrawnText drawn;
-    drawn.column = cursor.column;
-    drawn.row = cursor.row;
-    drawn.pixel = origin;
-    drawn.colour = state_.text_colour;
-    drawn.text = std::string(utf8);
-    drawn.font_size = state_.font.size;
-    drawn_(drawn);
+    if (watched())
+        tell({.column = cursor.column, .row = cursor.row, .pixel = origin,
+              .colour = state_.text_colour, .fill = state_.background_colour,
+              .text = std::string(utf8), .font = state_.font});
 }
 
 void Surface::draw_scaled_text(PointF at, std::string_view utf8, int x_scale, int y_scale,
@@ -85,17 +80,10 @@ void Surface::draw_scaled_text(PointF at, std::string_view utf8, int x_scale, in
         painter.setPen(QColor::fromRgb(ink));
         draw_glyphs(painter, glyphs, origin, cell, font, stretch);
     });
-    if (!drawn_) return;
-    DrawnText drawn;
-    drawn.kind = DrawnText::Kind::Scaled;
-    drawn.at = at;
-    drawn.pixel = origin;
-    drawn.colour = index;
-    drawn.text = std::string(utf8);
-    drawn.font_size = state_.font.size;
-    drawn.x_scale = x_scale;
-    drawn.y_scale = y_scale;
-    drawn_(drawn);
+    if (watched())
+        tell({.kind = DrawCall::Kind::Scaled, .at = at, .pixel = origin, .colour = index,
+              .text = std::string(utf8), .font = state_.font, .x_scale = x_scale,
+              .y_scale = y_scale, .mode = state_.mode});
 }
 
 }  // namespace platform

@@ -168,7 +168,7 @@ std::vector<std::string> placed(const Pupil& pupil) {
     std::vector<std::string> texts;
     for (const auto& t : pupil.texts())
         texts.push_back(t.text.text + "@" + std::to_string(int(t.text.at.x)) + "," +
-                        std::to_string(int(t.text.at.y)) + "/" + std::to_string(t.text.font_size));
+                        std::to_string(int(t.text.at.y)) + "/" + std::to_string(t.text.font.size));
     return texts;
 }
 

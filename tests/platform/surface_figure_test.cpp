@@ -118,3 +118,38 @@ TEST(SurfaceFigure, PointsAndColoursOutsideThePalette) {
     EXPECT_EQ(run_error_of([&] { canvas.draw_polyline({}, 20); }), 5);
     EXPECT_EQ(pixels_not_of(canvas, QRect(0, 0, 640, 480), 0), 1);
 }
+
+TEST(SurfaceFigure, WatchersHearOfEveryFigureAsTheProgramGaveIt) {
+    using Kind = platform::DrawCall::Kind;
+    platform::Surface canvas = pixel_canvas();
+    std::vector<platform::DrawCall> heard;
+    canvas.on_draw([&](const platform::DrawCall& drawing) { heard.push_back(drawing); });
+    canvas.set_draw_mode(7);
+    canvas.set_draw_style(2);
+    canvas.draw_box({10.5f, 20}, {30, 40});
+    const PolyPoint path[] = {PolyPoint::at(5, 5), PolyPoint::step(10, 0)};
+    canvas.draw_polyline(path, 3, {.mode = platform::PolyMode::Copy, .fill = 4});
+    canvas.set_point({7, 8}, 6);
+    canvas.block_copy({50, 60}, 8, 9, canvas, {1, 2});
+    canvas.clear();
+
+    ASSERT_EQ(heard.size(), 5u);
+    EXPECT_EQ(heard[0].kind, Kind::Box);
+    EXPECT_EQ(heard[0].at.x, 10.5f);
+    EXPECT_EQ(heard[0].to.y, 40);
+    EXPECT_EQ(heard[0].colour, 7);  // the drawing colour
+    EXPECT_EQ(heard[0].mode, platform::DrawMode::Xor);
+    EXPECT_EQ(heard[0].style, platform::PenStyle::Dotted);
+    EXPECT_EQ(heard[1].kind, Kind::Polyline);
+    ASSERT_EQ(heard[1].points.size(), 2u);
+    EXPECT_EQ(heard[1].points[1].x, 15);  // the step resolved
+    EXPECT_EQ(heard[1].fill, 4);
+    EXPECT_EQ(heard[1].mode, platform::DrawMode::Copy);
+    EXPECT_EQ(heard[2].kind, Kind::Point);
+    EXPECT_EQ(heard[2].colour, 6);
+    EXPECT_EQ(heard[3].kind, Kind::Copy);
+    EXPECT_EQ(heard[3].source, &canvas);
+    EXPECT_EQ(heard[3].size, QSize(8, 9));
+    EXPECT_EQ(heard[3].to.y, 2);
+    EXPECT_EQ(heard[4].kind, Kind::Clear);
+}

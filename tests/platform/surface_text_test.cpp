@@ -4,7 +4,7 @@
 
 #include "surface_test_canvas.h"
 
-using platform::DrawnText;
+using platform::DrawCall;
 using surface_test::ink_of;
 using surface_test::page_canvas;
 using surface_test::pixels_not_of;
@@ -82,20 +82,20 @@ TEST(SurfaceText, ScaledTextGrowsWithItsScales) {
 
 TEST(SurfaceText, WatchersHearOfEveryText) {
     platform::Surface canvas = page_canvas();
-    std::vector<DrawnText> heard;
-    canvas.on_text([&](const DrawnText& text) { heard.push_back(text); });
+    std::vector<DrawCall> heard;
+    canvas.on_draw([&](const DrawCall& text) { heard.push_back(text); });
     canvas.set_text_colour(3);
     canvas.set_cell_position(2, 4);
     canvas.draw_cell_text("あA");
     canvas.draw_cell_text("b");
     canvas.draw_scaled_text({200, 12}, "練習", 2, 1, 5);
     ASSERT_EQ(heard.size(), 3u);
-    EXPECT_EQ(heard[0].kind, DrawnText::Kind::Cell);
+    EXPECT_EQ(heard[0].kind, DrawCall::Kind::Cell);
     EXPECT_EQ(heard[0].text, "あA");
     EXPECT_EQ(heard[0].colour, 3);
     EXPECT_EQ(heard[0].pixel, QPoint(16, 64));
     EXPECT_EQ(heard[1].column, 5);  // after one full-width and one half-width character
-    EXPECT_EQ(heard[2].kind, DrawnText::Kind::Scaled);
+    EXPECT_EQ(heard[2].kind, DrawCall::Kind::Scaled);
     EXPECT_EQ(heard[2].pixel, QPoint(200, 10));
     EXPECT_EQ(heard[2].colour, 5);
     EXPECT_EQ(heard[2].x_scale, 2);

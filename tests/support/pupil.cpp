@@ -109,7 +109,7 @@ Pupil& Pupil::ok() {
     return *this;
 }
 
-Pupil& Pupil::answer(std::initializer_list<std::string_view> texts) {
+Pupil& Pupil::answer(std::span<const std::string_view> texts) {
     const std::string bar = shown_bar();
     for (const frame::AnswerBar& answer_bar : program_->lesson().unit.bars) {
         if (answer_bar.form != bar) continue;
@@ -128,6 +128,11 @@ Pupil& Pupil::open(int page, std::string_view start) {
     click("BUTTON1");
     type("EDIT1", start);
     return click("BUTTON1");
+}
+
+void Pupil::start_trace() {
+    trace_.reset();
+    trace_ = std::make_unique<Trace>(*windows_, program_->lesson(), clock_, audio_);
 }
 
 bool Pupil::shows_text(std::string_view text) const {

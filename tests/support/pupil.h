@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "frame/program.h"
 #include "platform/audio_backend_recording.h"
 #include "tests/support/course_drive.h"
+#include "tests/support/trace.h"
 #include "tests/support/watched_windows.h"
 
 namespace harness {
@@ -53,7 +55,10 @@ public:
     Pupil& key(std::string_view control, int qt_key);  // a key on a focused control
     Pupil& click_tag();                                // mouse-down on the blackboard tag
     Pupil& ok();                                       // the shown bar's "O  K"
-    Pupil& answer(std::initializer_list<std::string_view> texts);  // fields of the shown bar, then OK
+    Pupil& answer(std::span<const std::string_view> texts);  // fields of the shown bar, then OK
+    Pupil& answer(std::initializer_list<std::string_view> texts) {
+        return answer(std::span<const std::string_view>(texts.begin(), texts.size()));
+    }
     // "where", the page number, "O  K", then the start number and "O  K".
     Pupil& open(int page, std::string_view start);
     void run_until_idle();
@@ -75,6 +80,11 @@ public:
     frame::Lesson& lesson() { return program_->lesson(); }
     std::string shown_bar() const;                   // the answer bar on top, or ""
 
+    // Tracing (trace.h): from start_trace() on, a line for everything drawn,
+    // every window change, sleep and sound command.
+    void start_trace();
+    const std::vector<std::string>& trace_lines() { return trace_->lines(); }
+
 private:
     platform::Form& form_holding(std::string_view control);
 
@@ -88,6 +98,7 @@ private:
     RecordingLauncher launcher_;
     std::unique_ptr<WatchedWindows> windows_;
     std::unique_ptr<frame::LessonProgram> program_;
+    std::unique_ptr<Trace> trace_;  // last: it stops watching before the rest goes
 };
 
 }  // namespace harness

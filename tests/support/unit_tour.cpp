@@ -16,7 +16,7 @@ std::vector<std::string> canvas_texts(const Pupil& pupil) {
 Cells cells_of(const Pupil& pupil, std::string_view text) {
     Cells cells;
     for (const WatchedText& drawn : pupil.texts())
-        if (drawn.form == "MAINFORM" && drawn.text.kind == platform::DrawnText::Kind::Cell &&
+        if (drawn.form == "MAINFORM" && drawn.text.kind == platform::DrawCall::Kind::Cell &&
             drawn.text.text == text)
             cells.emplace_back(drawn.text.column, drawn.text.row);
     return cells;

@@ -1,8 +1,11 @@
 #pragma once
-// The program's real window set, with a log of every text drawn on it.
+// The program's real window set, with a log of every text drawn on it and a
+// watcher of everything drawn on it.
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/window_set.h"
@@ -11,8 +14,11 @@ namespace harness {
 
 struct WatchedText {
     std::string form;
-    platform::DrawnText text;
+    platform::DrawCall text;
 };
+
+// Told of each drawing on any form, with the form's name.
+using FormDrawn = std::function<void(std::string_view form, const platform::DrawCall&)>;
 
 class WatchedWindows : public platform::WindowSet {
 public:
@@ -23,8 +29,11 @@ public:
 
     platform::Form& build(std::string_view form_name) override {
         platform::Form& form = inner_->build(form_name);
-        form.surface().on_text([this, name = std::string(form_name)](const platform::DrawnText& t) {
-            texts_.push_back({name, t});
+        built_.emplace_back(form_name);
+        form.surface().on_draw([this, name = std::string(form_name)](const platform::DrawCall& d) {
+            if (d.kind == platform::DrawCall::Kind::Cell || d.kind == platform::DrawCall::Kind::Scaled)
+                texts_.push_back({name, d});
+            if (drawn_) drawn_(name, d);
         });
         return form;
     }
@@ -38,10 +47,14 @@ public:
 
     const std::vector<WatchedText>& texts() const { return texts_; }
     void forget_texts() { texts_.clear(); }
+    const std::vector<std::string>& built() const { return built_; }  // in building order
+    void on_drawing(FormDrawn drawn) { drawn_ = std::move(drawn); }
 
 private:
     std::unique_ptr<platform::WindowSet> inner_;
     std::vector<WatchedText> texts_;
+    std::vector<std::string> built_;
+    FormDrawn drawn_;
 };
 
 }  // namespace harness

@@ -17,7 +17,7 @@ const frame::Unit& unit = units::expr_solve_2::unit;
 int cell_colour(const Pupil& pupil, std::string_view text, int column, int row) {
     int colour = -1;
     for (const harness::WatchedText& drawn : pupil.texts())
-        if (drawn.form == "MAINFORM" && drawn.text.kind == platform::DrawnText::Kind::Cell &&
+        if (drawn.form == "MAINFORM" && drawn.text.kind == platform::DrawCall::Kind::Cell &&
             drawn.text.text == text && drawn.text.column == column && drawn.text.row == row)
             colour = drawn.text.colour;
     return colour;

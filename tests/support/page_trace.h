@@ -1,0 +1,35 @@
+#pragma once
+// A page's whole session compared with its expected trace, kept as a file
+// beside the page's tests.
+
+#include <ostream>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "frame/unit.h"
+
+namespace harness {
+
+using Answer = std::vector<std::string_view>;  // the shown bar's fields, in order
+
+// A page opened from its start-from dialog with "1" and traced from that
+// dialog's "O  K" to the page end; on an exercise page each problem is then
+// answered wrong and right, in order, through the reward and the page-end mark.
+struct PageSession {
+    int page = 0;
+    std::vector<std::pair<Answer, Answer>> answers{};  // wrong, right: one pair per problem
+};
+
+inline void PrintTo(const PageSession& session, std::ostream* out) {
+    *out << "page " << session.page;
+}
+
+// Runs the session on a fresh program and compares its trace line by line
+// with the expected file (a path below tests/): the first differing line
+// fails the test.  With COURSE_WRITE_TRACES=1 in the environment it writes
+// the file instead.
+void expect_page_trace(const frame::Unit& unit, const PageSession& session,
+                       std::string_view expected_file);
+
+}  // namespace harness
