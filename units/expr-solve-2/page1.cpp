@@ -5,11 +5,81 @@
 #include "units/expr-solve-2/pages.h"
 
 namespace units::expr_solve_2 {
+namespace {
 
 using frame::Close;
 using frame::Narration;
+using frame::Page;
 
-void draw_page1(frame::Page& p) {
+// A pause, and a narration after it with a pause of its own; 0: none.
+struct Beat {
+    int pause = 0;
+    int narration = 0;
+    int pause_after = 0;
+};
+
+void beat(Page& p, const Beat& b) {
+    if (b.pause > 0) p.pause(b.pause);
+    if (b.narration > 0) p.narrate(b.narration, Close::Yes, Narration::Background, b.pause_after);
+}
+
+// One equation solved by carrying its number over the "＝": copied one row
+// down, the number lifted, carried right, its sign turned and set down.
+struct Carry {
+    float X = 0;                    // added to every x of the equation
+    float hand_x = 0;               // the pointing hand
+    std::string_view left_side;     // after the letter: "       ＋ 83"
+    std::string_view right_side;    // "159"
+    std::string_view term;          // carried over: "＋ 83"
+    std::string_view sign;          // its sign, then turned
+    std::string_view turned_sign;
+    std::string_view turned;        // set down on the right: "－ 83"
+    std::string_view result;        // the last row: "＝   76"
+    Beat after_hand, after_lift, after_turn, after_carry;
+};
+
+constexpr Carry kCarry1{
+    .X = 0, .hand_x = 75, .left_side = "       ＋ 83", .right_side = "159", .term = "＋ 83",
+    .sign = "＋", .turned_sign = "－", .turned = "－ 83", .result = "＝   76",
+    .after_hand = {250, 2}, .after_lift = {200, 3}, .after_turn = {550, 4},
+    .after_carry = {400}};
+
+constexpr Carry kCarry2{
+    .X = 285, .hand_x = 315, .left_side = "       － 56", .right_side = "110", .term = "－ 56",
+    .sign = "－", .turned_sign = "＋", .turned = "＋ 56", .result = "＝   166",
+    .after_hand = {200, 6}, .after_lift = {200, 7}, .after_turn = {},
+    .after_carry = {300, 8, 300}};
+
+void carry(Page& p, const Carry& e) {
+    const float X = e.X;
+    p.picture("右指.BMP", {e.hand_x, 140});
+    p.row_copy(10, 50, 10, [&](float d, int c) {
+        p.text({X + 95, 140 + d}, e.left_side, c);  p.text({X + 204, 140 + d}, "＝", c);
+        p.text({X + 231, 140 + d}, e.right_side, c);  p.mark({X + 137, 150 + d}, c);
+    });
+    p.text({X + 95, 140}, e.left_side);  p.text({X + 231, 140}, e.right_side);
+    p.mark({X + 137, 150});
+    p.fill_box({e.hand_x, 140}, {e.hand_x + 20, 160}, 0);  beat(p, e.after_hand);
+
+    p.blink(0, 11, [&](int c) { p.mark({X + 137, 200}, c); });  p.pause(100);
+    p.blink(0, 11, [&](int c) { p.text({X + 151, 190}, e.term, c); });
+    p.move(0, 16, 4, [&](float d, int c) { p.text({X + 151, 190 - d}, e.term, c); });
+    p.move(0, 48, 4, [&](float d, int c) { p.text({X + 151 + d, 170}, e.term, c); });
+    beat(p, e.after_lift);
+    p.blink(0, 8, [&](int c) { p.text({X + 203, 170}, e.sign, c); });
+    p.blink(1, 9, [&](int c) { p.text({X + 203, 170}, e.turned_sign, c); });
+    beat(p, e.after_turn);
+    p.move(0, 60, 4, [&](float d, int c) { p.text({X + 203 + d, 170}, e.turned, c); });
+    p.move(0, 16, 4, [&](float d, int c) {
+        p.text({X + 267, 170 + d}, e.turned, c);  p.mark({X + 137 + d, 200}, c);
+    });
+    beat(p, e.after_carry);
+    p.mark({X + 157, 250});  p.text({X + 204, 240}, e.result);  p.pause(500);
+}
+
+}  // namespace
+
+void draw_page1(Page& p) {
     p.open({.paragraphs = 3, .band_right = 305,
             .title = "  を求める 3                         1ﾍﾟｰｼﾞ", .title_mark = {{205, 12}}});
 
@@ -23,53 +93,12 @@ void draw_page1(frame::Page& p) {
     p.mark({422, 150});
     p.pause(300);  p.narrate(1, Close::No);
 
-    p.picture("右指.BMP", {75, 140});
-    p.row_copy(10, 50, 10, [&](float d, int c) {
-        p.text({95, 140 + d}, "       ＋ 83", c);  p.text({204, 140 + d}, "＝", c);
-        p.text({231, 140 + d}, "159", c);  p.mark({137, 150 + d}, c);
-    });
-    p.text({95, 140}, "       ＋ 83");  p.text({231, 140}, "159");  p.mark({137, 150});
-    p.fill_box({75, 140}, {95, 160}, 0);  p.pause(250);  p.narrate(2);
-
-    p.blink(0, 11, [&](int c) { p.mark({137, 200}, c); });  p.pause(100);
-    p.blink(0, 11, [&](int c) { p.text({151, 190}, "＋ 83", c); });
-    p.move(0, 16, 4, [&](float d, int c) { p.text({151, 190 - d}, "＋ 83", c); });
-    p.move(0, 48, 4, [&](float d, int c) { p.text({151 + d, 170}, "＋ 83", c); });
-    p.pause(200);  p.narrate(3);
-    p.blink(0, 8, [&](int c) { p.text({203, 170}, "＋", c); });
-    p.blink(1, 9, [&](int c) { p.text({203, 170}, "－", c); });
-    p.pause(550);  p.narrate(4);
-    p.move(0, 60, 4, [&](float d, int c) { p.text({203 + d, 170}, "－ 83", c); });
-    p.move(0, 16, 4, [&](float d, int c) {
-        p.text({267, 170 + d}, "－ 83", c);  p.mark({137 + d, 200}, c);
-    });
-    p.pause(400);
-    p.mark({157, 250});  p.text({204, 240}, "＝   76");  p.pause(500);
+    carry(p, kCarry1);
 
     // Paragraph 2: letter － 56 ＝ 110, the rule, and the replay.
     p.paragraph(2);
     p.narrate(5);
-    p.picture("右指.BMP", {315, 140});
-    p.row_copy(10, 50, 10, [&](float d, int c) {
-        p.text({380, 140 + d}, "       － 56", c);  p.text({489, 140 + d}, "＝", c);
-        p.text({516, 140 + d}, "110", c);  p.mark({422, 150 + d}, c);
-    });
-    p.text({380, 140}, "       － 56");  p.text({516, 140}, "110");  p.mark({422, 150});
-    p.fill_box({315, 140}, {335, 160}, 0);  p.pause(200);  p.narrate(6);
-
-    p.blink(0, 11, [&](int c) { p.mark({422, 200}, c); });  p.pause(100);
-    p.blink(0, 11, [&](int c) { p.text({436, 190}, "－ 56", c); });
-    p.move(0, 16, 4, [&](float d, int c) { p.text({436, 190 - d}, "－ 56", c); });
-    p.move(0, 48, 4, [&](float d, int c) { p.text({436 + d, 170}, "－ 56", c); });
-    p.pause(200);  p.narrate(7);
-    p.blink(0, 8, [&](int c) { p.text({488, 170}, "－", c); });
-    p.blink(1, 9, [&](int c) { p.text({488, 170}, "＋", c); });
-    p.move(0, 60, 4, [&](float d, int c) { p.text({488 + d, 170}, "＋ 56", c); });
-    p.move(0, 16, 4, [&](float d, int c) {
-        p.text({552, 170 + d}, "＋ 56", c);  p.mark({422 + d, 200}, c);
-    });
-    p.pause(300);  p.narrate(8, Close::Yes, Narration::Background, 300);
-    p.mark({442, 250});  p.text({489, 240}, "＝   166");  p.pause(500);
+    carry(p, kCarry2);
 
     p.narrate(10);
     p.rule({50, 290}, "文字式をとく時は文字を1人ぼっちにするために数字をいどうする｡");
