@@ -16,6 +16,7 @@ std::vector<Glyph> split_glyphs(std::string_view utf8) {
     for (const char32_t code : text.toUcs4()) {
         Glyph glyph;
         glyph.text = QString::fromUcs4(&code, 1);
+        glyph.code = code;
         const QByteArray bytes = glyph.text.toUtf8();
         const int width = cell_width(std::string_view(bytes.constData(),
                                                       static_cast<std::size_t>(bytes.size())));

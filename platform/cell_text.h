@@ -19,6 +19,7 @@ namespace platform {
 // One character of a text and the number of cells it takes.
 struct Glyph {
     QString text;
+    char32_t code = 0;
     int cells = 1;
 };
 

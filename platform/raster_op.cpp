@@ -23,12 +23,6 @@ std::uint32_t apply_bits(DrawMode mode, std::uint32_t pen, std::uint32_t under) 
     return result;
 }
 
-void prepare(QPainter& painter) {
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-}
-
 // Combines the drawn pixels of `layer` (those with any opacity) into the
 // target, the layer's top-left pixel over `origin`.
 void combine_layer(QImage& target, QPoint origin, const QImage& layer, DrawMode mode,
@@ -44,6 +38,12 @@ void combine_layer(QImage& target, QPoint origin, const QImage& layer, DrawMode 
 }
 
 }  // namespace
+
+void prepare_painter(QPainter& painter) {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+}
 
 DrawMode draw_mode_from_code(int code) {
     if (code < kFirstMode || code > kLastMode) throw RunError(ErrorNumber::BadDrawArgument);
@@ -68,7 +68,7 @@ QRect paint_figure(QImage& target, QRect reach, DrawMode mode, const Palette& pa
     if (area.isEmpty()) return {};
     if (mode == DrawMode::Copy) {
         QPainter painter(&target);
-        prepare(painter);
+        prepare_painter(painter);
         painter.setClipRect(area);
         figure(painter);
         return area;
@@ -77,7 +77,7 @@ QRect paint_figure(QImage& target, QRect reach, DrawMode mode, const Palette& pa
     layer.fill(Qt::transparent);
     {
         QPainter painter(&layer);
-        prepare(painter);
+        prepare_painter(painter);
         painter.translate(-area.topLeft());
         figure(painter);
     }

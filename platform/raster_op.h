@@ -36,6 +36,9 @@ DrawMode draw_mode_from_code(int code);
 // The colour a pixel gets when `pen` is drawn over `under` in this mode.
 QRgb combine(DrawMode mode, QRgb pen, QRgb under, const Palette& palette);
 
+// Sets a painter up as every figure is drawn: nothing anti-aliased or smoothed.
+void prepare_painter(QPainter& painter);
+
 // A figure painted with QPainter: its pens and brushes are opaque colours.
 using Figure = std::function<void(QPainter&)>;
 

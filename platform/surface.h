@@ -22,6 +22,7 @@
 #include <string_view>
 
 #include "platform/coordinates.h"
+#include "platform/glyph_stamps.h"
 #include "platform/palette.h"
 #include "platform/polygon.h"
 #include "platform/surface_state.h"
@@ -135,6 +136,7 @@ private:
     QSize client_;
     QImage image_;
     SurfaceState state_;
+    GlyphStamps glyph_stamps_;   // the characters drawn so far, to draw again at once
     std::function<void(QRect)> changed_;
     std::function<void(const DrawnText&)> drawn_;
 };

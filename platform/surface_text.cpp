@@ -1,10 +1,13 @@
-// Cell text and scaled text.
+// Cell text and scaled text, stamped where the glyphs have stamps.
 #include <QPainter>
 
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "platform/cell_text.h"
 #include "platform/fonts.h"
+#include "platform/glyph_stamps.h"
 #include "platform/run_error.h"
 #include "platform/surface.h"
 
@@ -28,6 +31,48 @@ void draw_glyphs(QPainter& painter, const std::vector<Glyph>& glyphs, QPoint ori
     }
 }
 
+// The face, character height and widening of the glyphs of one text.
+struct Lettering {
+    std::string_view face;
+    int pixel_size = 16;
+    qreal x_stretch = 1;
+};
+
+// The stamps of the glyphs in their boxes of `cell`; none when one of them
+// has no stamp.
+std::optional<std::vector<const GlyphStamp*>> stamps_of(GlyphStamps& stamps,
+                                                         const std::vector<Glyph>& glyphs,
+                                                         QSize cell, const Lettering& look) {
+    stamps.make_room();
+    std::vector<const GlyphStamp*> found;
+    found.reserve(glyphs.size());
+    for (const Glyph& glyph : glyphs) {
+        const QSize box(cell.width() * glyph.cells, cell.height());
+        const GlyphStamp* stamp = stamps.find(look.face, look.pixel_size, glyph, box, look.x_stretch);
+        if (!stamp) return std::nullopt;
+        found.push_back(stamp);
+    }
+    return found;
+}
+
+// Stamps the glyphs side by side from `origin`, as draw_glyphs draws them.
+void stamp_glyphs(QImage& image, const std::vector<const GlyphStamp*>& stamps,
+                  const std::vector<Glyph>& glyphs, QPoint origin, int cell_width, QRgb ink,
+                  DrawMode mode, const Palette& palette) {
+    QPoint at = origin;
+    for (std::size_t i = 0; i < glyphs.size(); ++i) {
+        stamp_glyph(image, *stamps[i], at, ink, mode, palette);
+        at.rx() += cell_width * glyphs[i].cells;
+    }
+}
+
+void fill_pixels(QImage& image, QRect area, QRgb colour) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(row + area.left(), row + area.right() + 1, colour);
+    }
+}
+
 }  // namespace
 
 void Surface::set_cell_position(int column, int row) {
@@ -47,14 +92,23 @@ void Surface::draw_cell_text(std::string_view utf8) {
     const QRect cells(origin, QSize(total_cells(glyphs) * cell.width(), cell.height()));
     const QRgb ink = colour(state_.text_colour);
     const QRgb paper = colour(state_.background_colour);
-    const QFont font = make_font(state_.font.face, state_.font.size);
 
     // Text output ignores the draw mode: the cells are always replaced.
-    paint(cells, DrawMode::Copy, [&](QPainter& painter) {
-        painter.fillRect(cells, QColor::fromRgb(paper));
-        painter.setPen(QColor::fromRgb(ink));
-        draw_glyphs(painter, glyphs, origin, cell, font, 1);
-    });
+    const Lettering look{state_.font.face, state_.font.size, 1};
+    if (const auto stamps = stamps_of(glyph_stamps_, glyphs, cell, look)) {
+        const QRect area = cells.intersected(image_.rect());
+        fill_pixels(image_, area, paper | 0xff000000u);
+        stamp_glyphs(image_, *stamps, glyphs, origin, cell.width(), ink, DrawMode::Copy,
+                     state_.palette);
+        changed(area);
+    } else {
+        const QFont font = make_font(look.face, look.pixel_size);
+        paint(cells, DrawMode::Copy, [&](QPainter& painter) {
+            painter.fillRect(cells, QColor::fromRgb(paper));
+            painter.setPen(QColor::fromRgb(ink));
+            draw_glyphs(painter, glyphs, origin, cell, font, 1);
+        });
+    }
     state_.cursor.column += total_cells(glyphs);
     if (!drawn_) return;
     DrawnText drawn;
@@ -78,13 +132,19 @@ void Surface::draw_scaled_text(PointF at, std::string_view utf8, int x_scale, in
     const QSize cell(unit.width() * x_scale, unit.height() * y_scale);
     const QPoint origin = to_pixel(at);
     const QRect reach(origin, QSize(total_cells(glyphs) * cell.width(), cell.height()));
-    const QFont font = make_font(kScaledTextFace, cell.height());
-    const qreal stretch = static_cast<qreal>(x_scale) / y_scale;
+    const Lettering look{kScaledTextFace, cell.height(), static_cast<qreal>(x_scale) / y_scale};
 
-    paint(reach, state_.mode, [&](QPainter& painter) {
-        painter.setPen(QColor::fromRgb(ink));
-        draw_glyphs(painter, glyphs, origin, cell, font, stretch);
-    });
+    if (const auto stamps = stamps_of(glyph_stamps_, glyphs, cell, look)) {
+        stamp_glyphs(image_, *stamps, glyphs, origin, cell.width(), ink, state_.mode,
+                     state_.palette);
+        changed(reach.intersected(image_.rect()));
+    } else {
+        const QFont font = make_font(look.face, look.pixel_size);
+        paint(reach, state_.mode, [&](QPainter& painter) {
+            painter.setPen(QColor::fromRgb(ink));
+            draw_glyphs(painter, glyphs, origin, cell, font, look.x_stretch);
+        });
+    }
     if (!drawn_) return;
     DrawnText drawn;
     drawn.kind = DrawnText::Kind::Scaled;
