@@ -3,7 +3,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cstring>
 #include <functional>
 #include <optional>
 
@@ -122,13 +121,15 @@ void stamp_glyph(QImage& target, const GlyphStamp& stamp, QPoint at, QRgb ink, D
     const int width = target.width();
     const int height = target.height();
     const QRgb pen = ink | 0xff000000u;
+    uchar* const bits = target.bits();
+    const qsizetype stride = target.bytesPerLine();
     for (const GlyphRun& run : stamp.runs) {
         const int y = at.y() + run.y;
         if (y < 0 || y >= height) continue;
         const int left = std::max(at.x() + run.left, 0);
         const int right = std::min(at.x() + run.right, width);
         if (left >= right) continue;
-        auto* row = reinterpret_cast<QRgb*>(target.scanLine(y));
+        auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
         if (mode == DrawMode::Copy) {
             std::fill(row + left, row + right, pen);
             continue;
