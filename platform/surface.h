@@ -22,9 +22,9 @@
 #include <string_view>
 
 #include "platform/coordinates.h"
-#include "platform/glyph_stamps.h"
 #include "platform/palette.h"
 #include "platform/polygon.h"
+#include "platform/stamp_cache.h"
 #include "platform/surface_state.h"
 
 class QPainter;
@@ -136,7 +136,7 @@ private:
     QSize client_;
     QImage image_;
     SurfaceState state_;
-    GlyphStamps glyph_stamps_;   // the characters drawn so far, to draw again at once
+    SurfaceStamps stamps_;   // characters and arcs drawn so far, to draw again at once
     std::function<void(QRect)> changed_;
     std::function<void(const DrawnText&)> drawn_;
 };

@@ -7,7 +7,6 @@
 
 #include "platform/cell_text.h"
 #include "platform/fonts.h"
-#include "platform/glyph_stamps.h"
 #include "platform/run_error.h"
 #include "platform/surface.h"
 
@@ -38,17 +37,32 @@ struct Lettering {
     qreal x_stretch = 1;
 };
 
+// The glyph alone in its box, as draw_glyphs draws it.
+std::optional<Stamp> take_glyph(const Glyph& glyph, QSize box, const Lettering& look,
+                                Painting painting) {
+    const QFont font = make_font(look.face, look.pixel_size);
+    return take_stamp(box, painting, [&](QPainter& painter, QPoint origin) {
+        painter.setPen(QColor(Qt::white));
+        draw_glyph(painter, glyph, QRect(origin, box), font, look.x_stretch);
+    });
+}
+
 // The stamps of the glyphs in their boxes of `cell`; none when one of them
 // has no stamp.
-std::optional<std::vector<const GlyphStamp*>> stamps_of(GlyphStamps& stamps,
-                                                         const std::vector<Glyph>& glyphs,
-                                                         QSize cell, const Lettering& look) {
+std::optional<std::vector<const Stamp*>> stamps_of(StampCache<GlyphKey, GlyphKeyHash>& stamps,
+                                                    const std::vector<Glyph>& glyphs, QSize cell,
+                                                    const Lettering& look, DrawMode mode) {
     stamps.make_room();
-    std::vector<const GlyphStamp*> found;
+    std::vector<const Stamp*> found;
     found.reserve(glyphs.size());
+    GlyphKey key{.face = std::string(look.face), .pixel_size = look.pixel_size,
+                 .height = cell.height(), .stretch = look.x_stretch, .painting = painting_in(mode)};
     for (const Glyph& glyph : glyphs) {
-        const QSize box(cell.width() * glyph.cells, cell.height());
-        const GlyphStamp* stamp = stamps.find(look.face, look.pixel_size, glyph, box, look.x_stretch);
+        key.code = glyph.code;
+        key.width = cell.width() * glyph.cells;
+        const Stamp* stamp = stamps.find(key, [&] {
+            return take_glyph(glyph, QSize(key.width, key.height), look, key.painting);
+        });
         if (!stamp) return std::nullopt;
         found.push_back(stamp);
     }
@@ -56,12 +70,12 @@ std::optional<std::vector<const GlyphStamp*>> stamps_of(GlyphStamps& stamps,
 }
 
 // Stamps the glyphs side by side from `origin`, as draw_glyphs draws them.
-void stamp_glyphs(QImage& image, const std::vector<const GlyphStamp*>& stamps,
+void stamp_glyphs(QImage& image, const std::vector<const Stamp*>& stamps,
                   const std::vector<Glyph>& glyphs, QPoint origin, int cell_width, QRgb ink,
                   DrawMode mode, const Palette& palette) {
     QPoint at = origin;
     for (std::size_t i = 0; i < glyphs.size(); ++i) {
-        stamp_glyph(image, *stamps[i], at, ink, mode, palette);
+        put_stamp(image, *stamps[i], at, ink, mode, palette);
         at.rx() += cell_width * glyphs[i].cells;
     }
 }
@@ -95,7 +109,7 @@ void Surface::draw_cell_text(std::string_view utf8) {
 
     // Text output ignores the draw mode: the cells are always replaced.
     const Lettering look{state_.font.face, state_.font.size, 1};
-    if (const auto stamps = stamps_of(glyph_stamps_, glyphs, cell, look)) {
+    if (const auto stamps = stamps_of(stamps_.glyphs, glyphs, cell, look, DrawMode::Copy)) {
         const QRect area = cells.intersected(image_.rect());
         fill_pixels(image_, area, paper | 0xff000000u);
         stamp_glyphs(image_, *stamps, glyphs, origin, cell.width(), ink, DrawMode::Copy,
@@ -134,7 +148,7 @@ void Surface::draw_scaled_text(PointF at, std::string_view utf8, int x_scale, in
     const QRect reach(origin, QSize(total_cells(glyphs) * cell.width(), cell.height()));
     const Lettering look{kScaledTextFace, cell.height(), static_cast<qreal>(x_scale) / y_scale};
 
-    if (const auto stamps = stamps_of(glyph_stamps_, glyphs, cell, look)) {
+    if (const auto stamps = stamps_of(stamps_.glyphs, glyphs, cell, look, state_.mode)) {
         stamp_glyphs(image_, *stamps, glyphs, origin, cell.width(), ink, state_.mode,
                      state_.palette);
         changed(reach.intersected(image_.rect()));
