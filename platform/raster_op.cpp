@@ -27,12 +27,13 @@ std::uint32_t apply_bits(DrawMode mode, std::uint32_t pen, std::uint32_t under) 
 // target, the layer's top-left pixel over `origin`.
 void combine_layer(QImage& target, QPoint origin, const QImage& layer, DrawMode mode,
                    const Palette& palette) {
+    Combination combined(mode, palette);
     for (int y = 0; y < layer.height(); ++y) {
         const auto* drawn = reinterpret_cast<const QRgb*>(layer.constScanLine(y));
         auto* row = reinterpret_cast<QRgb*>(target.scanLine(origin.y() + y)) + origin.x();
         for (int x = 0; x < layer.width(); ++x) {
             if (qAlpha(drawn[x]) < 128) continue;
-            row[x] = combine(mode, qUnpremultiply(drawn[x]), row[x], palette);
+            row[x] = combined(qUnpremultiply(drawn[x]), row[x]);
         }
     }
 }
@@ -93,6 +94,7 @@ QRect blend_image(QImage& target, QPoint at, const QImage& source, DrawMode mode
                               ? source
                               : source.convertToFormat(QImage::Format_RGB32);
     const QPoint from = area.topLeft() - at;
+    Combination combined(mode, palette);
     for (int y = 0; y < area.height(); ++y) {
         const auto* drawn = reinterpret_cast<const QRgb*>(pixels.constScanLine(from.y() + y)) +
                             from.x();
@@ -101,7 +103,7 @@ QRect blend_image(QImage& target, QPoint at, const QImage& source, DrawMode mode
             std::memcpy(row, drawn, sizeof(QRgb) * static_cast<std::size_t>(area.width()));
             continue;
         }
-        for (int x = 0; x < area.width(); ++x) row[x] = combine(mode, drawn[x], row[x], palette);
+        for (int x = 0; x < area.width(); ++x) row[x] = combined(drawn[x], row[x]);
     }
     return area;
 }

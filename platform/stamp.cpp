@@ -57,6 +57,7 @@ void put_stamp(QImage& target, const Stamp& stamp, QPoint at, QRgb ink, DrawMode
     const int width = target.width();
     const int height = target.height();
     const QRgb pen = ink | 0xff000000u;
+    Combination combined(mode, palette);
     uchar* const bits = target.bits();
     const qsizetype stride = target.bytesPerLine();
     for (const StampRun& run : stamp.runs) {
@@ -70,7 +71,7 @@ void put_stamp(QImage& target, const Stamp& stamp, QPoint at, QRgb ink, DrawMode
             std::fill(row + left, row + right, pen);
             continue;
         }
-        for (int x = left; x < right; ++x) row[x] = combine(mode, pen, row[x], palette);
+        for (int x = left; x < right; ++x) row[x] = combined(pen, row[x]);
     }
 }
 
