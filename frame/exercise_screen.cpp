@@ -1,6 +1,6 @@
 #include "frame/exercise_page.h"
 
-#include <QByteArray>
+#include <QString>
 
 #include <optional>
 #include <string>
@@ -24,7 +24,7 @@ std::string cut_to(std::string_view typed, int cells) {
     for (const platform::Glyph& glyph : platform::split_glyphs(typed)) {
         cells -= glyph.cells;
         if (cells < 0) break;
-        kept += glyph.text.toUtf8().toStdString();
+        kept += QString::fromUcs4(&glyph.code, 1).toUtf8().toStdString();
     }
     return kept;
 }

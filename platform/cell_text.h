@@ -7,7 +7,6 @@
 #include <QFont>
 #include <QRect>
 #include <QSize>
-#include <QString>
 
 #include <string_view>
 #include <vector>
@@ -18,7 +17,7 @@ namespace platform {
 
 // One character of a text and the number of cells it takes.
 struct Glyph {
-    QString text;
+    char32_t code = 0;
     int cells = 1;
 };
 

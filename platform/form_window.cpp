@@ -13,6 +13,7 @@
 #include "platform/bitmap_button.h"
 #include "platform/control_look.h"
 #include "platform/edit_field.h"
+#include "platform/repaint_pacer.h"
 #include "platform/run_error.h"
 #include "platform/text.h"
 
@@ -120,8 +121,8 @@ void FormWindow::make_window() {
         queue_event(std::string(), EventKind::MouseDown, at);
     };
     widget_->may_close = [this] { return close_allowed_; };
-    surface_->on_change([widget = widget_](QRect area) {
-        if (widget) widget->update(area);
+    surface_->on_change([pacer = QPointer(new RepaintPacer(widget_))](QRect area) {
+        if (pacer) pacer->changed(area);
     });
 }
 

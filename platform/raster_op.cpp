@@ -23,27 +23,28 @@ std::uint32_t apply_bits(DrawMode mode, std::uint32_t pen, std::uint32_t under) 
     return result;
 }
 
-void prepare(QPainter& painter) {
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-}
-
 // Combines the drawn pixels of `layer` (those with any opacity) into the
 // target, the layer's top-left pixel over `origin`.
 void combine_layer(QImage& target, QPoint origin, const QImage& layer, DrawMode mode,
                    const Palette& palette) {
+    Combination combined(mode, palette);
     for (int y = 0; y < layer.height(); ++y) {
         const auto* drawn = reinterpret_cast<const QRgb*>(layer.constScanLine(y));
         auto* row = reinterpret_cast<QRgb*>(target.scanLine(origin.y() + y)) + origin.x();
         for (int x = 0; x < layer.width(); ++x) {
             if (qAlpha(drawn[x]) < 128) continue;
-            row[x] = combine(mode, qUnpremultiply(drawn[x]), row[x], palette);
+            row[x] = combined(qUnpremultiply(drawn[x]), row[x]);
         }
     }
 }
 
 }  // namespace
+
+void prepare_painter(QPainter& painter) {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+}
 
 DrawMode draw_mode_from_code(int code) {
     if (code < kFirstMode || code > kLastMode) throw RunError(ErrorNumber::BadDrawArgument);
@@ -68,7 +69,7 @@ QRect paint_figure(QImage& target, QRect reach, DrawMode mode, const Palette& pa
     if (area.isEmpty()) return {};
     if (mode == DrawMode::Copy) {
         QPainter painter(&target);
-        prepare(painter);
+        prepare_painter(painter);
         painter.setClipRect(area);
         figure(painter);
         return area;
@@ -77,7 +78,7 @@ QRect paint_figure(QImage& target, QRect reach, DrawMode mode, const Palette& pa
     layer.fill(Qt::transparent);
     {
         QPainter painter(&layer);
-        prepare(painter);
+        prepare_painter(painter);
         painter.translate(-area.topLeft());
         figure(painter);
     }
@@ -93,6 +94,7 @@ QRect blend_image(QImage& target, QPoint at, const QImage& source, DrawMode mode
                               ? source
                               : source.convertToFormat(QImage::Format_RGB32);
     const QPoint from = area.topLeft() - at;
+    Combination combined(mode, palette);
     for (int y = 0; y < area.height(); ++y) {
         const auto* drawn = reinterpret_cast<const QRgb*>(pixels.constScanLine(from.y() + y)) +
                             from.x();
@@ -101,7 +103,7 @@ QRect blend_image(QImage& target, QPoint at, const QImage& source, DrawMode mode
             std::memcpy(row, drawn, sizeof(QRgb) * static_cast<std::size_t>(area.width()));
             continue;
         }
-        for (int x = 0; x < area.width(); ++x) row[x] = combine(mode, drawn[x], row[x], palette);
+        for (int x = 0; x < area.width(); ++x) row[x] = combined(drawn[x], row[x]);
     }
     return area;
 }

@@ -36,6 +36,34 @@ DrawMode draw_mode_from_code(int code);
 // The colour a pixel gets when `pen` is drawn over `under` in this mode.
 QRgb combine(DrawMode mode, QRgb pen, QRgb under, const Palette& palette);
 
+// combine() in one mode and palette, remembering the last pair of colours:
+// the pixels of one drawing mostly meet the same colours again.
+class Combination {
+public:
+    Combination(DrawMode mode, const Palette& palette) : mode_(mode), palette_(palette) {}
+
+    QRgb operator()(QRgb pen, QRgb under) {
+        if (!known_ || pen != pen_ || under != under_) {
+            known_ = true;
+            pen_ = pen;
+            under_ = under;
+            result_ = combine(mode_, pen, under, palette_);
+        }
+        return result_;
+    }
+
+private:
+    DrawMode mode_;
+    const Palette& palette_;
+    bool known_ = false;
+    QRgb pen_ = 0;
+    QRgb under_ = 0;
+    QRgb result_ = 0;
+};
+
+// Sets a painter up as every figure is drawn: nothing anti-aliased or smoothed.
+void prepare_painter(QPainter& painter);
+
 // A figure painted with QPainter: its pens and brushes are opaque colours.
 using Figure = std::function<void(QPainter&)>;
 

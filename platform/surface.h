@@ -25,6 +25,7 @@
 #include "platform/coordinates.h"
 #include "platform/palette.h"
 #include "platform/polygon.h"
+#include "platform/stamp_cache.h"
 #include "platform/surface_state.h"
 
 class QPainter;
@@ -155,6 +156,7 @@ private:
     QSize client_;
     QImage image_;
     SurfaceState state_;
+    SurfaceStamps stamps_;   // characters and arcs drawn so far, to draw again at once
     std::function<void(QRect)> changed_;
     std::function<void(const DrawCall&)> drawn_;
 };

@@ -1,4 +1,5 @@
-// Lines, boxes, ellipses, arcs, polylines, points and flood fill.
+// Lines, boxes, ellipses, arcs, polylines, points and flood fill; solid
+// unfilled ellipses and arcs are stamped once drawn.
 #include <QPainter>
 #include <QPolygon>
 
@@ -9,6 +10,7 @@
 #include "platform/flood_fill.h"
 #include "platform/pen_style.h"
 #include "platform/run_error.h"
+#include "platform/stamp.h"
 #include "platform/surface.h"
 
 namespace platform {
@@ -38,6 +40,37 @@ void check_size(float value) {
 QPolygon outline(const QRect& box) {
     return QPolygon({box.topLeft(), box.topRight(), box.bottomRight(), box.bottomLeft(),
                      box.topLeft()});
+}
+
+// An ellipse, or its arc, or with an inside colour its pie.
+void draw_ellipse_figure(QPainter& painter, const QPen& pen, const QRect& frame,
+                         const ArcSweep& sweep, std::optional<QRgb> inside) {
+    painter.setPen(pen);
+    painter.setBrush(inside ? QBrush(QColor::fromRgb(*inside)) : QBrush(Qt::NoBrush));
+    if (sweep.whole)
+        painter.drawEllipse(frame);
+    else if (inside)
+        painter.drawPie(frame, sweep.start, sweep.span);
+    else
+        painter.drawArc(frame, sweep.start, sweep.span);
+}
+
+// The stamp of a solid unfilled ellipse or arc in a frame of `size`, its
+// reach as far around the frame as a figure's pen may go.
+const Stamp* arc_stamp(StampCache<ArcKey, ArcKeyHash>& stamps, QSize size, const ArcSweep& sweep,
+                       DrawMode mode) {
+    stamps.make_room();
+    const ArcKey key{size.width(), size.height(), sweep.whole, sweep.start, sweep.span,
+                     painting_in(mode)};
+    return stamps.find(key, [&] {
+        const QRect frame(QPoint(kPenMargin, kPenMargin), size);
+        const QPen pen = make_pen(qRgb(255, 255, 255), PenStyle::Solid);
+        return take_stamp(reach_of(frame).size(), key.painting,
+                          [&](QPainter& painter, QPoint origin) {
+                              draw_ellipse_figure(painter, pen, frame.translated(origin), sweep,
+                                                  std::nullopt);
+                          });
+    });
 }
 
 }  // namespace
@@ -101,22 +134,25 @@ void Surface::draw_ellipse_part(PointF centre, float radius, int colour_index, f
     check_size(radius);
     check_size(aspect);
     const ArcSweep sweep = arc_sweep(start, end);
-    const QPen pen = make_pen(colour(colour_index), state_.style);
+    const QRgb ink = colour(colour_index);
     const std::optional<QRgb> inside =
         fill ? std::optional<QRgb>(colour(*fill)) : std::nullopt;
     const float height = radius * aspect;
     const QRect frame = ellipse_frame(to_pixel({centre.x - radius, centre.y - height}),
                                       to_pixel({centre.x + radius, centre.y + height}));
-    paint(reach_of(frame), state_.mode, [&](QPainter& painter) {
-        painter.setPen(pen);
-        painter.setBrush(inside ? QBrush(QColor::fromRgb(*inside)) : QBrush(Qt::NoBrush));
-        if (sweep.whole)
-            painter.drawEllipse(frame);
-        else if (inside)
-            painter.drawPie(frame, sweep.start, sweep.span);
-        else
-            painter.drawArc(frame, sweep.start, sweep.span);
-    });
+    const QRect reach = reach_of(frame);
+    const Stamp* stamp = !inside && state_.style == PenStyle::Solid && image_.rect().contains(reach)
+                             ? arc_stamp(stamps_.arcs, frame.size(), sweep, state_.mode)
+                             : nullptr;
+    if (stamp) {
+        put_stamp(image_, *stamp, reach.topLeft(), ink, state_.mode, state_.palette);
+        changed(reach);
+    } else {
+        const QPen pen = make_pen(ink, state_.style);
+        paint(reach, state_.mode, [&](QPainter& painter) {
+            draw_ellipse_figure(painter, pen, frame, sweep, inside);
+        });
+    }
     if (watched())
         tell({.kind = DrawCall::Kind::Ellipse, .at = centre, .colour = colour_index, .fill = fill,
               .radius = radius, .aspect = aspect, .start = start, .end = end,

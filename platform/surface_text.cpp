@@ -1,6 +1,8 @@
-// Cell text and scaled text.
+// Cell text and scaled text, stamped where the glyphs have stamps.
 #include <QPainter>
 
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "platform/cell_text.h"
@@ -28,6 +30,63 @@ void draw_glyphs(QPainter& painter, const std::vector<Glyph>& glyphs, QPoint ori
     }
 }
 
+// The face, character height and widening of the glyphs of one text.
+struct Lettering {
+    std::string_view face;
+    int pixel_size = 16;
+    qreal x_stretch = 1;
+};
+
+// The glyph alone in its box, as draw_glyphs draws it.
+std::optional<Stamp> take_glyph(const Glyph& glyph, QSize box, const Lettering& look,
+                                Painting painting) {
+    const QFont font = make_font(look.face, look.pixel_size);
+    return take_stamp(box, painting, [&](QPainter& painter, QPoint origin) {
+        painter.setPen(QColor(Qt::white));
+        draw_glyph(painter, glyph, QRect(origin, box), font, look.x_stretch);
+    });
+}
+
+// The stamps of the glyphs in their boxes of `cell`; none when one of them
+// has no stamp.
+std::optional<std::vector<const Stamp*>> stamps_of(StampCache<GlyphKey, GlyphKeyHash>& stamps,
+                                                    const std::vector<Glyph>& glyphs, QSize cell,
+                                                    const Lettering& look, DrawMode mode) {
+    stamps.make_room();
+    std::vector<const Stamp*> found;
+    found.reserve(glyphs.size());
+    GlyphKey key{.face = std::string(look.face), .pixel_size = look.pixel_size,
+                 .height = cell.height(), .stretch = look.x_stretch, .painting = painting_in(mode)};
+    for (const Glyph& glyph : glyphs) {
+        key.code = glyph.code;
+        key.width = cell.width() * glyph.cells;
+        const Stamp* stamp = stamps.find(key, [&] {
+            return take_glyph(glyph, QSize(key.width, key.height), look, key.painting);
+        });
+        if (!stamp) return std::nullopt;
+        found.push_back(stamp);
+    }
+    return found;
+}
+
+// Stamps the glyphs side by side from `origin`, as draw_glyphs draws them.
+void stamp_glyphs(QImage& image, const std::vector<const Stamp*>& stamps,
+                  const std::vector<Glyph>& glyphs, QPoint origin, int cell_width, QRgb ink,
+                  DrawMode mode, const Palette& palette) {
+    QPoint at = origin;
+    for (std::size_t i = 0; i < glyphs.size(); ++i) {
+        put_stamp(image, *stamps[i], at, ink, mode, palette);
+        at.rx() += cell_width * glyphs[i].cells;
+    }
+}
+
+void fill_pixels(QImage& image, QRect area, QRgb colour) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(row + area.left(), row + area.right() + 1, colour);
+    }
+}
+
 }  // namespace
 
 void Surface::set_cell_position(int column, int row) {
@@ -47,14 +106,23 @@ void Surface::draw_cell_text(std::string_view utf8) {
     const QRect cells(origin, QSize(total_cells(glyphs) * cell.width(), cell.height()));
     const QRgb ink = colour(state_.text_colour);
     const QRgb paper = colour(state_.background_colour);
-    const QFont font = make_font(state_.font.face, state_.font.size);
 
     // Text output ignores the draw mode: the cells are always replaced.
-    paint(cells, DrawMode::Copy, [&](QPainter& painter) {
-        painter.fillRect(cells, QColor::fromRgb(paper));
-        painter.setPen(QColor::fromRgb(ink));
-        draw_glyphs(painter, glyphs, origin, cell, font, 1);
-    });
+    const Lettering look{state_.font.face, state_.font.size, 1};
+    if (const auto stamps = stamps_of(stamps_.glyphs, glyphs, cell, look, DrawMode::Copy)) {
+        const QRect area = cells.intersected(image_.rect());
+        fill_pixels(image_, area, paper | 0xff000000u);
+        stamp_glyphs(image_, *stamps, glyphs, origin, cell.width(), ink, DrawMode::Copy,
+                     state_.palette);
+        changed(area);
+    } else {
+        const QFont font = make_font(look.face, look.pixel_size);
+        paint(cells, DrawMode::Copy, [&](QPainter& painter) {
+            painter.fillRect(cells, QColor::fromRgb(paper));
+            painter.setPen(QColor::fromRgb(ink));
+            draw_glyphs(painter, glyphs, origin, cell, font, 1);
+        });
+    }
     state_.cursor.column += total_cells(glyphs);
     if (watched())
         tell({.column = cursor.column, .row = cursor.row, .pixel = origin,
@@ -73,13 +141,19 @@ void Surface::draw_scaled_text(PointF at, std::string_view utf8, int x_scale, in
     const QSize cell(unit.width() * x_scale, unit.height() * y_scale);
     const QPoint origin = to_pixel(at);
     const QRect reach(origin, QSize(total_cells(glyphs) * cell.width(), cell.height()));
-    const QFont font = make_font(kScaledTextFace, cell.height());
-    const qreal stretch = static_cast<qreal>(x_scale) / y_scale;
+    const Lettering look{kScaledTextFace, cell.height(), static_cast<qreal>(x_scale) / y_scale};
 
-    paint(reach, state_.mode, [&](QPainter& painter) {
-        painter.setPen(QColor::fromRgb(ink));
-        draw_glyphs(painter, glyphs, origin, cell, font, stretch);
-    });
+    if (const auto stamps = stamps_of(stamps_.glyphs, glyphs, cell, look, state_.mode)) {
+        stamp_glyphs(image_, *stamps, glyphs, origin, cell.width(), ink, state_.mode,
+                     state_.palette);
+        changed(reach.intersected(image_.rect()));
+    } else {
+        const QFont font = make_font(look.face, look.pixel_size);
+        paint(reach, state_.mode, [&](QPainter& painter) {
+            painter.setPen(QColor::fromRgb(ink));
+            draw_glyphs(painter, glyphs, origin, cell, font, look.x_stretch);
+        });
+    }
     if (watched())
         tell({.kind = DrawCall::Kind::Scaled, .at = at, .pixel = origin, .colour = index,
               .text = std::string(utf8), .font = state_.font, .x_scale = x_scale,

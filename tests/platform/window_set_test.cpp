@@ -1,6 +1,7 @@
 // The program's windows: building, placing, stacking, events and pictures of
 // the screen.
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -216,6 +217,31 @@ TEST_F(WindowSetTest, AnAnswerBarShownAfterTheEntryBarCoversIt) {
     EXPECT_EQ(at(windows->screenshot(), 10, 424), kLightGrey);
     answer.hide();
     EXPECT_EQ(at(windows->screenshot(), 10, 424), entry_mark);
+}
+
+// What the program draws reaches the window's own pixels on the screen soon
+// after, however many drawings come before the window is repainted.
+TEST_F(WindowSetTest, AWindowShowsWhatWasDrawnOnIt) {
+    Form& canvas = shown("MAINFORM", {0, 22});
+    const auto on_screen = [&](int x, int y) {
+        const QPixmap window = QGuiApplication::primaryScreen()->grabWindow(
+            canvas.window_widget()->winId());
+        return at(window.toImage(), x, y);
+    };
+    const auto shows = [&](int x, int y, QRgb colour) {
+        return QTest::qWaitFor([&] {
+            windows->read_input();
+            return on_screen(x, y) == colour;
+        });
+    };
+    ASSERT_TRUE(shows(150, 150, kWhite));
+    for (int i = 0; i < 50; ++i) {
+        canvas.surface().fill_box({100, 100}, {200, 200}, i % 16);
+        windows->read_input();
+    }
+    canvas.surface().set_point({300, 50}, 2);
+    EXPECT_TRUE(shows(150, 150, 0x808080));   // the last of the boxes, colour 1
+    EXPECT_TRUE(shows(300, 50, kNavy));
 }
 
 }  // namespace

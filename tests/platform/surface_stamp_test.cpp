@@ -1,0 +1,160 @@
+// A surface stamps the characters and arcs it has drawn once.  Whatever it
+// stamps must be the very pixels QPainter sets when it paints the figure
+// itself, in every draw mode, wherever the figure lies.
+#include <gtest/gtest.h>
+
+#include <QPainter>
+
+#include <string>
+#include <vector>
+
+#include "platform/cell_text.h"
+#include "platform/ellipse.h"
+#include "platform/fonts.h"
+#include "platform/pen_style.h"
+#include "surface_test_canvas.h"
+
+using platform::DrawMode;
+using platform::PointF;
+
+namespace {
+
+// The canvas in stripes of several colours, so that every mode shows.
+platform::Surface striped_canvas() {
+    platform::Surface canvas = surface_test::page_canvas();
+    for (int stripe = 0; stripe < 8; ++stripe)
+        canvas.fill_box({0, stripe * 71.0f}, {639, stripe * 71.0f + 70}, stripe * 2 + 1);
+    return canvas;
+}
+
+QRgb ink(const platform::Surface& canvas, int colour) {
+    return canvas.state().palette.at(colour);
+}
+
+// The canvas's image after QPainter paints the scaled text itself.
+QImage painted_text(const platform::Surface& canvas, PointF at, const std::string& text, int x_scale,
+                    int y_scale, int colour) {
+    QImage image = canvas.image();
+    const std::vector<platform::Glyph> glyphs = platform::split_glyphs(text);
+    const QSize unit = platform::cell_size(canvas.state().font.size);
+    const QSize cell(unit.width() * x_scale, unit.height() * y_scale);
+    const QPoint origin = canvas.to_pixel(at);
+    const QRect reach(origin, QSize(platform::total_cells(glyphs) * cell.width(), cell.height()));
+    const QFont font = platform::make_font(platform::kScaledTextFace, cell.height());
+    platform::paint_figure(image, reach, canvas.state().mode, canvas.state().palette,
+                           [&](QPainter& painter) {
+                               painter.setPen(QColor::fromRgb(ink(canvas, colour)));
+                               QRect box(origin, QSize(0, cell.height()));
+                               for (const platform::Glyph& glyph : glyphs) {
+                                   box.setWidth(cell.width() * glyph.cells);
+                                   platform::draw_glyph(painter, glyph, box, font,
+                                                        qreal(x_scale) / y_scale);
+                                   box.moveLeft(box.right() + 1);
+                               }
+                           });
+    return image;
+}
+
+// The canvas's image after QPainter paints the arc (start = end: the whole
+// ellipse) itself.
+QImage painted_arc(const platform::Surface& canvas, PointF centre, float radius, float aspect,
+                   float start, float end, int colour) {
+    QImage image = canvas.image();
+    const float height = radius * aspect;
+    const QRect frame =
+        platform::ellipse_frame(canvas.to_pixel({centre.x - radius, centre.y - height}),
+                                canvas.to_pixel({centre.x + radius, centre.y + height}));
+    const platform::ArcSweep sweep = platform::arc_sweep(start, end);
+    platform::paint_figure(image, frame.adjusted(-2, -2, 2, 2), canvas.state().mode,
+                           canvas.state().palette, [&](QPainter& painter) {
+                               painter.setPen(platform::make_pen(ink(canvas, colour),
+                                                                 platform::PenStyle::Solid));
+                               if (sweep.whole)
+                                   painter.drawEllipse(frame);
+                               else
+                                   painter.drawArc(frame, sweep.start, sweep.span);
+                           });
+    return image;
+}
+
+}  // namespace
+
+TEST(SurfaceStamp, TextsAreThePixelsQtPaints) {
+    struct Case {
+        PointF at;
+        std::string text;
+        int x_scale, y_scale;
+        DrawMode mode;
+        int colour;
+    };
+    // Glyphs recur across the cases: later ones are drawn from stamps.
+    const Case cases[] = {
+        {{100, 100}, "だん落 3 ﾍﾟｰｼﾞ", 1, 1, DrawMode::Copy, 7},
+        {{100, 100}, "だん落 3 ﾍﾟｰｼﾞ", 1, 1, DrawMode::Copy, 0},
+        {{151.4f, 300}, "落 3 ﾍﾟｰｼﾞ", 1, 1, DrawMode::Xor, 5},
+        {{601, 545}, "練習2", 2, 3, DrawMode::Copy, 14},  // past the right and bottom edges
+        {{-11, -7}, "練習2", 2, 3, DrawMode::Merge, 9},   // past the left and top edges
+        {{300, 200}, "練習2 ＋ 83", 3, 2, DrawMode::Mask, 12},
+        {{300, 260}, "練習2 ＋ 83", 1, 1, DrawMode::Invert, 3},
+        {{20, 400}, "𠀋 \xff?\xe3\x81", 1, 1, DrawMode::Copy, 6},  // a far character, broken bytes
+    };
+    platform::Surface canvas = striped_canvas();
+    for (const Case& c : cases) {
+        canvas.set_draw_mode(static_cast<int>(c.mode));
+        const QImage expected = painted_text(canvas, c.at, c.text, c.x_scale, c.y_scale, c.colour);
+        canvas.draw_scaled_text(c.at, c.text, c.x_scale, c.y_scale, c.colour);
+        EXPECT_EQ(canvas.image(), expected) << c.text << " at " << c.at.x << "," << c.at.y;
+    }
+}
+
+TEST(SurfaceStamp, ArcsAreThePixelsQtPaints) {
+    struct Case {
+        PointF centre;
+        float radius, aspect, start, end;
+        DrawMode mode;
+        int colour;
+    };
+    const Case cases[] = {
+        {{137, 150}, 3, 2.2f, 0.59f, 0.38f, DrawMode::Copy, 7},  // a letter mark
+        {{143, 150}, 3, 2.2f, 0.09f, 0.89f, DrawMode::Copy, 7},
+        {{422.3f, 301}, 3, 2.2f, 0.59f, 0.38f, DrawMode::Xor, 7},
+        {{1, 1}, 3, 2.2f, 0.59f, 0.38f, DrawMode::Copy, 4},      // at the edge: drawn as before
+        // A flat ellipse that QPainter draws a pixel past its reach on the
+        // image itself, but not on a layer: stamps of one way must not serve
+        // the other.
+        {{457.855f, 214}, 30, 0.178f, 0, 0, DrawMode::Merge, 2},
+        {{457.855f, 214}, 30, 0.178f, 0, 0, DrawMode::Copy, 9},
+        {{200, 300}, 25, 1, 0, 0, DrawMode::Copy, 13},           // a whole circle
+        {{260, 320}, 25, 1, 0, 0, DrawMode::Xor, 13},
+    };
+    platform::Surface canvas = striped_canvas();
+    for (const Case& c : cases) {
+        canvas.set_draw_mode(static_cast<int>(c.mode));
+        const QImage expected =
+            painted_arc(canvas, c.centre, c.radius, c.aspect, c.start, c.end, c.colour);
+        canvas.draw_arc(c.centre, c.radius, c.colour, c.aspect, c.start, c.end);
+        EXPECT_EQ(canvas.image(), expected) << "arc at " << c.centre.x << "," << c.centre.y;
+    }
+}
+
+TEST(SurfaceStamp, TextSplitsIntoTheCharactersQtReads) {
+    const std::string texts[] = {
+        "aｱ漢𠀋¥‾",              // well-formed: one to four bytes a character
+        "\xff",                  // no lead byte
+        "a\xe3\x81",             // cut short
+        "\xc0\xaf",              // overlong slashes
+        "\xe0\x80\xaf",
+        "\xed\xa0\x80",          // a surrogate
+        "\xef\xbb\xbf" "a",      // a byte order mark
+        "\xef\xbf\xbf",          // a noncharacter
+    };
+    for (const std::string& text : texts) {
+        std::vector<char32_t> codes;
+        for (const platform::Glyph& glyph : platform::split_glyphs(text)) codes.push_back(glyph.code);
+        const QList<uint> read = QString::fromUtf8(text.data(), qsizetype(text.size())).toUcs4();
+        EXPECT_EQ(codes, std::vector<char32_t>(read.begin(), read.end())) << text;
+    }
+    std::vector<int> cells;
+    for (const platform::Glyph& glyph : platform::split_glyphs("aｱ漢𠀋¥‾")) cells.push_back(glyph.cells);
+    EXPECT_EQ(cells, (std::vector<int>{1, 1, 2, 2, 1, 1}));
+}
