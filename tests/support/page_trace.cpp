@@ -43,7 +43,10 @@ const std::vector<std::string>& session_trace(Pupil& pupil, const PageSession& s
 void expect_page_trace(const frame::Unit& unit, const PageSession& session,
                        std::string_view expected_file) {
     Pupil pupil(unit);
-    const std::vector<std::string>& actual = session_trace(pupil, session);
+    expect_trace(session_trace(pupil, session), expected_file);
+}
+
+void expect_trace(const std::vector<std::string>& actual, std::string_view expected_file) {
     const std::filesystem::path file = std::filesystem::path(COURSE_TESTS_DIR) / expected_file;
     if (writing_traces()) return write_lines(file, actual);
     const std::vector<std::string> expected = read_lines(file);

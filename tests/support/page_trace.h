@@ -3,6 +3,7 @@
 // beside the page's tests.
 
 #include <ostream>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -31,5 +32,8 @@ inline void PrintTo(const PageSession& session, std::ostream* out) {
 // the file instead.
 void expect_page_trace(const frame::Unit& unit, const PageSession& session,
                        std::string_view expected_file);
+
+// The same for any traced lines: compared with the file, or written to it.
+void expect_trace(const std::vector<std::string>& actual, std::string_view expected_file);
 
 }  // namespace harness

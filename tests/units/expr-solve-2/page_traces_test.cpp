@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/support/page_trace.h"
+#include "tests/support/pupil.h"
 #include "units/expr-solve-2/unit.h"
 
 namespace {
@@ -41,5 +42,16 @@ TEST_P(PageTrace, DrawsPausesAndSaysWhatItsTraceHolds) {
 
 INSTANTIATE_TEST_SUITE_P(ExprSolve2, PageTrace, testing::ValuesIn(kSessions),
                          [](const auto& info) { return "Page" + std::to_string(info.param.page); });
+
+// The shared screens as a pupil walks through them: the contents page, every
+// start-from dialog, the end-of-unit page and the page-select screen.
+TEST(ScreenTrace, TheSharedScreensDrawWhatTheirTraceHolds) {
+    harness::Pupil pupil(units::expr_solve_2::unit);
+    pupil.start_trace();
+    pupil.press(harness::Nav::Top);
+    for (int page = 1; page <= 7; ++page) pupil.press(harness::Nav::Next);
+    pupil.press(harness::Nav::Where);
+    harness::expect_trace(pupil.trace_lines(), "units/expr-solve-2/traces/screens.trace");
+}
 
 }  // namespace
