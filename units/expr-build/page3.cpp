@@ -13,7 +13,8 @@ using platform::PointF;
 
 void draw_page3(Page& p) {
     p.open({.paragraphs = 2, .band_right = 308,
-            .title = "  を使った式                         3ﾍﾟｰｼﾞ", .title_mark = {{205, 12}}});
+            .title = "  を使った式                         3ﾍﾟｰｼﾞ",
+            .title_mark = {{205, 12}}});
     const auto say = [&](int m, int pause_after = 0) {
         p.narrate(m, Close::Yes, Narration::Background, pause_after);
     };

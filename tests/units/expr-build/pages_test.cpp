@@ -26,7 +26,7 @@ struct LastParagraph {
     int page;
     std::string_view end_mark;
     platform::PointF end_at;
-    std::vector<TextSeen> texts;       // as they were last drawn
+    std::vector<TextSeen> texts;          // as they were last drawn
     std::vector<platform::PointF> marks;  // letter marks standing, by their left point
     int mark_colour;
 };
@@ -61,7 +61,8 @@ TEST(ExplanationPages, FromTheLastParagraphTheWholePageAppearsSilently) {
         EXPECT_EQ(last_colour(pupil, "だん落 2", {570, 2}), 7);
         EXPECT_EQ(last_colour(pupil, "だん落 1", {570, 2}), 0);
         EXPECT_EQ(pupil.lesson().current_paragraph, 1);
-        for (const TextSeen& t : p.texts) EXPECT_EQ(last_colour(pupil, t.text, t.at), t.colour) << t.text;
+        for (const TextSeen& t : p.texts)
+            EXPECT_EQ(last_colour(pupil, t.text, t.at), t.colour) << t.text;
         for (platform::PointF mark : p.marks) EXPECT_TRUE(mark_stands(pupil, mark, p.mark_colour));
     }
 }
