@@ -19,7 +19,8 @@ struct Digits {
 };
 
 // Each numerator at top_y, then its denominator at bottom_y.
-std::vector<frame::Ink> digits(float top_y, float bottom_y, std::initializer_list<Digits> fractions);
+std::vector<frame::Ink> digits(float top_y, float bottom_y,
+                               std::initializer_list<Digits> fractions);
 
 // Ink lists one after the other.
 std::vector<frame::Ink> joined(std::initializer_list<std::vector<frame::Ink>> parts);
