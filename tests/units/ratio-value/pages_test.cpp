@@ -66,14 +66,14 @@ TEST(ExplanationPages, FromTheLastParagraphTheWholePageAppearsSilently) {
 }
 
 // From paragraph 2 the first paragraph is drawn silently and the narration
-// begins with the second; the two pairs of paragraph 1 that share their
-// narrations are not heard.
+// begins with the second; the last one plays on after the page end.
 TEST(ExplanationPage1, FromParagraph2TheNarrationBeginsWithIt) {
     Pupil pupil(unit);
     const harness::SoundLog log = harness::open_from(pupil, 1, "2");
     EXPECT_EQ(log.narrations(),
               (std::vector<int>{10, 11, 12, 13, 14, 15, 16, 17, 18, 36, 19, 20, 21, 22, 23, 24}));
     EXPECT_TRUE(log.opened_unclosed().empty());
+    EXPECT_EQ(log.commands.back(), "play wave1");
     EXPECT_EQ(last_colour(pupil, "比    1 : 2", {6, 170}), 7);
 }
 
