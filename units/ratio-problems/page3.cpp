@@ -91,7 +91,8 @@ void draw_page3(Page& p) {
         p.text({206, 78}, "20倍", 2);
     }
     p.pause(200);
-    p.steps({.from = 1, .to = 12, .pause = 15}, [&](float, int c) { p.text({252, 110}, "100", c); });
+    p.steps({.from = 1, .to = 12, .pause = 15},
+            [&](float, int c) { p.text({252, 110}, "100", c); });
     p.text({200, 140}, "答え  100円");  p.pause(500);
 
     // Paragraph 2: 1000 sheets shared 3 : 2.

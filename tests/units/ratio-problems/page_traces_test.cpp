@@ -43,8 +43,8 @@ class PageTrace : public testing::TestWithParam<PageSession> {};
 
 TEST_P(PageTrace, DrawsPausesAndSaysWhatItsTraceHolds) {
     const int page = GetParam().page;
-    harness::expect_page_trace(units::ratio_problems::unit, GetParam(),
-                               "units/ratio-problems/traces/page" + std::to_string(page) + ".trace");
+    const std::string trace = "units/ratio-problems/traces/page" + std::to_string(page) + ".trace";
+    harness::expect_page_trace(units::ratio_problems::unit, GetParam(), trace);
 }
 
 INSTANTIATE_TEST_SUITE_P(RatioProblems, PageTrace, testing::ValuesIn(kSessions),
