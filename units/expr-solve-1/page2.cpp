@@ -20,9 +20,9 @@ using frame::PointF;
 // `across` is positive, left when it is negative.
 void lift_and_carry(Page& p, std::string_view term, PointF from, float across, int colour) {
     p.move(0, 16, 4, [&](float d, int c) { p.text({from.x, from.y - d}, term, c); }, colour);
-    const float way = across < 0 ? -1.f : 1.f;
-    p.move(0, std::abs(across), 4,
-           [&](float d, int c) { p.text({from.x + way * d, from.y - 20}, term, c); }, colour);
+    p.move(0, std::abs(across), 4, [&](float d, int c) {
+        p.text({from.x + std::copysign(d, across), from.y - 20}, term, c);
+    }, colour);
 }
 
 // The sign of a carried term blinks away (the last blink at `last`, even)
