@@ -45,7 +45,7 @@ const WholePage kWholePages[] = {
        {0, 300}, 2}}},
 };
 
-TEST(ExplanationPages, FromTheLastParagraphTheWholePageAppearsSilently) {
+TEST(Expr1ExplanationPages, FromTheLastParagraphTheWholePageAppearsSilently) {
     for (const WholePage& w : kWholePages) {
         SCOPED_TRACE("page " + std::to_string(w.page));
         Pupil pupil(unit);
@@ -58,7 +58,7 @@ TEST(ExplanationPages, FromTheLastParagraphTheWholePageAppearsSilently) {
     }
 }
 
-TEST(ExplanationPages, Page1LeavesNoBalanceOnTheBoard) {
+TEST(Expr1ExplanationPages, Page1LeavesNoBalanceOnTheBoard) {
     Pupil pupil(unit);
     harness::open_from(pupil, 1, "2");
     const platform::Surface& canvas = pupil.lesson().canvas();
@@ -68,7 +68,7 @@ TEST(ExplanationPages, Page1LeavesNoBalanceOnTheBoard) {
     EXPECT_EQ(blue, 0);
 }
 
-TEST(ExplanationPages, Page2FromParagraph3DrawsTheFirstTwoAtOnceAndSpeaksFrom33) {
+TEST(Expr1ExplanationPages, Page2FromParagraph3DrawsTheFirstTwoAtOnceAndSpeaksFrom33) {
     Pupil pupil(unit);
     harness::fill_in_start_from(pupil, 2, "3");
     const std::size_t before = pupil.sound_commands().size();
@@ -101,7 +101,7 @@ struct Board {
     }
 };
 
-TEST(Balance, ComesToTheBoardInOneBlockCopyBesideOrOverAnEarlierOne) {
+TEST(Expr1Balance, ComesToTheBoardInOneBlockCopyBesideOrOverAnEarlierOne) {
     Board board;
     board.pupil.start_trace();
     units::expr_solve_1::draw_balance(board.page, {0, 0});
