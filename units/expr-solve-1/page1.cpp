@@ -90,13 +90,9 @@ void tip(Page& p, const Weighing& w) {
     draw_pan(p, {X + 230, 205 - D}, 1);  p.line({X + 280, 215 - D}, {X + 280, 240 - D}, 1);
 }
 
-void weigh(Page& p, const Weighing& w) {
+// The "＝" comes down as the post, each side into its pan; the left pan blinks.
+void set_on_balance(Page& p, const Weighing& w) {
     const float X = w.X;
-    const auto both_pans = [&](float y, int c) {
-        draw_pan(p, {X + 80, y}, c);  draw_pan(p, {X + 230, y}, c);
-    };
-
-    // The "＝" comes down as the post, each side into its pan.
     p.steps(kDrift, [&](float i, int c) { p.text({X + 204, 150 + 10 * i}, "＝", c); });
     p.text({X + 204, 190}, "＝");
     draw_balance(p, {X, 0});
@@ -112,8 +108,12 @@ void weigh(Page& p, const Weighing& w) {
     p.text({X + 236, 190}, w.right_side);  p.text({X + 231, 140}, w.right_side);  p.pause(550);
     say(p, w.weighed);
     p.blink(0, 13, [&](int c) { draw_pan(p, {X + 80, 205}, c); }, 1);  p.pause(250);
+}
 
-    // The letter's side undone alone: the balance tips.
+// The letter's side undone alone tips the balance; the right side undone
+// too levels it again.
+void undo_both_sides(Page& p, const Weighing& w) {
+    const float X = w.X;
     say(p, w.undoing);
     p.text({X + 151, 190}, w.undo, 6);  p.pause(100);
     p.line({X + 101, 191}, {X + 141, 205}, 2);  p.pause(50);
@@ -123,7 +123,6 @@ void weigh(Page& p, const Weighing& w) {
     p.blink(0, 9, [&](int c) { draw_pan(p, {X + 230, 205}, c); }, 1);
     tip(p, w);  p.pause(300);
 
-    // The right side undone too: level again.
     say(p, w.tipped);
     p.text({w.undo_x, 190 - w.drop}, w.undo, 6);  p.pause(400);
     say(p, w.levelled);
@@ -133,8 +132,15 @@ void weigh(Page& p, const Weighing& w) {
     p.text({X + 149, 190}, w.undo, 6);  cross_out(p, X, 0, 2);
     p.text({X + 204, 190}, "＝");  p.text({X + 236, 190}, w.right_side);
     p.text({w.undo_x, 190}, w.undo, 6);  p.pause(w.level_pause);
+}
 
-    // The pair cancels out, the letter stands alone, its value below.
+// The pair cancels out, the letter stands alone, its value on a lowered
+// balance that then leaves the board.
+void solve(Page& p, const Weighing& w) {
+    const float X = w.X;
+    const auto both_pans = [&](float y, int c) {
+        draw_pan(p, {X + 80, y}, c);  draw_pan(p, {X + 230, y}, c);
+    };
     p.narrate(12, Close::Yes, Narration::Background, 50);
     p.blink(0, 18, [&](int on) {
         p.text({X + 77, 190}, w.cancelled, 7 * on);  cross_out(p, X, 0, 2 * on);
@@ -149,6 +155,12 @@ void weigh(Page& p, const Weighing& w) {
     p.mark({X + 155, 250});  p.text({X + 204, 240}, "＝");  p.text({X + 256, 240}, w.result);
     p.pause(w.result_pause);
     both_pans(255, 0);  p.fill_box({X + 80, 260}, {X + 320, w.lowered_bottom}, 0);
+}
+
+void weigh(Page& p, const Weighing& w) {
+    set_on_balance(p, w);
+    undo_both_sides(p, w);
+    solve(p, w);
 }
 
 }  // namespace
