@@ -54,7 +54,8 @@ TEST(Expr1ExplanationPages, FromTheLastParagraphTheWholePageAppearsSilently) {
         EXPECT_EQ(pupil.clock().elapsed(), elapsed);
         EXPECT_EQ(last_colour(pupil, w.end_mark, {380, 350}), 1);
         EXPECT_EQ(pupil.lesson().current_paragraph, w.current_paragraph);
-        for (const Seen& s : w.seen) EXPECT_EQ(last_colour(pupil, s.text, s.at), s.colour) << s.text;
+        for (const Seen& s : w.seen)
+            EXPECT_EQ(last_colour(pupil, s.text, s.at), s.colour) << s.text;
     }
 }
 
@@ -108,7 +109,8 @@ TEST(Expr1Balance, ComesToTheBoardInOneBlockCopyBesideOrOverAnEarlierOne) {
     std::vector<std::string> on_board;
     for (const std::string& line : board.pupil.trace_lines())
         if (line.starts_with("MAINFORM")) on_board.push_back(line);
-    EXPECT_EQ(on_board, std::vector<std::string>{"MAINFORM copy (80,170) 280x220 from BITMAP1 (0,0)"});
+    EXPECT_EQ(on_board,
+              std::vector<std::string>{"MAINFORM copy (80,170) 280x220 from BITMAP1 (0,0)"});
     // The beam's top, the base's foot, the right pan's rim.
     for (platform::PointF p : {platform::PointF{175, 235}, {285, 290}, {340, 205}})
         EXPECT_EQ(board.at(p), 1) << p.x << "," << p.y;
