@@ -19,25 +19,37 @@ std::string read_whole(const std::filesystem::path& file) {
     return std::move(*bytes);
 }
 
-std::filesystem::path record_path(const Lesson& lesson) {
-    return lesson.io.drive.to_host("C:\\DI1" + lesson.record_name);
+std::filesystem::path record_path(const platform::DriveView& drive, std::string_view record_name) {
+    return drive.to_host("C:\\DI1" + std::string(record_name));
 }
 
 }  // namespace
 
-void load_progress(Lesson& lesson) {
-    lesson.record_name = read_record_name(read_whole(lesson.io.drive.to_host("NO.BAS")));
-    const std::filesystem::path record = record_path(lesson);
+StoredProgress read_stored_progress(const platform::DriveView& drive, const RecordLayout& layout) {
+    StoredProgress stored{.record_name = read_record_name(read_whole(drive.to_host("NO.BAS"))), .flags = {}};
+    const std::filesystem::path record = record_path(drive, stored.record_name);
     remove_stale_rewrites(record);
-    lesson.pass_flags = read_progress(read_whole(record), lesson.unit.record);
+    stored.flags = read_progress(read_whole(record), layout);
+    return stored;
 }
 
-void save_progress(Lesson& lesson) {
-    const std::filesystem::path record = record_path(lesson);
+void write_stored_progress(const platform::DriveView& drive, std::string_view record_name,
+                           const RecordLayout& layout, const PassFlags& flags) {
+    const std::filesystem::path record = record_path(drive, record_name);
     std::error_code error;
     if (!std::filesystem::is_regular_file(record, error))
         throw platform::RunError(platform::ErrorNumber::FileNotFound);
-    replace_file(record, progress_text(lesson.unit.record, lesson.pass_flags));
+    replace_file(record, progress_text(layout, flags));
+}
+
+void load_progress(Lesson& lesson) {
+    StoredProgress stored = read_stored_progress(lesson.io.drive, lesson.unit.record);
+    lesson.record_name = std::move(stored.record_name);
+    lesson.pass_flags = std::move(stored.flags);
+}
+
+void save_progress(Lesson& lesson) {
+    write_stored_progress(lesson.io.drive, lesson.record_name, lesson.unit.record, lesson.pass_flags);
 }
 
 }  // namespace frame
