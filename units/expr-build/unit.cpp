@@ -3,6 +3,8 @@
 // letters, and choosing the expression that fits a word problem.
 #include "units/expr-build/unit.h"
 
+#include "units/expr-build/pages.h"
+
 namespace units::expr_build {
 
 using frame::PageKind;
@@ -20,11 +22,14 @@ const frame::Unit unit{
     .title = "5年生の算数   文字式をたてる",
     .pages =
         {
-            {.number = 1, .kind = PageKind::Explanation, .count = 2, .title = "かわり方を式に表す"},
-            {.number = 2, .kind = PageKind::Exercise, .count = 12, .title = "練習1"},
-            {.number = 3, .kind = PageKind::Explanation, .count = 2, .title = "χを使った式"},
+            {.number = 1, .kind = PageKind::Explanation, .count = 2, .title = "かわり方を式に表す",
+             .draw = draw_page1},
+            {.number = 2, .kind = PageKind::Exercise, .count = 12, .title = "練習1",
+             .sheet = &page2},
+            {.number = 3, .kind = PageKind::Explanation, .count = 2, .title = "χを使った式",
+             .draw = draw_page3},
             {.number = 4, .kind = PageKind::Exercise, .count = 10, .title = "練習2",
-             .problem_group = 1},
+             .sheet = &page4, .problem_group = 1},
         },
     .problem_groups = {{}, {.real = true}},
     .exercise_pages = {{.page = 2, .contents_row = 8, .end_hides = kEndHides},

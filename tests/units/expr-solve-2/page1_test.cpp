@@ -1,7 +1,7 @@
 // Explanation page 1 as a pupil meets it from each start paragraph.
 #include <gtest/gtest.h>
 
-#include "tests/units/expr-solve-2/explanation_session.h"
+#include "tests/support/explanation_session.h"
 #include "units/expr-solve-2/unit.h"
 
 namespace {

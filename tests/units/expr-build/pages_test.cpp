@@ -1,0 +1,92 @@
+// expr-build's pages where a trace cannot show it: each explanation page
+// opened at its last paragraph, and page 4 refusing a start number between
+// two problems.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/explanation_session.h"
+#include "units/expr-build/unit.h"
+
+namespace {
+
+using harness::last_colour;
+using harness::Pupil;
+
+const frame::Unit& unit = units::expr_build::unit;
+
+struct TextSeen {
+    std::string_view text;
+    platform::PointF at;
+    int colour;
+};
+
+struct LastParagraph {
+    int page;
+    std::string_view end_mark;
+    platform::PointF end_at;
+    std::vector<TextSeen> texts;          // as they were last drawn
+    std::vector<platform::PointF> marks;  // letter marks standing, by their left point
+    int mark_colour;
+};
+
+const LastParagraph kLastParagraphs[] = {
+    // □ and ○ became the letter and ｙ, in the label column and in the relation.
+    {1, "1ページ終わり", {400, 340},
+     {{"□", {97, 107}, 0}, {"ｙ", {97, 137}, 7}, {"□", {145, 177}, 0}, {"ｙ", {185, 177}, 7}},
+     {{102, 117}, {150, 187}}, 7},
+    // The □ of the numbers' row became a yellow letter.
+    {3, "3ページ終わり", {350, 320},
+     {{"         80  ×  □  = 640", {85, 147}, 6}, {"□", {221, 147}, 0}}, {{226, 157}}, 6},
+};
+
+// Whether a letter mark stands at its left point: a pixel of its right-hand
+// arc, which touches the left one, in the colour.
+bool mark_stands(Pupil& pupil, platform::PointF at, int colour) {
+    const QPoint touch = pupil.lesson().canvas().to_pixel({at.x + 3, at.y});
+    for (int dy = -1; dy <= 1; ++dy)
+        if (pupil.colour_at(touch + QPoint(0, dy)) == colour) return true;
+    return false;
+}
+
+TEST(ExplanationPages, FromTheLastParagraphTheWholePageAppearsSilently) {
+    for (const LastParagraph& p : kLastParagraphs) {
+        SCOPED_TRACE("page " + std::to_string(p.page));
+        Pupil pupil(unit);
+        const auto elapsed = pupil.clock().elapsed();
+        EXPECT_TRUE(harness::open_from(pupil, p.page, "2").commands.empty());
+        EXPECT_EQ(pupil.clock().elapsed(), elapsed);
+        EXPECT_EQ(last_colour(pupil, p.end_mark, p.end_at), 1);
+        EXPECT_EQ(last_colour(pupil, "だん落 2", {570, 2}), 7);
+        EXPECT_EQ(last_colour(pupil, "だん落 1", {570, 2}), 0);
+        EXPECT_EQ(pupil.lesson().current_paragraph, 1);
+        for (const TextSeen& t : p.texts)
+            EXPECT_EQ(last_colour(pupil, t.text, t.at), t.colour) << t.text;
+        for (platform::PointF mark : p.marks) EXPECT_TRUE(mark_stands(pupil, mark, p.mark_colour));
+    }
+}
+
+// Page 4 keeps its start number as typed: 2.5 lays out the page and is then
+// refused.  The answer bar stands ready, but no answer is judged against the
+// keys of the problem shown before, and the record stays as it was.
+TEST(ExercisePage4, AStartNumberBetweenTwoProblemsIsRefusedAndNothingIsJudged) {
+    Pupil pupil(unit);
+    const std::string record = pupil.drive().record_bytes();
+    pupil.open(4, "3");  // problem 3's key "4" is the one set
+    pupil.open(4, "2.5");
+    ASSERT_FALSE(pupil.boxes().empty());
+    EXPECT_EQ(pupil.boxes().back().text, "その番号はありません！");
+    EXPECT_TRUE(pupil.shows_text("練習2                                4ﾍﾟｰｼﾞ"));
+    EXPECT_EQ(pupil.shown_bar(), "FORM7");
+    for (const char* typed : {"4", "1"}) {
+        pupil.forget_texts();
+        pupil.type("EDIT2", typed).click("BUTTON2");
+        for (const harness::WatchedText& drawn : pupil.texts())
+            EXPECT_NE(drawn.form, "MAINFORM") << typed << ": " << drawn.text.text;
+    }
+    pupil.press(harness::Nav::Exit);
+    EXPECT_EQ(pupil.drive().record_bytes(), record);
+}
+
+}  // namespace

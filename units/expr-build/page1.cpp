@@ -1,0 +1,77 @@
+// Explanation page 1: the price of drawing paper at 20 yen a sheet, read
+// from a two-row table.  The rows are named □ and ○, the relation is written
+// "20 × □ = ○", then □ becomes the letter and ○ becomes ｙ, in the table and
+// in the relation.  Paragraph 2 only closes the page.
+#include <string>
+
+#include "units/expr-build/pages.h"
+
+namespace units::expr_build {
+namespace {
+
+using frame::Close;
+using frame::Narration;
+using frame::Page;
+using platform::PointF;
+
+// The table of sheets against price: the grid, the row labels and the
+// numbers of both rows.
+void price_table(Page& p) {
+    p.line({50, 100}, {50, 160}, 7);
+    for (float x = 200; x <= 400; x += 40) p.line({x, 100}, {x, 160}, 7);
+    for (float y : {100.f, 130.f, 160.f}) p.line({50, y}, {410, y}, 7);
+    p.text({65, 107}, "画用紙の数(まい)");
+    p.text({97, 137}, "代金(円)");
+    for (int i = 1; i <= 5; ++i) p.text({40.f * i + 166, 107}, " " + std::to_string(i));
+    for (int i = 1; i <= 5; ++i) p.text({40.f * i + 161, 137}, " " + std::to_string(20 * i));
+}
+
+}  // namespace
+
+void draw_page1(Page& p) {
+    p.open({.paragraphs = 2, .band_right = 350,
+            .title = "かわり方を式に表す                   1ﾍﾟｰｼﾞ"});
+    const auto say = [&](int m, int pause_after = 0) {
+        p.narrate(m, Close::Yes, Narration::Background, pause_after);
+    };
+    const auto hand = [&](PointF at) { p.picture("右指.BMP", at); };
+
+    // Paragraph 1: the table.
+    p.picture("\\MF.BMP", {160, 220});
+    p.picture("\\PF.BMP", {130, 220});
+    p.text({60, 70}, "1まい20円の画用紙を何枚か買った時の代金");
+    price_table(p);
+    p.pause(200);
+    p.narrate(1, Close::No, Narration::Background, 500);  say(2, 300);  say(3);
+
+    // The row labels become □ and ○, and the relation is written with them.
+    hand({30, 107});  p.pause(250);
+    p.text({65, 107}, "画用紙の数", 0);  p.text({97, 107}, "□");  p.pause(30);
+    p.fill_box({30, 107}, {46, 127}, 0);  hand({30, 137});  p.pause(80);
+    p.text({97, 137}, "代金", 0);  p.text({97, 137}, "○");  p.pause(55);
+    say(4);
+    p.fill_box({30, 137}, {46, 157}, 0);  hand({70, 177});
+    p.text({97, 177}, "20 × □ = ○");  p.pause(600);
+    p.fill_box({70, 177}, {90, 197}, 0);
+    say(5, 100);  say(6, 300);  say(7);
+    p.blink(1, 11, [&](int c) { p.text({97, 107}, "□", c);  p.text({97, 137}, "○", c); });
+    p.pause(350);
+    say(8, 80);
+
+    // □ becomes the letter and ○ becomes ｙ: in the labels, then in the relation.
+    hand({70, 107});  p.pause(220);
+    p.text({97, 107}, "□", 0);  p.mark({102, 117});  p.pause(200);
+    say(9);
+    p.fill_box({70, 107}, {90, 127}, 0);  hand({70, 137});  p.pause(220);
+    p.text({97, 137}, "○", 0);  p.text({97, 137}, "ｙ");  p.pause(250);
+    say(16);
+    p.fill_box({70, 137}, {90, 157}, 0);  hand({70, 177});  p.pause(200);
+    p.text({145, 177}, "□", 0);  p.mark({150, 187});  p.pause(50);
+    p.text({185, 177}, "○", 0);  p.text({185, 177}, "ｙ");  p.pause(250);
+    say(10, 700);  say(11, 400);  say(12, 500);
+    p.close_narration(1);
+
+    p.end({400, 340});
+}
+
+}  // namespace units::expr_build
