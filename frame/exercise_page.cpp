@@ -196,10 +196,12 @@ void answer_wrong(Lesson& lesson, const ExerciseSheet& sheet) {
     const int number = screen.problem_number();
     const auto hint = std::ranges::find_if(
         sheet.hints, [&](const Hint& h) { return fits(lesson, h, number); });
-    if (hint != sheet.hints.end())
+    if (hint != sheet.hints.end()) {
+        if (hint->clear) screen.fill_box(hint->clear->from, hint->clear->to, 0);
         screen.draw(hint->show);
-    else
+    } else {
         show_own_hint(screen, sheet, *problem);
+    }
     screen.text_colour(7);
 }
 

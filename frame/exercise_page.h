@@ -64,6 +64,7 @@ struct Hint {
     std::vector<SlotCheck> keys{};   // the slot holds its key (or alternative key)
     std::vector<TypedText> typed{};  // the slot holds this text
     std::vector<Ink> show{};         // in red unless an ink says
+    std::optional<Area> clear{};     // emptied just before this hint is shown
 };
 
 // Whether a number outside the page is refused before the page is laid out,

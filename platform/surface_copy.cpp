@@ -17,7 +17,7 @@ void Surface::block_copy(PointF to, int width, int height, const Surface& source
     if (width < 0 || height < 0) throw RunError(ErrorNumber::BadArgument);
     if (watched())
         tell({.kind = DrawCall::Kind::Copy, .at = to, .to = from, .size = {width, height},
-              .source = &source});
+              .mode = state_.mode, .source = &source});
     const QPoint origin = source.place(from);
     const QRect taken = QRect(origin, QSize(width, height)).intersected(source.image_.rect());
     if (taken.isEmpty()) return;

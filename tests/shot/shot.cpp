@@ -10,6 +10,7 @@
 
 #include <iostream>
 #include <map>
+#include <span>
 #include <sstream>
 
 #include "tests/support/pupil.h"
@@ -48,10 +49,7 @@ bool act(Pupil& pupil, const std::string& step) {
     } else if (parts[0] == "answer" && parts.size() == 2) {
         const auto texts = split(parts[1], ',');
         std::vector<std::string_view> views(texts.begin(), texts.end());
-        if (views.size() == 1) pupil.answer({views[0]});
-        if (views.size() == 2) pupil.answer({views[0], views[1]});
-        if (views.size() == 3) pupil.answer({views[0], views[1], views[2]});
-        if (views.size() == 4) pupil.answer({views[0], views[1], views[2], views[3]});
+        pupil.answer(std::span<const std::string_view>(views));
     } else {
         return false;
     }

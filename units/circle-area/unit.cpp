@@ -2,6 +2,8 @@
 // laid out as a near-rectangle gives 半径×半径×3.14; answers in c㎡.
 #include "units/circle-area/unit.h"
 
+#include "units/circle-area/pages.h"
+
 namespace units::circle_area {
 
 using frame::PageKind;
@@ -20,10 +22,14 @@ const frame::Unit unit{
     .title = "6年生の算数    円の面積",
     .pages =
         {
-            {.number = 1, .kind = PageKind::Explanation, .count = 2, .title = "円の面積1"},
-            {.number = 2, .kind = PageKind::Explanation, .count = 2, .title = "円の面積2"},
-            {.number = 3, .kind = PageKind::Exercise, .count = 4, .title = "練習1"},
-            {.number = 4, .kind = PageKind::Exercise, .count = 4, .title = "練習2"},
+            {.number = 1, .kind = PageKind::Explanation, .count = 2, .title = "円の面積1",
+             .draw = draw_page1},
+            {.number = 2, .kind = PageKind::Explanation, .count = 2, .title = "円の面積2",
+             .draw = draw_page2},
+            {.number = 3, .kind = PageKind::Exercise, .count = 4, .title = "練習1",
+             .sheet = &page3},
+            {.number = 4, .kind = PageKind::Exercise, .count = 4, .title = "練習2",
+             .sheet = &page4},
         },
     .problem_groups = {{}},
     .exercise_pages = {{.page = 3, .contents_row = 9, .end_hides = kEndHides},

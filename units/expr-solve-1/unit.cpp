@@ -2,6 +2,8 @@
 // letter of a multiplication or a division on a balance.
 #include "units/expr-solve-1/unit.h"
 
+#include "units/expr-solve-1/pages.h"
+
 namespace units::expr_solve_1 {
 
 using frame::PageKind;
@@ -18,10 +20,14 @@ const frame::Unit unit{
     .title = "6年生の算数   文字式をとく 1",
     .pages =
         {
-            {.number = 1, .kind = PageKind::Explanation, .count = 2, .title = "χを求める 1"},
-            {.number = 2, .kind = PageKind::Explanation, .count = 5, .title = "χを求める 2"},
-            {.number = 3, .kind = PageKind::Exercise, .count = 6, .title = "練習1"},
-            {.number = 4, .kind = PageKind::Exercise, .count = 6, .title = "練習2"},
+            {.number = 1, .kind = PageKind::Explanation, .count = 2, .title = "χを求める 1",
+             .draw = draw_page1},
+            {.number = 2, .kind = PageKind::Explanation, .count = 5, .title = "χを求める 2",
+             .draw = draw_page2},
+            {.number = 3, .kind = PageKind::Exercise, .count = 6, .title = "練習1",
+             .sheet = &page3},
+            {.number = 4, .kind = PageKind::Exercise, .count = 6, .title = "練習2",
+             .sheet = &page4},
         },
     .problem_groups = {{}},
     .exercise_pages = {{.page = 3, .contents_row = 9, .end_hides = {"FORM3", "FORM7", "FORM9"}},

@@ -3,6 +3,8 @@
 // inverse operation.
 #include "units/expr-solve-3/unit.h"
 
+#include "units/expr-solve-3/pages.h"
+
 namespace units::expr_solve_3 {
 
 using frame::PageKind;
@@ -21,11 +23,13 @@ const frame::Unit unit{
     .pages =
         {
             {.number = 1, .kind = PageKind::Explanation, .count = 6,
-             .title = "かけ算と足し算の文字式", .title_blanks = 7},
-            {.number = 2, .kind = PageKind::Exercise, .count = 10, .title = "練習1"},
+             .title = "かけ算と足し算の文字式", .title_blanks = 7, .draw = draw_page1},
+            {.number = 2, .kind = PageKind::Exercise, .count = 10, .title = "練習1",
+             .sheet = &page2},
             {.number = 3, .kind = PageKind::Explanation, .count = 4,
-             .title = "わり算と引き算の文字式", .title_blanks = 7},
-            {.number = 4, .kind = PageKind::Exercise, .count = 10, .title = "練習2"},
+             .title = "わり算と引き算の文字式", .title_blanks = 7, .draw = draw_page3},
+            {.number = 4, .kind = PageKind::Exercise, .count = 10, .title = "練習2",
+             .sheet = &page4},
         },
     .problem_groups = {{}},
     .exercise_pages = {{.page = 2, .contents_row = 8, .end_hides = kEndHides},

@@ -2,6 +2,8 @@
 // operations, the order of operations, answers in lowest terms.
 #include "units/frac-decimal/unit.h"
 
+#include "units/frac-decimal/pages.h"
+
 namespace units::frac_decimal {
 
 using frame::PageKind;
@@ -18,10 +20,14 @@ const frame::Unit unit{
     .title = "6年生の算数    分数や小数の計算",
     .pages =
         {
-            {.number = 1, .kind = PageKind::Explanation, .count = 3, .title = "分数の計算"},
-            {.number = 2, .kind = PageKind::Exercise, .count = 9, .title = "練習1"},
-            {.number = 3, .kind = PageKind::Explanation, .count = 3, .title = "分数や小数の計算"},
-            {.number = 4, .kind = PageKind::Exercise, .count = 8, .title = "練習2"},
+            {.number = 1, .kind = PageKind::Explanation, .count = 3, .title = "分数の計算",
+             .draw = draw_page1},
+            {.number = 2, .kind = PageKind::Exercise, .count = 9, .title = "練習1",
+             .sheet = &page2},
+            {.number = 3, .kind = PageKind::Explanation, .count = 3, .title = "分数や小数の計算",
+             .draw = draw_page3},
+            {.number = 4, .kind = PageKind::Exercise, .count = 8, .title = "練習2",
+             .sheet = &page4},
         },
     .problem_groups = {{}},
     .exercise_pages = {{.page = 2, .contents_row = 8, .end_hides = kEndHides},

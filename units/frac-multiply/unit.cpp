@@ -3,6 +3,7 @@
 #include "units/frac-multiply/unit.h"
 
 #include "frame/mixed_number_bars.h"
+#include "units/frac-multiply/pages.h"
 
 namespace units::frac_multiply {
 
@@ -21,10 +22,14 @@ const frame::Unit unit{
     .title = "6年生の算数    分数のかけ算",
     .pages =
         {
-            {.number = 1, .kind = PageKind::Explanation, .count = 4, .title = "分数かける分数"},
-            {.number = 2, .kind = PageKind::Exercise, .count = 6, .title = "練習1"},
-            {.number = 3, .kind = PageKind::Explanation, .count = 3, .title = "分数かける整数"},
-            {.number = 4, .kind = PageKind::Exercise, .count = 11, .title = "練習2"},
+            {.number = 1, .kind = PageKind::Explanation, .count = 4, .title = "分数かける分数",
+             .draw = draw_page1},
+            {.number = 2, .kind = PageKind::Exercise, .count = 6, .title = "練習1",
+             .sheet = &page2},
+            {.number = 3, .kind = PageKind::Explanation, .count = 3, .title = "分数かける整数",
+             .draw = draw_page3},
+            {.number = 4, .kind = PageKind::Exercise, .count = 11, .title = "練習2",
+             .sheet = &page4},
         },
     .problem_groups = {{}},
     .exercise_pages = {{.page = 2, .contents_row = 8, .end_hides = kEndHides},

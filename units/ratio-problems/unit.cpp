@@ -2,6 +2,8 @@
 // equal ratios and sharing a total in a ratio, on bars of one to six fields.
 #include "units/ratio-problems/unit.h"
 
+#include "units/ratio-problems/pages.h"
+
 namespace units::ratio_problems {
 
 using frame::PageKind;
@@ -20,10 +22,14 @@ const frame::Unit unit{
     .title = "6年生の算数    比を使った問題",
     .pages =
         {
-            {.number = 1, .kind = PageKind::Explanation, .count = 3, .title = "分数の比"},
-            {.number = 2, .kind = PageKind::Exercise, .count = 8, .title = "練習1"},
-            {.number = 3, .kind = PageKind::Explanation, .count = 3, .title = "比を使った問題"},
-            {.number = 4, .kind = PageKind::Exercise, .count = 8, .title = "練習2"},
+            {.number = 1, .kind = PageKind::Explanation, .count = 3, .title = "分数の比",
+             .draw = draw_page1},
+            {.number = 2, .kind = PageKind::Exercise, .count = 8, .title = "練習1",
+             .sheet = &page2},
+            {.number = 3, .kind = PageKind::Explanation, .count = 3, .title = "比を使った問題",
+             .draw = draw_page3},
+            {.number = 4, .kind = PageKind::Exercise, .count = 8, .title = "練習2",
+             .sheet = &page4},
         },
     .problem_groups = {{}},
     .exercise_pages = {{.page = 2, .contents_row = 8, .end_hides = kEndHides},

@@ -2,6 +2,8 @@
 // numbers, then of decimals; answered as A : B and the value C E/D.
 #include "units/ratio-value/unit.h"
 
+#include "units/ratio-value/pages.h"
+
 namespace units::ratio_value {
 
 using frame::PageKind;
@@ -19,10 +21,14 @@ const frame::Unit unit{
     .title = "6年生の算数   比と比の値",
     .pages =
         {
-            {.number = 1, .kind = PageKind::Explanation, .count = 4, .title = "比と比の値"},
-            {.number = 2, .kind = PageKind::Exercise, .count = 7, .title = "練習1"},
-            {.number = 3, .kind = PageKind::Explanation, .count = 2, .title = "小数の比"},
-            {.number = 4, .kind = PageKind::Exercise, .count = 7, .title = "練習2"},
+            {.number = 1, .kind = PageKind::Explanation, .count = 4, .title = "比と比の値",
+             .draw = draw_page1},
+            {.number = 2, .kind = PageKind::Exercise, .count = 7, .title = "練習1",
+             .sheet = &page2},
+            {.number = 3, .kind = PageKind::Explanation, .count = 2, .title = "小数の比",
+             .draw = draw_page3},
+            {.number = 4, .kind = PageKind::Exercise, .count = 7, .title = "練習2",
+             .sheet = &page4},
         },
     .problem_groups = {{}},
     .exercise_pages = {{.page = 2, .contents_row = 8, .end_hides = kEndHides},
