@@ -76,4 +76,25 @@ inline int last_colour(const Pupil& pupil, std::string_view text, platform::Poin
     return colour;
 }
 
+// The colour a cell text was last drawn in at a cell of the canvas, or -1.
+inline int cell_colour(const Pupil& pupil, std::string_view text, int column, int row) {
+    int colour = -1;
+    for (const WatchedText& drawn : pupil.texts())
+        if (drawn.form == "MAINFORM" && drawn.text.kind == platform::DrawCall::Kind::Cell &&
+            drawn.text.text == text && drawn.text.column == column && drawn.text.row == row)
+            colour = drawn.text.colour;
+    return colour;
+}
+
+// Opens an explanation page at a later paragraph: everything before it is
+// drawn at once, without a sound or a moment passing, and the page ends with
+// its page-end mark in blue.
+inline void expect_drawn_at_once(Pupil& pupil, int page, std::string_view start,
+                                 std::string_view end_mark, platform::PointF end_at) {
+    const auto elapsed = pupil.clock().elapsed();
+    EXPECT_TRUE(open_from(pupil, page, start).commands.empty());
+    EXPECT_EQ(pupil.clock().elapsed(), elapsed);
+    EXPECT_EQ(last_colour(pupil, end_mark, end_at), 1);
+}
+
 }  // namespace harness

@@ -4,24 +4,15 @@
 #include <array>
 #include <string>
 
-#include "tests/support/pupil.h"
+#include "tests/support/explanation_session.h"
 #include "units/expr-solve-2/unit.h"
 
 namespace {
 
+using harness::cell_colour;
 using harness::Pupil;
 
 const frame::Unit& unit = units::expr_solve_2::unit;
-
-// The colour a cell text was last drawn in at a cell of the canvas, or -1.
-int cell_colour(const Pupil& pupil, std::string_view text, int column, int row) {
-    int colour = -1;
-    for (const harness::WatchedText& drawn : pupil.texts())
-        if (drawn.form == "MAINFORM" && drawn.text.kind == platform::DrawCall::Kind::Cell &&
-            drawn.text.text == text && drawn.text.column == column && drawn.text.row == row)
-            colour = drawn.text.colour;
-    return colour;
-}
 
 int flag(Pupil& pupil, int page, std::size_t problem) {
     return pupil.lesson().pass_flags.at(unit.exercise_index(page)).at(problem - 1);

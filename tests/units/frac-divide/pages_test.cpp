@@ -14,6 +14,7 @@
 namespace {
 
 using harness::last_colour;
+using harness::cell_colour;
 using harness::Pupil;
 using Heard = std::vector<int>;
 
@@ -62,11 +63,8 @@ TEST(ExplanationPages, FromTheLastParagraphTheWholePageAppearsSilently) {
     for (const ExplanationPage& p : kExplanationPages) {
         SCOPED_TRACE("page " + std::to_string(p.page));
         Pupil pupil(unit);
-        const auto elapsed = pupil.clock().elapsed();
-        EXPECT_TRUE(harness::open_from(pupil, p.page, p.last.substr(p.last.size() - 1))
-                        .commands.empty());
-        EXPECT_EQ(pupil.clock().elapsed(), elapsed);
-        EXPECT_EQ(last_colour(pupil, p.end_mark, p.end_at), 1);
+        harness::expect_drawn_at_once(pupil, p.page, p.last.substr(p.last.size() - 1), p.end_mark,
+                                      p.end_at);
         EXPECT_EQ(last_colour(pupil, p.last, {570, 2}), 7);
         EXPECT_EQ(last_colour(pupil, p.before_last, {570, 2}), 0);
         for (const TextSeen& t : p.results)
@@ -84,16 +82,6 @@ TEST(ExplanationPages, FromALaterParagraphTheEarlierOnesAppearAtOnceAndTheRestIs
         EXPECT_EQ(log.commands.back(), "close wave1");
         EXPECT_EQ(last_colour(pupil, p.end_mark, p.end_at), 1);
     }
-}
-
-// The colour a cell text was last drawn in at a cell of the canvas, or -1.
-int cell_colour(const Pupil& pupil, std::string_view text, int column, int row) {
-    int colour = -1;
-    for (const harness::WatchedText& drawn : pupil.texts())
-        if (drawn.form == "MAINFORM" && drawn.text.kind == platform::DrawCall::Kind::Cell &&
-            drawn.text.text == text && drawn.text.column == column && drawn.text.row == row)
-            colour = drawn.text.colour;
-    return colour;
 }
 
 using Keys = std::array<std::string_view, 3>;
