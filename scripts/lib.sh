@@ -42,8 +42,10 @@ course_build() {
 }
 
 # What the sanitizers report and stop at: any error or leak is fatal, with a
-# stack.
+# stack, but for the leaks of system libraries listed in
+# tests/sanitizer_leaks.supp.
 course_sanitizer_options() {
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+  export LSAN_OPTIONS="suppressions=$COURSE_ROOT/tests/sanitizer_leaks.supp:print_suppressions=0"
 }
