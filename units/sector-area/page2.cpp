@@ -2,7 +2,7 @@
 // quarter of its circle (113.04 ÷ 4 = 28.26), shown by sliding the top
 // quarter out of the circle; then the length round it, a quarter of the
 // circumference and two radii (9.42 + 12 = 21.42).  Paragraph 3 only
-// closes the page.
+// closes the page: its header comes with the page end.
 #include "units/sector-area/pages.h"
 
 namespace units::sector_area {
@@ -206,7 +206,6 @@ void draw_page2(Page& p) {
             .coordinates = frame::Coordinates::Pixels});
     paragraph1(p);
     paragraph2(p);
-    p.paragraph(3);
     p.end({400, 370});
 }
 
