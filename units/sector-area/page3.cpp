@@ -57,8 +57,8 @@ const frame::ExerciseSheet page3 = sector_sheet({
     .feedback_to = {640, 385},
     .praise = {28, 18},
     .password = "石段(いしだん)",
-    .hints = {{.problems = {1, 4}, .show = {CellRow{0, 18, kSeeParagraph1}}},
-              {.problems = {5, 6}, .show = {CellRow{0, 18, kSeeParagraph2}}}},
+    .hints = {{.problems = {1, 4}, .show = {CellRow{0, 18, kSeeParagraph1, {}, kMincho}}},
+              {.problems = {5, 6}, .show = {CellRow{0, 18, kSeeParagraph2, {}, kMincho}}}},
 });
 
 }  // namespace units::sector_area

@@ -112,7 +112,7 @@ constexpr std::string_view kSeePage4 =
     "計算まちがいしてない?わからない時は4ページのだん落1を見れば答えがわかるよ!";
 
 frame::Hint hint(int first, int last, std::string_view text) {
-    return {.problems = {first, last}, .show = {CellRow{0, 22, text}}};
+    return {.problems = {first, last}, .show = {CellRow{0, 22, text, {}, kMincho}}};
 }
 
 }  // namespace
