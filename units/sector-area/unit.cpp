@@ -1,6 +1,8 @@
 // sector-area: the area of a sector, its arc and composite figures (6th grade, advanced).
 #include "units/sector-area/unit.h"
 
+#include "units/sector-area/pages.h"
+
 namespace units::sector_area {
 
 using frame::PageKind;
@@ -17,11 +19,16 @@ const frame::Unit unit{
     .title = "6年生の算数    発展･おうぎ形の面積",
     .pages =
         {
-            {.number = 1, .kind = PageKind::Explanation, .count = 2, .title = "おうぎ形って何?"},
-            {.number = 2, .kind = PageKind::Explanation, .count = 3, .title = "おうぎ形の面積1"},
-            {.number = 3, .kind = PageKind::Exercise, .count = 6, .title = "練習1"},
-            {.number = 4, .kind = PageKind::Explanation, .count = 2, .title = "おうぎ形の面積2"},
-            {.number = 5, .kind = PageKind::Exercise, .count = 8, .title = "練習2"},
+            {.number = 1, .kind = PageKind::Explanation, .count = 2, .title = "おうぎ形って何?",
+             .draw = draw_page1},
+            {.number = 2, .kind = PageKind::Explanation, .count = 3, .title = "おうぎ形の面積1",
+             .draw = draw_page2},
+            {.number = 3, .kind = PageKind::Exercise, .count = 6, .title = "練習1",
+             .sheet = &page3},
+            {.number = 4, .kind = PageKind::Explanation, .count = 2, .title = "おうぎ形の面積2",
+             .draw = draw_page4},
+            {.number = 5, .kind = PageKind::Exercise, .count = 8, .title = "練習2",
+             .sheet = &page5},
         },
     .problem_groups = {{}},
     .exercise_pages = {{.page = 3, .contents_row = 9, .end_hides = kEndHides},
@@ -44,8 +51,11 @@ const frame::Unit unit{
     .modules_reset_logical_window = true,
     .bars =
         {
+            // Page 5 takes a second key for the one problem with two
+            // roundings; its other problems repeat their key there.
             {.form = "FORM7", .fields = {{"EDIT2", 1}}, .ok_handler = "BUTTON2_ON",
-             .ok = {{.checks = {{1, 1}}}}},
+             .ok = {{.page = 5, .checks = {{.slot = 1, .key = 1, .alt_key = 2}}},
+                    {.checks = {{1, 1}}}}},
             {.form = "FORM9", .fields = {{"EDIT3", 1}, {"EDIT4", 2}}, .ok_handler = "BUTTON3_ON",
              .ok = {{.checks = {{1, 1}, {2, 2}}}}},
             {.form = "FORM10", .fields = {{"EDIT5", 1}, {"EDIT6", 2}, {"EDIT7", 3}},
