@@ -13,7 +13,8 @@ const frame::Unit unit{
     .title = "6年生の算数   線対称と点対称",
     .pages =
         {
-            {.number = 1, .kind = PageKind::Explanation, .count = 5, .title = "線対称"},
+            {.number = 1, .kind = PageKind::Explanation, .count = 5, .title = "線対称",
+             .draw = draw_page1},
             {.number = 2, .kind = PageKind::Exercise, .count = 15, .title = "練習1",
              .sheet = &page2},
             {.number = 3, .kind = PageKind::Explanation, .count = 2, .title = "点対称",
