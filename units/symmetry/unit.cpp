@@ -1,6 +1,8 @@
 // symmetry: line symmetry and point symmetry of figures (6th grade).
 #include "units/symmetry/unit.h"
 
+#include "units/symmetry/pages.h"
+
 namespace units::symmetry {
 
 using frame::PageKind;
@@ -11,10 +13,14 @@ const frame::Unit unit{
     .title = "6年生の算数   線対称と点対称",
     .pages =
         {
-            {.number = 1, .kind = PageKind::Explanation, .count = 5, .title = "線対称"},
-            {.number = 2, .kind = PageKind::Exercise, .count = 15, .title = "練習1"},
-            {.number = 3, .kind = PageKind::Explanation, .count = 2, .title = "点対称"},
-            {.number = 4, .kind = PageKind::Exercise, .count = 16, .title = "練習2"},
+            {.number = 1, .kind = PageKind::Explanation, .count = 5, .title = "線対称",
+             .draw = draw_page1},
+            {.number = 2, .kind = PageKind::Exercise, .count = 15, .title = "練習1",
+             .sheet = &page2},
+            {.number = 3, .kind = PageKind::Explanation, .count = 2, .title = "点対称",
+             .draw = draw_page3},
+            {.number = 4, .kind = PageKind::Exercise, .count = 16, .title = "練習2",
+             .sheet = &page4},
         },
     .problem_groups = {{}},
     .exercise_pages = {{.page = 2, .contents_row = 8, .end_hides = {"FORM3", "FORM7", "FORM9"}},
