@@ -16,6 +16,8 @@ template <class... Ways>
 struct Overloaded : Ways... {
     using Ways::operator()...;
 };
+template <class... Ways>
+Overloaded(Ways...) -> Overloaded<Ways...>;  // for compilers without aggregate deduction
 
 // The typed text, cut short at a whole character so that it takes at most
 // `cells` cells.

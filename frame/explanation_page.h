@@ -54,6 +54,11 @@ public:
     // paragraph on; a pause named with it stands inside the same guard.
     void narrate(int m, Close close = Close::Yes, Narration how = Narration::Background,
                  int pause_after = 0);
+    // The usual narration: after "close wave1", in the background, with the
+    // pause that belongs to it.
+    void say(int m, int pause_after = 0) {
+        narrate(m, Close::Yes, Narration::Background, pause_after);
+    }
     // "close wave1", sent only when the start paragraph is at most the given one.
     void close_narration(int up_to_paragraph);
 

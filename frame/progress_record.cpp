@@ -1,12 +1,7 @@
-// Items of "NO.BAS" and of the progress record, the record's text form, and
-// the one-step rewrite of a file.
+// Items of "NO.BAS" and of the progress record, and the record's text form.
 #include "frame/progress_record.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <limits>
 
@@ -105,32 +100,5 @@ std::string progress_text(const RecordLayout& layout, const PassFlags& flags) {
 }
 
 std::string read_record_name(std::string_view no_bas_cp932) { return ItemReader(no_bas_cp932).next_text(); }
-
-void replace_file(const std::filesystem::path& file, std::string_view bytes) {
-    const std::filesystem::path fresh =
-        file.parent_path() / ("." + file.filename().string() + "." + std::to_string(::getpid()) + ".new");
-    const int out = ::open(fresh.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (out < 0) throw RunError(ErrorNumber::FileNotOpened);
-
-    bool written = true;
-    for (std::string_view rest = bytes; written && !rest.empty();) {
-        const ssize_t count = ::write(out, rest.data(), rest.size());
-        if (count < 0 && errno == EINTR) continue;
-        written = count > 0;
-        if (written) rest.remove_prefix(static_cast<std::size_t>(count));
-    }
-    written = written && ::fsync(out) == 0;
-    written = ::close(out) == 0 && written;
-    if (!written || ::rename(fresh.c_str(), file.c_str()) != 0) {
-        ::unlink(fresh.c_str());
-        throw RunError(ErrorNumber::FileNotOpened);
-    }
-    // Make the new name itself durable.
-    const int folder = ::open(fresh.parent_path().empty() ? "." : fresh.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
-}
 
 }  // namespace frame

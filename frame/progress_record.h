@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cstddef>
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,10 +57,5 @@ std::string progress_text(const RecordLayout& layout, const PassFlags& flags);
 
 // The record name in the bytes of "NO.BAS": its first item, as UTF-8.
 std::string read_record_name(std::string_view no_bas_cp932);
-
-// Rewrites a file in one step: the bytes go to a new file beside it, which
-// then takes its place.  On failure the old file is left as it was and a
-// RunError is thrown.
-void replace_file(const std::filesystem::path& file, std::string_view bytes);
 
 }  // namespace frame

@@ -1,15 +1,35 @@
 #pragma once
 // Reading the pupil's progress at start-up and writing it at exit.
 
+#include <string>
+#include <string_view>
+
 #include "frame/lesson.h"
+#include "frame/progress_record.h"
+#include "platform/drive_view.h"
 
 namespace frame {
 
-// Reads "NO.BAS" and the progress record "C:\DI1" + name into the pass flags.
-void load_progress(Lesson& lesson);
+struct StoredProgress {
+    std::string record_name;  // the first item of "NO.BAS"
+    PassFlags flags;
+};
 
-// Rewrites the progress record from the pass flags.  The old record stays
-// whole until the new one is complete.
+// Reads "NO.BAS" in the drive's current folder and the progress record
+// "C:\DI1" + name it names, after removing what cut-short rewrites of that
+// record left beside it.  A file missing or no regular file is a RunError
+// (FileNotFound); a file ending too soon one of InputPastEnd.
+StoredProgress read_stored_progress(const platform::DriveView& drive, const RecordLayout& layout);
+
+// Rewrites the progress record "C:\DI1" + name from the flags.  The old
+// record stays whole until the new one is complete; a record that is missing
+// is a RunError (FileNotFound), one that cannot be rewritten one of
+// FileNotOpened.
+void write_stored_progress(const platform::DriveView& drive, std::string_view record_name,
+                           const RecordLayout& layout, const PassFlags& flags);
+
+// The same for a lesson: its record name and pass flags.
+void load_progress(Lesson& lesson);
 void save_progress(Lesson& lesson);
 
 }  // namespace frame

@@ -1,32 +1,26 @@
 #include "platform/picture.h"
 
-#include <fstream>
-#include <iterator>
-#include <vector>
+#include <limits>
 
+#include "platform/bitmap_extent.h"
+#include "platform/regular_file.h"
 #include "platform/run_error.h"
 #include "platform/text.h"
 
 namespace platform {
-namespace {
-
-std::vector<char> read_file(const std::filesystem::path& file) {
-    std::error_code error;
-    if (std::filesystem::is_directory(file, error)) throw RunError(ErrorNumber::FileNotOpened);
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw RunError(ErrorNumber::FileNotOpened);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-}  // namespace
 
 void check_picture_path(std::string_view drive_path) {
     if (cell_width(drive_path) > kLongestPicturePath) throw RunError(ErrorNumber::BadArgument);
 }
 
 Picture Picture::load(const std::filesystem::path& file) {
-    const std::vector<char> bytes = read_file(file);
-    if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M')
+    const std::optional<std::string> bytes = read_regular_file(file);
+    if (!bytes) throw RunError(ErrorNumber::FileNotOpened);
+    return from_bytes(*bytes);
+}
+
+Picture Picture::from_bytes(std::string_view bytes) {
+    if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()) || !holds_whole_bitmap(bytes))
         throw RunError(ErrorNumber::NotABitmap);
     QImage image;
     if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),

@@ -19,9 +19,13 @@ class Picture {
 public:
     Picture() = default;  // an empty picture: drawing it changes nothing
 
-    // Loads a bitmap file.  Run-time error 63 when the file cannot be opened,
-    // 75 when it does not start with "BM" or cannot be read as a bitmap.
+    // Loads a bitmap file.  Run-time error 63 when the file cannot be opened
+    // (missing, or no regular file), 75 when it is not a bitmap.
     static Picture load(const std::filesystem::path& file);
+    // The same for the bytes of a file: run-time error 75 when they do not
+    // start with "BM", lack pixels their header announces, or cannot be
+    // read as a bitmap.
+    static Picture from_bytes(std::string_view bytes);
 
     bool empty() const { return image_.isNull(); }
     QSize size() const { return image_.size(); }

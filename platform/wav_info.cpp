@@ -3,17 +3,21 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <fstream>
 #include <string>
-#include <system_error>
+
+#include "platform/regular_file.h"
 
 namespace platform {
 
 namespace {
 
 // Sample formats a WAV player plays: integer PCM, floating point, and the
-// extensible header that wraps either.
-constexpr std::array<std::uint16_t, 3> kPlayableFormats{0x0001, 0x0003, 0xFFFE};
+// extensible header that wraps either; the sample sizes of each; the sample
+// rates an audio device plays.
+constexpr std::uint16_t kIntegerFormat = 0x0001, kFloatFormat = 0x0003, kExtensibleFormat = 0xFFFE;
+constexpr std::array<std::uint16_t, 4> kIntegerBits{8, 16, 24, 32};
+constexpr std::array<std::uint16_t, 2> kFloatBits{32, 64};
+constexpr std::uint32_t kLowestRate = 1000, kHighestRate = 768000;
 constexpr std::size_t kChunkHeader = 8;
 constexpr std::size_t kFormatMinimum = 16;
 
@@ -30,6 +34,8 @@ struct Format {
     std::uint16_t channels = 0;
     std::uint32_t sample_rate = 0;
     std::uint32_t byte_rate = 0;
+    std::uint16_t block_align = 0;  // bytes of one sample of every channel
+    std::uint16_t bits = 0;         // per sample of one channel
 };
 
 Format read_format(std::string_view chunk) {
@@ -38,12 +44,28 @@ Format read_format(std::string_view chunk) {
         .channels = static_cast<std::uint16_t>(little_endian(chunk, 2, 2)),
         .sample_rate = little_endian(chunk, 4, 4),
         .byte_rate = little_endian(chunk, 8, 4),
+        .block_align = static_cast<std::uint16_t>(little_endian(chunk, 12, 2)),
+        .bits = static_cast<std::uint16_t>(little_endian(chunk, 14, 2)),
     };
 }
 
+bool known_sample_size(const Format& format) {
+    const auto among = [&](const auto& sizes) { return std::ranges::find(sizes, format.bits) != sizes.end(); };
+    switch (format.tag) {
+        case kIntegerFormat: return among(kIntegerBits);
+        case kFloatFormat: return among(kFloatBits);
+        case kExtensibleFormat: return among(kIntegerBits) || among(kFloatBits);
+        default: return false;
+    }
+}
+
+// A format whose numbers add up: the block is a sample of each channel, the
+// byte rate a block per sample, at a rate a device plays.
 bool playable(const Format& format) {
-    return std::ranges::find(kPlayableFormats, format.tag) != kPlayableFormats.end() &&
-           format.channels > 0 && format.sample_rate > 0 && format.byte_rate > 0;
+    const std::uint64_t block = std::uint64_t{format.channels} * (format.bits / 8);
+    return known_sample_size(format) && format.channels > 0 && block == format.block_align &&
+           format.sample_rate >= kLowestRate && format.sample_rate <= kHighestRate &&
+           std::uint64_t{format.sample_rate} * block == format.byte_rate;
 }
 
 struct Chunks {
@@ -88,22 +110,16 @@ std::optional<std::chrono::milliseconds> wav_length(std::string_view bytes) {
         return std::nullopt;
     }
     // Rounded up, so that a wait for the sound never ends before it does.
-    const std::uint64_t rate = chunks.format->byte_rate;
+    const std::uint64_t rate = std::uint64_t{chunks.format->sample_rate} * chunks.format->block_align;
     return std::chrono::milliseconds((*chunks.data_bytes * 1000 + rate - 1) / rate);
 }
 
 std::optional<std::chrono::milliseconds> wav_file_length(const std::filesystem::path& file) {
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (error || !std::filesystem::is_regular_file(file, error)) {
+    const std::optional<std::string> bytes = read_regular_file(file);
+    if (!bytes) {
         return std::nullopt;
     }
-    std::ifstream in(file, std::ios::binary);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
-        return std::nullopt;
-    }
-    return wav_length(bytes);
+    return wav_length(*bytes);
 }
 
 }  // namespace platform

@@ -1,8 +1,9 @@
 #pragma once
-// How long a WAV sound plays, read from its header: the RIFF/WAVE file's
-// format chunk gives the bytes per second, its data chunk the sound's bytes.
-// Anything that is not a playable WAV (another kind of file, a cut-off
-// header, a format without a byte rate) has no length.
+// How long a WAV sound plays, from what its data holds: the data chunk's
+// bytes over the sample rate, the channels and the bytes per sample of the
+// format chunk.  Anything that is not a playable WAV (another kind of file, a
+// cut-off header, a format whose numbers do not add up, a sample rate no
+// device plays) has no length: it is silent, and no wait is made for it.
 
 #include <chrono>
 #include <filesystem>

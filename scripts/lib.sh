@@ -14,9 +14,10 @@ COURSE_PACKAGES=(
   xvfb xdotool
 )
 
+# Installs the course's packages and any further ones named.
 course_install_missing() {
   local missing=()
-  for p in "${COURSE_PACKAGES[@]}"; do
+  for p in "${COURSE_PACKAGES[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -30,10 +31,21 @@ course_install_missing() {
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
+# Configures and builds into $COURSE_BUILD; further arguments go to cmake's
+# configuration (-DCOURSE_SANITIZE=ON, for instance).
 course_build() {
   local werror=OFF
   [ "${CI:-}" = "true" ] && werror=ON
   cmake -S "$COURSE_ROOT" -B "$COURSE_BUILD" -G Ninja \
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCOURSE_WERROR="$werror" >/dev/null
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCOURSE_WERROR="$werror" "$@" >/dev/null
   cmake --build "$COURSE_BUILD" --parallel "$(nproc)"
+}
+
+# What the sanitizers report and stop at: any error or leak is fatal, with a
+# stack, but for the leaks of system libraries listed in
+# tests/sanitizer_leaks.supp.
+course_sanitizer_options() {
+  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+  export LSAN_OPTIONS="suppressions=$COURSE_ROOT/tests/sanitizer_leaks.supp:print_suppressions=0"
 }

@@ -1,12 +1,14 @@
 // The progress record and "NO.BAS": items, the record's text form, and the
 // one-step rewrite of the record file.
 #include "frame/progress_record.h"
+#include "frame/record_rewrite.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <set>
 #include <sstream>
 
 #include "platform/run_error.h"
@@ -21,6 +23,7 @@ using frame::RecordLayout;
 using frame::progress_text;
 using frame::read_progress;
 using frame::read_record_name;
+using frame::remove_stale_rewrites;
 using frame::replace_file;
 
 const RecordLayout kThreePages{.header = {8, 8, 6}, .flag_counts = {8, 8, 6}, .lists_on_first_line = 2};
@@ -128,6 +131,11 @@ protected:
     std::size_t entries() const {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
     }
+    std::set<std::string> names() const {
+        std::set<std::string> found;
+        for (const auto& entry : fs::directory_iterator(folder_)) found.insert(entry.path().filename().string());
+        return found;
+    }
 
     fs::path folder_;
 };
@@ -135,10 +143,13 @@ protected:
 TEST_F(RecordFile, ReplacingWritesTheNewBytesInPlaceOfTheOld) {
     const fs::path record = folder_ / "DI1ES2.DAT";
     std::ofstream(record, std::ios::binary) << "old record, longer than the new one\r\n";
+    std::ofstream(folder_ / ".DI1ES2.DAT.new") << "8,8";  // a rewrite killed half way
+    fs::permissions(record, fs::perms::owner_read | fs::perms::owner_write);
     const std::string fresh = progress_text(kThreePages, some_passes());
-    replace_file(record, fresh);
+    for (int rewrite = 0; rewrite < 3; ++rewrite) replace_file(record, fresh);
     EXPECT_EQ(contents(record), fresh);
     EXPECT_EQ(entries(), 1u);  // nothing left beside it
+    EXPECT_EQ(fs::status(record).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 
     replace_file(folder_ / "new.DAT", "1\r\n");
     EXPECT_EQ(contents(folder_ / "new.DAT"), "1\r\n");
@@ -155,6 +166,27 @@ TEST_F(RecordFile, AFailedReplaceLeavesTheOldAsItWas) {
     EXPECT_EQ(entries(), 1u);
 
     EXPECT_EQ(error_of([&] { replace_file(folder_ / "missing" / "x.DAT", "1"); }), 63);
+}
+
+TEST_F(RecordFile, AReadOnlyRecordIsNotReplaced) {
+    const fs::path record = folder_ / "DI1ES2.DAT";
+    std::ofstream(record, std::ios::binary) << "8,8,6\r\n";
+    const fs::perms read_only = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(record, read_only);
+    EXPECT_EQ(error_of([&] { replace_file(record, "1,1,1\r\n"); }), 63);
+    EXPECT_EQ(contents(record), "8,8,6\r\n");
+    EXPECT_EQ(fs::status(record).permissions(), read_only);
+    EXPECT_EQ(entries(), 1u);
+}
+
+TEST_F(RecordFile, StaleRewritesBesideTheRecordAreRemoved) {
+    for (const char* name : {"DI1ES2.DAT", ".DI1ES2.DAT.new", ".DI1ES2.DAT.4711.new", ".DI1ES2.DAT.9.new",
+                             ".DI1ES2.DAT.x9.new", ".DI1ES2.DAT..new", ".OTHER.DAT.new", "DI1ES2.DAT.new"})
+        std::ofstream(folder_ / name) << "x";
+    fs::create_directory(folder_ / ".DI1ES2.DAT.12.new" );
+    remove_stale_rewrites(folder_ / "DI1ES2.DAT");
+    EXPECT_EQ(names(), (std::set<std::string>{"DI1ES2.DAT", ".DI1ES2.DAT.x9.new", ".DI1ES2.DAT..new",
+                                              ".OTHER.DAT.new", "DI1ES2.DAT.new", ".DI1ES2.DAT.12.new"}));
 }
 
 }  // namespace

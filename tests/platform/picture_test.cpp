@@ -1,8 +1,10 @@
+#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <string>
@@ -50,6 +52,9 @@ TEST(Picture, FilesThatAreNoBitmapsAreErrors63And75) {
     QTemporaryDir dir;
     EXPECT_EQ(run_error_of([&] { Picture::load(dir.filePath("none.bmp").toStdString()); }), 63);
     EXPECT_EQ(run_error_of([&] { Picture::load(dir.path().toStdString()); }), 63);
+    const std::string pipe = dir.filePath("pipe.bmp").toStdString();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(run_error_of([&] { Picture::load(pipe); }), 63);  // never waits for a writer
 
     QImage pixels(4, 4, QImage::Format_RGB32);
     pixels.fill(Qt::red);
@@ -59,6 +64,20 @@ TEST(Picture, FilesThatAreNoBitmapsAreErrors63And75) {
     EXPECT_EQ(run_error_of([&] { Picture::load(write_file(dir, "empty.bmp", "")); }), 75);
     EXPECT_EQ(run_error_of([&] { Picture::load(write_file(dir, "short.bmp", "BM\x10")); }), 75);
     EXPECT_EQ(run_error_of([&] { Picture::load(write_file(dir, "text.bmp", "MB hello")); }), 75);
+}
+
+TEST(Picture, ABitmapCutShortIsNotABitmap) {
+    for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_Indexed8, QImage::Format_Mono}) {
+        QImage pixels(30, 20, QImage::Format_RGB32);
+        pixels.fill(Qt::yellow);
+        QByteArray file;
+        QBuffer buffer(&file);
+        ASSERT_TRUE(pixels.convertToFormat(format).save(&buffer, "BMP"));
+        const std::string whole = file.toStdString();
+        EXPECT_EQ(run_error_of([&] { Picture::from_bytes(whole); }), 0) << format;
+        EXPECT_EQ(run_error_of([&] { Picture::from_bytes(whole.substr(0, whole.size() / 2)); }), 75) << format;
+        EXPECT_EQ(run_error_of([&] { Picture::from_bytes(whole.substr(0, whole.size() - 1)); }), 75) << format;
+    }
 }
 
 TEST(Picture, DrivePathsAreLimitedTo128Bytes) {

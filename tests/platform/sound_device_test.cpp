@@ -17,7 +17,7 @@ using Strings = std::vector<std::string>;
 
 namespace {
 
-// A current folder with three narrations and a file that only looks like one.
+// A current folder with three narrations and two files that only look like one.
 class SoundFolder : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -25,6 +25,9 @@ protected:
         wav_maker::write(file("SOUND80.WAV"), wav_maker::silence_ms(1200));
         wav_maker::write(file("MY SOUND.WAV"), wav_maker::silence_ms(300));
         wav_maker::write(file("SOUND2.WAV"), "not a sound at all");
+        // Six hours by its stated byte rate, which its other numbers belie.
+        wav_maker::write(file("SOUND3.WAV"), wav_maker::wav({.sample_rate = 22050, .data_bytes = 22050,
+                                                             .byte_rate = 1}));
     }
 
     std::filesystem::path file(std::string_view name) const {
@@ -59,7 +62,8 @@ TEST_F(SoundFolder, PlayToTheEndWaitsForTheSoundsOwnLength) {
 }
 
 TEST_F(SoundFolder, FailingCommandsAreSilentLoggedAndTheNextOnesStillWork) {
-    const Strings failing{"open SOUND9.WAV alias wave1",  "play wave1 notify wait",
+    const Strings failing{"open SOUND3.WAV alias wave1",  "play wave1 notify wait",
+                          "open SOUND9.WAV alias wave1",  "play wave1 notify wait",
                           "open SOUND2.WAV alias wave1",  "open ..\\SOUND1.WAV alias wave1",
                           "open alias wave1",             "open SOUND1.WAV wave1",
                           "play wave7",                   "close wave1",

@@ -17,6 +17,9 @@ TEST(WavLength, IsTheDataBytesOverTheByteRateRoundedUp) {
     EXPECT_EQ(wav_length(wm::wav({.data_bytes = 9})), 2ms);  // 1.125 ms
     EXPECT_EQ(wav_length(wm::wav({.format = 3, .sample_rate = 1000, .bits = 32, .data_bytes = 2000})),
               500ms);
+    EXPECT_EQ(wav_length(wm::wav({.format = 0xFFFE, .channels = 2, .sample_rate = 768000, .bits = 24,
+                                  .data_bytes = 4608000})),
+              1000ms);
     // Other chunks (one of odd size, padded) and any order of the two.
     const wm::Shape shape{.data_bytes = 4000};
     const std::string odd_list = wm::chunk("LIST", "INFOabc");
@@ -39,6 +42,15 @@ TEST(WavLength, HasNoneForWhatIsNotAPlayableWav) {
                                    wm::riff(wm::data_chunk(shape)),
                                    wm::wav({.format = 0x55, .data_bytes = 800}),
                                    wm::wav({.sample_rate = 0, .data_bytes = 800}),
+                                   // numbers that do not add up, or a rate no device plays
+                                   wm::wav({.sample_rate = 22050, .data_bytes = 800, .byte_rate = 1}),
+                                   wm::wav({.sample_rate = 22050, .data_bytes = 800, .byte_rate = 44100}),
+                                   wm::wav({.channels = 2, .data_bytes = 800, .block = 1}),
+                                   wm::wav({.bits = 12, .data_bytes = 800}),
+                                   wm::wav({.format = 3, .bits = 16, .data_bytes = 800}),
+                                   wm::wav({.sample_rate = 1, .data_bytes = 800}),
+                                   wm::wav({.sample_rate = 999, .data_bytes = 800}),
+                                   wm::wav({.sample_rate = 768001, .data_bytes = 800}),
                                    wm::riff(wm::chunk("fmt ", "short") + wm::data_chunk(shape))}) {
         EXPECT_EQ(wav_length(bad), std::nullopt) << bad.size() << " bytes";
     }

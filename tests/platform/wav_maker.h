@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 
 namespace wav_maker {
@@ -14,6 +15,8 @@ struct Shape {
     std::uint32_t sample_rate = 8000;
     std::uint16_t bits = 8;
     std::uint32_t data_bytes = 0;
+    std::optional<std::uint32_t> byte_rate{};  // else what the numbers above make
+    std::optional<std::uint16_t> block{};
 };
 
 inline std::string le(std::uint32_t value, int width) {
@@ -28,9 +31,10 @@ inline std::string chunk(const std::string& id, const std::string& body) {
 }
 
 inline std::string format_chunk(const Shape& s) {
-    const auto block = static_cast<std::uint16_t>(s.channels * s.bits / 8);
+    const auto block = s.block.value_or(static_cast<std::uint16_t>(s.channels * s.bits / 8));
     return chunk("fmt ", le(s.format, 2) + le(s.channels, 2) + le(s.sample_rate, 4) +
-                             le(s.sample_rate * block, 4) + le(block, 2) + le(s.bits, 2));
+                             le(s.byte_rate.value_or(s.sample_rate * block), 4) + le(block, 2) +
+                             le(s.bits, 2));
 }
 
 inline std::string data_chunk(const Shape& s) {

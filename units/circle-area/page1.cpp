@@ -97,9 +97,6 @@ void draw_page1(Page& p) {
             .title = "円の面積1                            1ﾍﾟｰｼﾞ",
             .coordinates = frame::Coordinates::Pixels});
     p.free_work_picture(0);
-    const auto say = [&](int m, int pause_after = 0) {
-        p.narrate(m, Close::Yes, Narration::Background, pause_after);
-    };
 
     // Paragraph 1: the circle cut and laid out.
     p.picture("\\MF.BMP", {220, 320});
@@ -107,9 +104,9 @@ void draw_page1(Page& p) {
     p.circle({50, 100}, 50, 7);
     p.pause(250);
     p.narrate(19, Close::No, Narration::Background, 400);
-    say(20);
+    p.say(20);
     lay_out_sectors(p);
-    say(28, 500);  say(29, 600);  say(51);
+    p.say(28, 500);  p.say(29, 600);  p.say(51);
 
     // 円の面積＝長方形の面積＝たて×横
     p.picture("左指.BMP", {415, 230});
@@ -118,17 +115,17 @@ void draw_page1(Page& p) {
     p.picture("右指.BMP", {415, 230});
     p.text({400, kFormulaRow}, kRectangle.text);
     p.pause(650);
-    say(30, 150);
+    p.say(30, 150);
     highlight(p, kRectangle);
     hand_gone(p, {415, 230});
     substitute(p, kSides);
     p.pause(400);
     erase_replaced(p, kRectangle);
-    say(31, 200);
+    p.say(31, 200);
 
     // たて is the radius.
     highlight(p, kHeight);
-    say(42);
+    p.say(42);
     frame::Drawing band = p.work_picture(0, kBandSize);
     band.copy({0, 0}, kBandSize, p, kBand);
     point_at(p, {430, 170}, [&](int c) { p.line({437, 200}, {437, 250}, c); }, 4);
@@ -138,7 +135,7 @@ void draw_page1(Page& p) {
     p.pause(400);
     p.copy(kBand, kBandSize, band, {0, 0});
     erase_replaced(p, kHeight);
-    say(32);
+    p.say(32);
 
     // 横 is half the circumference.
     highlight(p, kWidth);
@@ -147,35 +144,35 @@ void draw_page1(Page& p) {
     hand_gone(p, {490, 170});
     point_at(p, {350, 170}, [&](int c) { p.arc({360, 250}, 50, c, 0.5f, 1); }, 2);
     hand_gone(p, {350, 170});
-    say(33);
+    p.say(33);
     substitute(p, kHalfCircumference);
     p.pause(500);
     p.copy(kBand, kBandSize, band, {0, 0});
     p.free_work_picture(0);
     p.line({437, 200}, {611, 200}, 7);
     erase_replaced(p, kWidth);
-    say(34);
+    p.say(34);
 
     // The circumference is the diameter times 3.14, the diameter two radii.
     highlight(p, kCircumference);
     substitute(p, kDiameterTimesPi);
     p.pause(600);
     erase_replaced(p, kCircumference);
-    say(35);
+    p.say(35);
     {
     const frame::Scoped small = p.font_size(13);
     highlight(p, kDiameter);
     substitute(p, kTwoRadii);
     p.pause(600);
     erase_replaced(p, kDiameter);
-    say(36, 50);
+    p.say(36, 50);
 
     // ×2 and ÷2 cancel.
     highlight(p, kTimesTwo);
     p.pause(100);
     highlight(p, kByTwo);
     p.pause(450);
-    say(37);
+    p.say(37);
     const auto strokes = [&](int colour) {
         const frame::Scoped size = p.font_size(14);
         p.text({472, kFormulaRow}, "／", colour);
@@ -183,7 +180,7 @@ void draw_page1(Page& p) {
     };
     strokes(2);
     p.pause(500);
-    say(39, 50);
+    p.say(39, 50);
     put(p, kTimesTwo, kFormulaRow, 0);
     put(p, kByTwo, kFormulaRow, 0);
     strokes(0);

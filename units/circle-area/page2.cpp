@@ -6,8 +6,6 @@
 namespace units::circle_area {
 namespace {
 
-using frame::Close;
-using frame::Narration;
 
 constexpr MeasuredCircle kSeven{
     {100, 110}, 70, {100, 110}, {170, 110}, {{135, 110}, 35, 0.22f, 0, 0.5f}, "7cm", {130, 120}};
@@ -27,8 +25,8 @@ void draw_page2(frame::Page& p) {
     p.text({220, 80}, " 円の面積=半径×半径×3.14", 2);
     draw_measured_circle(p, kSeven);
     p.pause(200);
-    p.narrate(40, Close::Yes, Narration::Background, 600);
-    p.narrate(41, Close::Yes, Narration::Background, 200);
+    p.say(40, 600);
+    p.say(41, 200);
     p.text({220, 100}, "           ↓   ↓", 2);
     p.text({217, 120}, "            7 × 7 × 3.14 = 153.86");
     {

@@ -44,11 +44,11 @@ void six_sectors(Page& p) {
     p.pause(30);
     repeat_strip(p, {176, 50}, {48, 100}, {110, 50}, {280, 150}, 126, 50, 3);
     p.pause(300);
-    p.narrate(22, frame::Close::Yes, frame::Narration::Background, 150);
+    p.say(22, 150);
     p.fill_box({110, 101}, {280, 150}, 0);
     row(p, {175, 57}, 50, 3, 0.167f, 0.333f, kLower);
     p.pause(450);
-    p.narrate(23, frame::Close::Yes, frame::Narration::Background, 500);
+    p.say(23, 500);
     p.narrate(24);
 }
 
@@ -62,7 +62,7 @@ void ten_sectors(Page& p) {
     p.pause(30);
     repeat_strip(p, {496, 50}, {28, 100}, {420, 50}, {600, 150}, 436, 30, 5);
     p.pause(130);
-    p.narrate(25, frame::Close::Yes, frame::Narration::Background, 100);
+    p.say(25, 100);
     p.fill_box({436, 101}, {600, 150}, 0);
     row(p, {465, 52}, 30, 5, 0.2f, 0.3f, kLower);
     p.pause(450);
@@ -87,7 +87,7 @@ void interlock(Page& p, const Interlock& l) {
     row(p, l.upright, l.dx, l.count, l.from, l.to, kUpper);
     row(p, l.upright, l.dx, l.count, l.from - 0.5f, l.to - 0.5f, kLower);
     p.pause(l.settle);
-    p.narrate(25, frame::Close::Yes, frame::Narration::Background, 100);
+    p.say(25, 100);
     p.fill_box({l.clear_from.x, l.upright.y + 1}, l.clear_to, 0);
     row(p, l.hanging, l.dx, l.count, l.from - 0.5f, l.to - 0.5f, kLower);
     p.pause(l.last_pause);

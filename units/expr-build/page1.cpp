@@ -31,9 +31,6 @@ void price_table(Page& p) {
 void draw_page1(Page& p) {
     p.open({.paragraphs = 2, .band_right = 350,
             .title = "かわり方を式に表す                   1ﾍﾟｰｼﾞ"});
-    const auto say = [&](int m, int pause_after = 0) {
-        p.narrate(m, Close::Yes, Narration::Background, pause_after);
-    };
     const auto hand = [&](PointF at) { p.picture("右指.BMP", at); };
 
     // Paragraph 1: the table.
@@ -42,33 +39,33 @@ void draw_page1(Page& p) {
     p.text({60, 70}, "1まい20円の画用紙を何枚か買った時の代金");
     price_table(p);
     p.pause(200);
-    p.narrate(1, Close::No, Narration::Background, 500);  say(2, 300);  say(3);
+    p.narrate(1, Close::No, Narration::Background, 500);  p.say(2, 300);  p.say(3);
 
     // The row labels become □ and ○, and the relation is written with them.
     hand({30, 107});  p.pause(250);
     p.text({65, 107}, "画用紙の数", 0);  p.text({97, 107}, "□");  p.pause(30);
     p.fill_box({30, 107}, {46, 127}, 0);  hand({30, 137});  p.pause(80);
     p.text({97, 137}, "代金", 0);  p.text({97, 137}, "○");  p.pause(55);
-    say(4);
+    p.say(4);
     p.fill_box({30, 137}, {46, 157}, 0);  hand({70, 177});
     p.text({97, 177}, "20 × □ = ○");  p.pause(600);
     p.fill_box({70, 177}, {90, 197}, 0);
-    say(5, 100);  say(6, 300);  say(7);
+    p.say(5, 100);  p.say(6, 300);  p.say(7);
     p.blink(1, 11, [&](int c) { p.text({97, 107}, "□", c);  p.text({97, 137}, "○", c); });
     p.pause(350);
-    say(8, 80);
+    p.say(8, 80);
 
     // □ becomes the letter and ○ becomes ｙ: in the labels, then in the relation.
     hand({70, 107});  p.pause(220);
     p.text({97, 107}, "□", 0);  p.mark({102, 117});  p.pause(200);
-    say(9);
+    p.say(9);
     p.fill_box({70, 107}, {90, 127}, 0);  hand({70, 137});  p.pause(220);
     p.text({97, 137}, "○", 0);  p.text({97, 137}, "ｙ");  p.pause(250);
-    say(16);
+    p.say(16);
     p.fill_box({70, 137}, {90, 157}, 0);  hand({70, 177});  p.pause(200);
     p.text({145, 177}, "□", 0);  p.mark({150, 187});  p.pause(50);
     p.text({185, 177}, "○", 0);  p.text({185, 177}, "ｙ");  p.pause(250);
-    say(10, 700);  say(11, 400);  say(12, 500);
+    p.say(10, 700);  p.say(11, 400);  p.say(12, 500);
     p.close_narration(1);
 
     p.end({400, 340});

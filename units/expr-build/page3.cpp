@@ -15,9 +15,6 @@ void draw_page3(Page& p) {
     p.open({.paragraphs = 2, .band_right = 308,
             .title = "  を使った式                         3ﾍﾟｰｼﾞ",
             .title_mark = {{205, 12}}});
-    const auto say = [&](int m, int pause_after = 0) {
-        p.narrate(m, Close::Yes, Narration::Background, pause_after);
-    };
     const auto hand = [&](PointF at) { p.picture("右指.BMP", at); };
 
     // Paragraph 1: the problem.
@@ -27,7 +24,7 @@ void draw_page3(Page& p) {
     p.text({40, 70}, "このことを□を使って式に表しなさい｡");
     p.pause(200);
     p.narrate(13, Close::No, Narration::Background, 600);
-    say(14, 500);  say(15, 500);  say(5, 80);  say(17);
+    p.say(14, 500);  p.say(15, 500);  p.say(5, 80);  p.say(17);
 
     // The word formula, and the numbers under it.
     hand({60, 107});  p.text({85, 107}, "1まいのねだん×まい数=代金");  p.pause(350);
@@ -35,15 +32,15 @@ void draw_page3(Page& p) {
     p.text({85, 147}, "         80  ×  □  = 640", 6);
     p.fill_box({60, 107}, {80, 127}, 0);  hand({110, 147});  p.pause(350);
     p.fill_box({110, 147}, {130, 167}, 0);
-    say(18, 300);
+    p.say(18, 300);
 
     // The □ blinks and becomes the letter.
     p.blink(0, 11, [&](int c) { p.text({221, 147}, "□", c); }, 6);
     p.pause(100);
-    say(19, 500);  say(20, 80);
+    p.say(19, 500);  p.say(20, 80);
     hand({110, 147});  p.pause(200);
     p.text({221, 147}, "□", 0);  p.mark({226, 157}, 6);  p.pause(350);
-    say(21, 550);
+    p.say(21, 550);
     p.narrate(12, Close::Yes, Narration::ToEnd, 200);
 
     p.end({350, 320});

@@ -27,7 +27,7 @@ using Talk = std::array<Said, 3>;
 
 void say(Page& p, const Talk& talk) {
     for (const Said& s : talk)
-        if (s.narration > 0) p.narrate(s.narration, Close::Yes, Narration::Background, s.pause);
+        if (s.narration > 0) p.say(s.narration, s.pause);
 }
 
 // One equation weighed on the balance, X units to the right of the first.
@@ -103,7 +103,7 @@ void set_on_balance(Page& p, const Weighing& w) {
     });
     p.text({X + 77, 190}, w.term);  p.text({X + 127, 140}, w.term);  p.mark({X + 87, 200});
     p.pause(w.set_pause);
-    p.narrate(3, Close::Yes, Narration::Background, 100);
+    p.say(3, 100);
     p.steps(kDrift, [&](float i, int c) { p.text({X + 231 + i, 150 + 10 * i}, w.right_side, c); });
     p.text({X + 236, 190}, w.right_side);  p.text({X + 231, 140}, w.right_side);  p.pause(550);
     say(p, w.weighed);
@@ -141,7 +141,7 @@ void solve(Page& p, const Weighing& w) {
     const auto both_pans = [&](float y, int c) {
         draw_pan(p, {X + 80, y}, c);  draw_pan(p, {X + 230, y}, c);
     };
-    p.narrate(12, Close::Yes, Narration::Background, 50);
+    p.say(12, 50);
     p.blink(0, 18, [&](int on) {
         p.text({X + 77, 190}, w.cancelled, 7 * on);  cross_out(p, X, 0, 2 * on);
     }, 1);
@@ -181,17 +181,17 @@ void draw_page1(Page& p) {
     // (1) letter × 64 ＝ 512.
     p.narrate(1, Close::No, Narration::Background, 100);
     p.blink(0, 21, [&](int c) { p.text({204, 140}, "＝", c); });  p.pause(250);
-    p.narrate(2, Close::Yes, Narration::Background, 100);
+    p.say(2, 100);
     weigh(p, kWeighing1);
 
     // (2) letter ÷ 36 ＝ 5.
-    p.narrate(15, Close::Yes, Narration::Background, 320);
+    p.say(15, 320);
     p.narrate(2);
     p.blink(0, 11, [&](int c) { p.text({489, 140}, "＝", c); });
     weigh(p, kWeighing2);
 
     // The "＝" of every row stands in one column.
-    p.narrate(23, Close::Yes, Narration::Background, 450);
+    p.say(23, 450);
     p.polyline({{212, 270}, {212, 305}, {232, 305}}, 2);
     p.polyline({{208, 275}, {212, 270}, {216, 275}}, 2);
     p.polyline({{497, 270}, {497, 305}, {477, 305}}, 2);

@@ -64,7 +64,7 @@ void draw_page2(Page& p) {
     p.move(0, 16, 4, [&](float d, int c) { p.text({267, 120 + d}, "× 64", c); }, 2);
     p.pause(200);
     p.text({267, 140}, "× 64", 0);  p.text({151, 140}, "× 64", 2);
-    p.narrate(27, Close::Yes, Narration::Background, 200);
+    p.say(27, 200);
     lift_and_carry(p, "× 64", {151, 140}, 48, 2);
     turn_sign(p, {203, 120}, "×", "÷", 12, 2);
     p.move(0, 60, 4, [&](float d, int c) { p.text({203 + d, 120}, "÷ 64", c); }, 2);
@@ -74,12 +74,12 @@ void draw_page2(Page& p) {
 
     // Paragraph 2: "÷ 36" carried across.
     p.paragraph(2);
-    p.narrate(28, Close::Yes, Narration::Background, 350);
+    p.say(28, 350);
     p.narrate(29);
     p.blink(0, 11, [&](int c) { p.mark({422, 150}, c); });  p.pause(200);
     p.narrate(30);
     p.blink(0, 21, [&](int c) { p.text({436, 140}, "÷ 36", c); }, 2);  p.pause(200);
-    p.narrate(31, Close::Yes, Narration::Background, 100);
+    p.say(31, 100);
     lift_and_carry(p, "÷ 36", {436, 140}, 48, 2);
     p.narrate(32);
     turn_sign(p, {488, 120}, "÷", "×", 12, 2);

@@ -20,7 +20,7 @@ struct Beat {
 
 void beat(Page& p, const Beat& b) {
     if (b.pause > 0) p.pause(b.pause);
-    if (b.narration > 0) p.narrate(b.narration, Close::Yes, Narration::Background, b.pause_after);
+    if (b.narration > 0) p.say(b.narration, b.pause_after);
 }
 
 // One equation solved by carrying its number over the "＝": copied one row

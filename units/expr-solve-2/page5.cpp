@@ -43,9 +43,9 @@ void draw_page5(frame::Page& p) {
     p.narrate(31);
     p.text({85, 127}, "     ↓", 6);  p.pause(200);
     p.text({125, 147}, "× 4");  p.mark({105, 157});  p.pause(500);
-    p.narrate(32, Close::Yes, Narration::Background, 100);
+    p.say(32, 100);
     p.text({190, 127}, "↓", 6);  p.text({165, 147}, "＋ 150 =");  p.pause(300);
-    p.narrate(33, Close::Yes, Narration::Background, 50);
+    p.say(33, 50);
     p.text({240, 127}, "↓", 6);  p.text({237, 147}, "470");  p.pause(200);
     p.picture("右指.BMP", {80, 147});  p.pause(150);
     p.fill_box({80, 147}, {100, 167}, 0);  p.pause(300);

@@ -12,10 +12,6 @@ using frame::Erase;
 using frame::Narration;
 using frame::Page;
 
-// Narration m, after "close wave1", and the pause that belongs to it.
-void say(Page& p, int m, int pause_after = 0) {
-    p.narrate(m, Close::Yes, Narration::Background, pause_after);
-}
 
 // One problem of the page, set out in one paragraph and solved in the next
 // (or in the same) one.  Every x of (2) lies 300 to the right of (1).
@@ -56,11 +52,11 @@ constexpr Problem kPlus{
 // The problem written, its number pointed at in red.
 void set_out(Page& p, const Problem& e) {
     const float X = e.X;
-    say(p, e.introduced);
+    p.say(e.introduced);
     p.text({X + 50, 150}, e.problem);  p.pause(e.pause_problem);
-    say(p, 8, 200);
+    p.say(8, 200);
     hand(p, {X + 79, 174});  p.text({X + 82, 150}, e.number, 2);  p.pause(450);
-    say(p, 9, e.pause_looked);
+    p.say(9, e.pause_looked);
     hand_away(p, {X + 79, 174});
 }
 
@@ -69,17 +65,17 @@ void set_out(Page& p, const Problem& e) {
 // the letter moves up to the "＝".
 void solve(Page& p, const Problem& e) {
     const float X = e.X;
-    say(p, e.before_copy, 100);
+    p.say(e.before_copy, 100);
     copy_down(p, {e.equation, {X + 82, 150}, {X + 75, 150}, {X + 300, 210}});
     swap(p, {.area_from = {X + 75, 190}, .area_to = {X + 147, 210}, .sign = e.sign,
              .sign_x = X + 106, .left = e.number, .left_x = X + 82, .right = "χ",
              .right_x = X + 130, .row = 190});
     p.pause(300);
-    say(p, e.after_swap);
+    p.say(e.after_swap);
     copy_down(p, {e.swapped, {X + 82, 190}, {X + 75, 190}, {X + 300, 250}});
     hand(p, {X + 104, 254});  p.pause(300);
     hand_away(p, {X + 104, 254});
-    say(p, 13, 100);
+    p.say(13, 100);
 
     const auto term = [&](float x, float y, int c) { p.text({x, y}, e.term, c); };
     p.steps({.to = 4, .erase = Erase::After}, [&](float i, int c) { term(X + 106, 230 - 5 * i, c); });
@@ -106,14 +102,14 @@ void draw_page1(Page& p) {
     // Paragraph 1: the left side and the right side.
     p.text({100, 50}, "χ÷8 ＝ 7＋2");  p.pause(200);
     p.narrate(1, Close::No, Narration::Background, 200);
-    say(p, 2, 40);
+    p.say(2, 40);
     hand(p, {108, 74});  p.text({100, 50}, "χ÷8", 2);  p.pause(500);
-    say(p, 3);
+    p.say(3);
     hand_away(p, {108, 74});  hand(p, {180, 74});  p.text({172, 50}, "7＋2", 6);  p.pause(400);
-    say(p, 4, 150);
+    p.say(4, 150);
     hand_away(p, {180, 74});  hand(p, {108, 74});  p.line({100, 70}, {141, 70}, 2);  p.pause(100);
     hand_away(p, {108, 74});  hand(p, {108, 94});  p.text({105, 72}, "左辺", 2);  p.pause(350);
-    say(p, 5);
+    p.say(5);
     p.fill_box({108, 94}, {126, 114}, 0);  hand(p, {180, 74});  p.line({172, 70}, {206, 70}, 6);
     p.pause(100);
     hand_away(p, {180, 74});  hand(p, {180, 94});  p.text({172, 72}, "右辺", 6);  p.pause(150);
@@ -122,13 +118,13 @@ void draw_page1(Page& p) {
 
     // Paragraph 2: the signs.
     p.paragraph(2);
-    say(p, 6);
+    p.say(6);
     p.text({20, 110}, "★＋や－や×や÷の様な計算の記号を符号と言う");  p.pause(800);
 
     // Paragraph 3: (1) set out.
     p.paragraph(3);
     set_out(p, kTimes);
-    say(p, 10, 900);
+    p.say(10, 900);
 
     // Paragraph 4: (1) solved.
     p.paragraph(4);

@@ -13,9 +13,6 @@ using frame::Erase;
 using frame::Narration;
 using frame::Page;
 
-void say(Page& p, int m, int pause_after = 0) {
-    p.narrate(m, Close::Yes, Narration::Background, pause_after);
-}
 
 // One equation of the page.  Every x of (4) lies 300 to the right of (3).
 struct Equation {
@@ -71,24 +68,24 @@ void signed_number(Page& p, float x, float y, std::string_view sign, std::string
 // another equation.
 void try_swapping(Page& p, const Equation& e) {
     const float X = e.X;
-    say(p, 17);
+    p.say(17);
     copy_equation_down(p, e);
     swap(p, {.area_from = {X + 75, 70}, .area_to = {X + 147, 90}, .sign = e.sign,
              .sign_x = X + 106, .left = e.left, .left_x = X + 82, .right = "χ",
              .right_x = X + 130, .row = 70});
     p.pause(e.pause_swapped);
-    say(p, e.why_not);
+    p.say(e.why_not);
     hand(p, {X + 127, 50});  p.pause(450);
-    say(p, e.why_not_again, 750);
+    p.say(e.why_not_again, 750);
     hand_away(p, {X + 127, 50});
 }
 
 void solve(Page& p, const Equation& e) {
     const float X = e.X;
-    say(p, e.introduced, e.pause_introduced);
+    p.say(e.introduced, e.pause_introduced);
     copy_equation_down(p, e);
     if (e.pause_copied > 0) p.pause(e.pause_copied);
-    say(p, 24, 100);
+    p.say(24, 100);
 
     // The term with the letter over the "＝", its sign turned.
     p.steps({.to = 4, .erase = Erase::After},
@@ -103,7 +100,7 @@ void solve(Page& p, const Equation& e) {
         p.text({X + 82 + 12 * i, 70}, e.left, c);
     });
     p.text({X + 130, 70}, e.moved);  p.pause(200);
-    say(p, 29);
+    p.say(29);
 
     // Copied down, swapped, and the number carried back to the left.
     copy_down(p, {e.moved, {X + 130, 70}, {X + 75, 70}, {X + 300, 130}});
@@ -111,7 +108,7 @@ void solve(Page& p, const Equation& e) {
              .sign_x = X + 202, .left = e.right, .left_x = X + 178, .right = "χ",
              .right_x = X + 226, .row = 110});
     p.pause(200);
-    say(p, e.number_moves);
+    p.say(e.number_moves);
     p.steps({.to = 4, .erase = Erase::After},
             [&](float i, int c) { p.text({X + 202, 110 - 5 * i}, e.number_term, c); });
     p.steps({.to = 6, .erase = Erase::After},
@@ -139,9 +136,9 @@ void draw_page3(Page& p) {
     // Paragraph 1: the numbers of ÷ and － may not change places.
     p.text({50, 30}, "(3) ６ ÷ χ ＝ ２");  p.text({350, 30}, "(4) ９ － χ ＝ ４");  p.pause(200);
     p.narrate(28, Close::No, Narration::Background, 600);
-    say(p, 16, 250);
+    p.say(16, 250);
     try_swapping(p, kDivide);
-    say(p, 20, 250);
+    p.say(20, 250);
     try_swapping(p, kSubtract);
     p.fill_box({40, 60}, {620, 130}, 0);
 

@@ -80,22 +80,22 @@ void draw_page3(Page& p) {
     p.narrate(7, Close::No);
     p.fill_box({310, 230}, {330, 290}, 0);  p.picture("\\ml.BMP", {250, 50});  p.pause(500);
     p.fill_box({250, 50}, {290, 110}, 0);  p.picture("\\MF.BMP", {310, 230});
-    say(p, 33, 550);  say(p, 34, 200);
+    p.say(33, 550);  p.say(34, 200);
     p.fraction({183, 60}, {"－ ÷", "5", "8"});
     blink(p, 11, 15, {{{231, 60}, "－"}, {{235, 50}, "9"}, {{235, 70}, "1"}});  p.pause(350);
-    say(p, 35, 200);
+    p.say(35, 200);
     p.text({159, 110}, "＝ － ×");  p.text({187, 100}, "5");  p.text({187, 120}, "8");
     blink(p, 11, 15, {{{231, 110}, "－"}, {{235, 100}, "1"}, {{235, 120}, "9"}});  p.pause(250);
-    say(p, 36, 100);
+    p.say(36, 100);
     p.text({159, 160}, "＝ ─");  p.text({187, 150}, "5");  p.text({183, 170}, "72");  p.pause(500);
 
     // Paragraph 2: the whole number carried into the denominator, the rule,
     // 3/7 × 2 and 3/7 ÷ 2 carried, 2/3 ÷ 5 and 3/4 ÷ 6 worked at once.
     p.paragraph(2);
-    say(p, 37);
+    p.say(37);
     p.text({290, 100}, "⇒", {3, 3}, 2);  p.pause(100);
     p.fraction({395, 60}, {"－ ÷ 9 ＝", "5", "8"});  p.pause(250);
-    say(p, 38);
+    p.say(38);
     carry(p, kByNine);
     p.text({459, 110}, "＝ ─");
     blink(p, 13, 10, {{{483, 110}, "─"}, {{483, 120}, "72"}, {{487, 100}, "5"}});
@@ -103,30 +103,30 @@ void draw_page3(Page& p) {
     p.box({50, 40}, {620, 188}, 2);  p.rule({383, 140}, "整数でわる時は分母にかける!");
     p.pause(450);
 
-    say(p, 39);
+    p.say(39);
     p.fraction({95, 220}, {"－ × 2 ＝", "3", "7"});  p.pause(100);
     carry(p, kTimesTwo);
     p.text({159, 270}, "＝ ─");  p.text({187, 260}, "6");  p.text({187, 280}, "7");  p.pause(300);
-    say(p, 40);
+    p.say(40);
     p.fraction({395, 220}, {"－ ÷ 2 ＝", "3", "7"});  p.pause(100);
     carry(p, kByTwo);
     p.text({459, 270}, "＝ ─");  p.text({487, 260}, "3");  p.text({483, 280}, "14");
     p.box({50, 192}, {620, 298}, 5);  p.pause(500);
 
-    say(p, 41);
+    p.say(41);
     p.fraction({95, 330}, {"－ ÷ 5 ＝", "2", "3"});
     p.fill_box({290, 230}, {310, 290}, 0);  p.picture("\\pl.BMP", {250, 310});  p.pause(100);
     p.text({207, 320}, "2");  p.line({183, 339}, {243, 339}, 7);  p.text({187, 340}, "3 × 5");
     p.pause(100);
     p.fill_box({250, 310}, {290, 370}, 0);  p.picture("\\pl.BMP", {250, 360});
     p.text({159, 380}, "＝ ─");  p.text({187, 370}, "2");  p.text({183, 390}, "15");  p.pause(400);
-    say(p, 42);
+    p.say(42);
     p.fraction({395, 330}, {"－ ÷ 6 ＝", "3", "4"});
     p.fill_box({250, 360}, {290, 420}, 0);  p.picture("\\pr.BMP", {350, 310});  p.pause(100);
     p.text({507, 320}, "3");  p.line({483, 339}, {543, 339}, 7);  p.text({487, 340}, "4 × 6");
     p.pause(400);
     p.fill_box({350, 310}, {390, 370}, 0);  p.picture("\\PF.BMP", {290, 230});
-    say(p, 6);
+    p.say(6);
     p.fill_box({310, 230}, {330, 290}, 0);  p.picture("\\mr.BMP", {350, 310});
     blink(p, 11, 10, {{{507, 320}, "3"}, {{527, 340}, "6"}});  p.pause(50);
     {

@@ -10,11 +10,6 @@
 
 namespace units::frac_divide {
 
-// A narration of the paragraph drawn now, after a "close wave1", with the
-// pause that belongs to it.
-inline void say(frame::Page& p, int sound, int pause_after = 0) {
-    p.narrate(sound, frame::Close::Yes, frame::Narration::Background, pause_after);
-}
 
 struct Shown {
     platform::PointF at{};

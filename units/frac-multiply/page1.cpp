@@ -43,8 +43,8 @@ void cancel_pass(Page& p, const CancelPass& c) {
     });
     p.pause(100);
     p.cancel({c.top_mark});  p.cancel({c.bottom_mark});  p.pause(400);
-    say(p, c.said, c.pause_after);
-    if (c.then_said > 0) say(p, c.then_said);
+    p.say(c.said, c.pause_after);
+    if (c.then_said > 0) p.say(c.then_said);
 }
 
 }  // namespace
@@ -56,34 +56,34 @@ void draw_page1(Page& p) {
     // Paragraph 1: numerators times numerators, denominators times denominators.
     p.picture("\\MF.BMP", {260, 200});  p.picture("\\PF.BMP", {240, 200});
     p.fraction({23, 60}, {"－ × －", "3     2", "5     7"});  p.pause(200);
-    p.narrate(1, Close::No, Narration::Background, 400);  say(p, 2, 200);
+    p.narrate(1, Close::No, Narration::Background, 400);  p.say(2, 200);
     p.blink(0, 11, [&](int c) { p.text({27, 70}, "5     7", c); }, 7, 10);
     p.blink(0, 11, [&](int c) { p.text({27, 50}, "3     2", c); }, 7, 10);
     p.text({95, 60}, "＝");  p.line({119, 67}, {179, 67}, 7);
     p.blink(0, 11, [&](int c) { p.fraction({119, 60}, {.top = "3 × 2", .bottom = "5 × 7"}, c); },
             7, 10);
     p.pause(200);
-    say(p, 3);
+    p.say(3);
     p.text({95, 110}, "＝ ─");
     p.blink(1, 9, [&](int c) { p.text({123, 70}, "5 × 7", c); }, 7, 10);
     p.text({119, 120}, "35");  p.pause(100);
     p.blink(1, 9, [&](int c) { p.text({123, 50}, "3 × 2", c); }, 7, 10);
     p.text({123, 100}, "6");  p.pause(400);
-    say(p, 4, 300);  say(p, 5);
+    p.say(4, 300);  p.say(5);
 
     p.fraction({23, 170}, {"－ × － ＝", "4     2", "9     5"});
     p.fill_box({240, 200}, {260, 260}, 0);  p.picture("\\pl.BMP", {203, 160});  p.pause(100);
     p.fraction({119, 170}, {.top = "4 × 2", .bottom = "9 × 5", .bar = 60});  p.pause(100);
     p.fill_box({203, 160}, {240, 220}, 0);  p.picture("\\pl.BMP", {203, 210});
     p.text({95, 220}, "＝ ─");  p.text({119, 230}, "45");  p.text({123, 210}, "8");  p.pause(700);
-    say(p, 5);
+    p.say(5);
 
     p.fraction({23, 280}, {"－ × － ＝", "5     6", "9     7"});
     p.fill_box({203, 210}, {240, 270}, 0);  p.picture("\\pl.BMP", {203, 270});  p.pause(100);
     p.fraction({119, 280}, {.top = "5 × 6", .bottom = "9 × 7", .bar = 60});  p.pause(100);
     p.fill_box({203, 270}, {240, 330}, 0);  p.picture("\\pl.BMP", {203, 320});
     p.fraction({95, 330}, {"＝ ─", "30", "63", {24, -10}, {24, 10}});  p.pause(650);
-    p.fill_box({203, 320}, {240, 380}, 0);  p.picture("\\PF.BMP", {240, 200});  say(p, 6);
+    p.fill_box({203, 320}, {240, 380}, 0);  p.picture("\\PF.BMP", {240, 200});  p.say(6);
     p.fill_box({260, 200}, {280, 260}, 0);  p.picture("\\ml.BMP", {203, 320});  p.pause(100);
     p.cancel({{{117, 321}, {134, 335}, "10", {134, 315}}});
     p.cancel({{{117, 341}, {134, 355}, "21", {134, 355}}});
@@ -93,12 +93,12 @@ void draw_page1(Page& p) {
 
     // Paragraph 2: a mixed number made improper, cancelled, then multiplied.
     p.paragraph(2);
-    say(p, 7);
+    p.say(7);
     const Fraction mixed{"2－ × －", "3     2", "4     5", {12, -10}, {12, 10}};
     const Fraction mixed_standing{"2－ × － ＝", "3     2", "4     5", {12, -10}, {12, 10}};
     p.fraction({315, 60}, mixed_standing);
     p.fill_box({203, 370}, {243, 430}, 0);  p.picture("\\mr.BMP", {270, 50});  p.pause(550);
-    say(p, 8, 500);  say(p, 9);
+    p.say(8, 500);  p.say(9);
     p.steps({.from = 1, .to = 12, .pause = 5, .erase = frame::Erase::Box,
              .box_from = {300, 50}, .box_to = {510, 90}},
             [&](float i, int c) {
@@ -106,16 +106,16 @@ void draw_page1(Page& p) {
             });
     p.blink(1, 16, [&](int c) { p.fraction({411, 60}, {"2－", "3", "4", {12, -10}, {12, 10}}, c); });
     p.fraction({419, 60}, {"─", "11", "4", {0, -10}, {4, 10}});  p.pause(400);
-    say(p, 10, 200);
+    p.say(10, 200);
     p.fill_box({270, 50}, {305, 110}, 0);  p.picture("\\mr.BMP", {320, 100});
     p.text({395, 110}, "＝");
     p.fraction({419, 110}, {.top = "11 × 2", .bottom = "4 × 5", .bar = 60});  p.pause(450);
-    say(p, 11, 600);  say(p, 12);
+    p.say(11, 600);  p.say(12);
     p.blink(1, 11, [&](int c) { p.text({471, 100}, "2", c);  p.text({423, 120}, "4", c); }, 7, 20);
     p.cancel({{{469, 100}, {480, 115}, "1", {478, 90}}});
     p.cancel({{{421, 120}, {432, 135}, "2", {432, 135}}});
     p.pause(400);
-    say(p, 13);
+    p.say(13);
     p.fill_box({320, 100}, {360, 160}, 0);  p.picture("\\mr.BMP", {320, 150});
     p.text({395, 160}, "＝ ─");  p.pause(100);
     p.blink(1, 11, [&](int c) {
@@ -126,20 +126,20 @@ void draw_page1(Page& p) {
         p.text({439, 120}, "× 5", c);
     }, 7, 10);
     p.text({419, 170}, "10");  p.pause(100);  p.text({419, 150}, "11");  p.pause(350);
-    say(p, 14, 300);
+    p.say(14, 300);
     p.fill_box({320, 150}, {360, 210}, 0);  p.picture("\\mr.BMP", {320, 200});
     p.fraction({395, 210}, {"＝ 1─", "1", "10", {36, -10}, {32, 10}});  p.pause(550);
 
     // Paragraph 3: three fractions, cancelled pair by pair.
     p.paragraph(3);
-    say(p, 7);
+    p.say(7);
     p.fill_box({320, 200}, {360, 260}, 0);  p.picture("\\mr.BMP", {270, 250});
     p.fraction({323, 270}, {"－ × － × － ＝", "3     2     5", "4     5     9"});  p.pause(450);
-    p.fill_box({270, 250}, {310, 310}, 0);  p.picture("\\MF.BMP", {260, 200});  say(p, 5);
+    p.fill_box({270, 250}, {310, 310}, 0);  p.picture("\\MF.BMP", {260, 200});  p.say(5);
     p.fill_box({240, 200}, {260, 260}, 0);  p.picture("\\pr.BMP", {250, 270});  p.pause(100);
     p.fraction({467, 270}, {.top = "3 × 2 × 5", .bottom = "4 × 5 × 9", .bar = 100});
     p.pause(450);
-    p.fill_box({250, 270}, {290, 330}, 0);  p.picture("\\PF.BMP", {240, 200});  say(p, 6);
+    p.fill_box({250, 270}, {290, 330}, 0);  p.picture("\\PF.BMP", {240, 200});  p.say(6);
     for (const CancelPass& pass : kCancelPasses) cancel_pass(p, pass);
     p.text({443, 320}, "＝ ─");  p.text({471, 330}, "6");  p.text({471, 310}, "1");  p.pause(500);
     p.close_narration(3);

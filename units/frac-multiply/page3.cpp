@@ -68,10 +68,10 @@ void draw_page3(Page& p) {
     // Paragraph 1: 2/7 × 3 twice, then 2/9 × 4.
     p.picture("\\MF.BMP", {260, 200});  p.picture("\\PF.BMP", {240, 200});
     p.fraction({23, 60}, kTimes3.group);  p.pause(200);
-    p.narrate(15, Close::No, Narration::Background, 500);  say(p, 16, 200);
+    p.narrate(15, Close::No, Narration::Background, 500);  p.say(16, 200);
     lift_into_numerator(p, kTimes3);
     p.text({87, 110}, "＝ ─");  p.text({115, 120}, "7");  p.text({115, 100}, "6");  p.pause(550);
-    say(p, 17, 500);  say(p, 18);
+    p.say(17, 500);  p.say(18);
 
     // The group copied down in yellow, 3 written as 3/1.
     p.steps({.from = 1, .to = 11, .pause = 5, .colour = 6, .erase = Erase::Box,
@@ -83,18 +83,18 @@ void draw_page3(Page& p) {
     p.fraction({87, 170}, {"＝ － × －", "2", "7", {28, -10}, {28, 10}}, 6);
     p.blink(1, 11, [&](int c) { p.fraction({159, 170}, {"－", "3", "1"}, c); }, 6, 10);
     p.pause(200);
-    say(p, 19, 500);
+    p.say(19, 500);
     p.text({87, 220}, "＝", 6);
     p.fraction({111, 220}, {.top = "2 × 3", .bottom = "7 × 1", .bar = 59}, 6);  p.pause(400);
-    say(p, 20);
+    p.say(20);
     p.blink(1, 31, [&](int c) { p.text({131, 230}, "× 1", c); }, 6, 15);
     p.line({127, 232}, {165, 242}, 6);  p.pause(300);
-    say(p, 21, 100);
+    p.say(21, 100);
     // Both ways give the same: an arc from the first answer down to the
     // second, its arrow head at the top end (189, 62).
     p.arc({189, 142}, 40, 2, 0.75f, 0.25f, 2);
     p.polyline({{194, 67}, {189, 62}, {194, 57}}, 2);  p.pause(600);
-    say(p, 22, 50);
+    p.say(22, 50);
 
     p.fill_box({10, 150}, {230, 250}, 0);  p.fill_box({188, 50}, {230, 160}, 0);
     p.fill_box({240, 200}, {260, 260}, 0);  p.picture("\\pl.BMP", {180, 160});
@@ -105,12 +105,12 @@ void draw_page3(Page& p) {
 
     // Paragraph 2: 2 × 3/8, the 2 and the 8 cancelled.
     p.paragraph(2);
-    say(p, 5);
+    p.say(5);
     p.fill_box({180, 210}, {220, 270}, 0);  p.picture("\\pr.BMP", {270, 50});
     p.fraction({315, 60}, {"2 × － ＝", "3", "8", {43, -10}, {43, 10}});  p.pause(100);
     p.fraction({411, 60}, {.top = "2 × 3", .bottom = "8", .bottom_at = {24, 10}, .bar = 60});
     p.pause(450);
-    say(p, 23);
+    p.say(23);
     p.blink(1, 11, [&](int c) { p.text({415, 50}, "2", c);  p.text({435, 70}, "8", c); });
     p.pause(50);
     p.line({413, 50}, {425, 65}, 7);  p.cancel({{{433, 70}, {445, 85}, "4", {443, 85}}});

@@ -31,9 +31,6 @@ void draw_page1(Page& p) {
     p.open({.paragraphs = 3, .band_right = 272,
             .title = "分数の比                             1ﾍﾟｰｼﾞ",
             .coordinates = Coordinates::Pixels});
-    const auto say = [&](int m, int pause_after = 0) {
-        p.narrate(m, Close::Yes, Narration::Background, pause_after);
-    };
     const auto hand = [&](PointF at) { p.picture("上指.BMP", at); };
     const auto unhand = [&](PointF at) { p.fill_box(at, {at.x + 20, at.y + 20}, 0); };
 
@@ -43,14 +40,14 @@ void draw_page1(Page& p) {
     p.text({30, 30}, "次の比の値を求めて､比をかんたんにしなさい｡");
     p.fraction({30, 70}, over("(1)  － : －", "5    3", "6    4", 44));
     p.pause(200);
-    p.narrate(1, Close::No, Narration::Background, 350);  say(2, 350);  say(3, 300);
+    p.narrate(1, Close::No, Narration::Background, 350);  p.say(2, 350);  p.say(3, 300);
     p.text({70, 130}, "比の値", 6);  p.pause(330);
-    say(4, 50);
+    p.say(4, 50);
     hand({66, 100});  p.pause(50);  unhand({66, 100});  hand({108, 100});
     p.fraction({134, 130}, over("－÷－", "5   3", "6   4"));  p.pause(100);
     unhand({108, 100});  hand({212, 160});
     p.fraction({182, 130}, over("＝－×－", "5   4", "6   3", 20));  p.pause(430);
-    say(5);
+    p.say(5);
     {
         const Scoped small = p.font_size(kCancelFontSize);
         p.line({230, 120}, {242, 133}, 7);  p.text({235, 110}, "2");
@@ -61,23 +58,23 @@ void draw_page1(Page& p) {
     p.fraction({246, 130}, {.bars = "＝─", .top = "10", .bottom = "9", .top_at = {16, -10},
                             .bottom_at = {20, 10}}, 2);
     p.pause(450);  unhand({259, 160});
-    say(6, 150);
+    p.say(6, 150);
     p.text({134, 70}, "＝ 10 : 9", 2);  p.pause(480);
-    say(7);
+    p.say(7);
     p.fraction({278, 130}, over("＝1─", "1", "9", 28), 2);  p.pause(760);
-    say(8, 900);
+    p.say(8, 900);
 
     // Paragraph 2: 2/5 : 2, and the rule.
     p.paragraph(2);
-    say(9);
+    p.say(9);
     p.fill_box({25, 100}, {45, 160}, 0);  p.picture("\\pr.BMP", {0, 203});
     p.fraction({30, 220}, over("(2)  － : 2", "2", "5", 44));  p.pause(430);
-    say(10, 50);
+    p.say(10, 50);
     p.fill_box({0, 203}, {31, 263}, 0);  p.picture("\\pr.BMP", {90, 263});
     p.fraction({134, 280}, over("－÷2", "2", "5"));  p.pause(100);
     p.text({174, 280}, "＝───");  p.text({190, 290}, "5 × 2");  p.text({210, 270}, "2");
     p.pause(520);
-    say(11);
+    p.say(11);
     {
         const Scoped small = p.font_size(kCancelFontSize);
         p.line({208, 270}, {218, 283}, 7);  p.text({213, 260}, "1");
@@ -85,10 +82,10 @@ void draw_page1(Page& p) {
     }
     p.pause(100);
     p.fraction({246, 280}, over("＝─", "1", "5", 20), 2);  p.pause(500);
-    say(23, 150);
+    p.say(23, 150);
     p.fill_box({90, 263}, {122, 323}, 0);  p.picture("\\pr.BMP", {0, 203});
     p.text({126, 220}, "＝ 1 : 5", 2);  p.pause(550);
-    say(24);
+    p.say(24);
     p.fill_box({0, 203}, {31, 263}, 0);  p.picture("\\pr.BMP", {0, 263});
     p.text({70, 280}, "比の値", 6);  p.pause(400);
     p.fill_box({0, 263}, {32, 323}, 0);  p.picture("\\PF.BMP", {25, 100});

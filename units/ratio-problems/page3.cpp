@@ -67,9 +67,6 @@ void draw_page3(Page& p) {
     p.open({.paragraphs = 3, .band_right = 320,
             .title = "比を使った問題                       3ﾍﾟｰｼﾞ",
             .coordinates = Coordinates::Pixels});
-    const auto say = [&](int m, int pause_after = 0) {
-        p.narrate(m, Close::Yes, Narration::Background, pause_after);
-    };
 
     // Paragraph 1: the price of the eraser.
     p.picture("\\MF.BMP", {360, 100});
@@ -77,15 +74,15 @@ void draw_page3(Page& p) {
     p.text({10, 30}, "(1)えんぴつと消しゴムのねだんの比は4:5で えんぴつは80円です｡");
     p.text({34, 50}, "消しゴムはいくらでしょう｡");
     p.pause(200);
-    p.narrate(12, Close::No, Narration::Background, 630);  say(13, 450);  say(14, 100);
+    p.narrate(12, Close::No, Narration::Background, 630);  p.say(13, 450);  p.say(14, 100);
     p.text({134, 110}, "4 : 5 ＝ 80 :");  p.box({246, 110}, {284, 125}, 7);  p.pause(500);
-    say(15);
+    p.say(15);
     p.arc({175, 107}, 38, 2, 0.5f, 1, 0.35f);
     p.polyline({{208, 105}, {213, 107}, {214, 102}}, 2);  p.pause(200);
     {
         const Scoped small = p.font_size(kSmallFontSize);
         p.text({165, 78}, "20倍", 2);  p.pause(430);
-        say(16);
+        p.say(16);
         p.arc({215, 107}, 46, 2, 0.5f, 1, 0.3f);
         p.polyline({{256, 105}, {261, 107}, {262, 102}}, 2);
         p.text({206, 78}, "20倍", 2);
@@ -97,7 +94,7 @@ void draw_page3(Page& p) {
 
     // Paragraph 2: 1000 sheets shared 3 : 2.
     p.paragraph(2);
-    say(17);
+    p.say(17);
     p.text({10, 180}, "(2)千羽づるを折るのに1000まいの折り紙を兄と妹で3:2に分けました｡");
     p.text({34, 200}, "兄と妹は何まいずつ取ったでしょう｡");
     constexpr Stack kWhole{20, 260, 50};
@@ -108,7 +105,7 @@ void draw_page3(Page& p) {
         p.text({38, 241}, "1000まい");
     }
     p.pause(650);
-    say(25, 600);  say(18, 300);  say(19, 500);  say(20);
+    p.say(25, 600);  p.say(18, 300);  p.say(19, 500);  p.say(20);
     p.text({140, 235}, "1000 ÷ 5 ＝ 200");  p.pause(100);
     for (int j = 0; j < 5; ++j) draw_stack(p, small_stack(j));
     for (int j = 0; j < 5; ++j) draw_sheet_edges(p, small_stack(j));
@@ -117,9 +114,9 @@ void draw_page3(Page& p) {
         for (int j = 0; j < 5; ++j) p.text({130 + 90.f * j, 280}, "200まい");
     }
     p.pause(600);
-    say(21);
+    p.say(21);
     draw_share(p, kBrother);
-    say(22);
+    p.say(22);
     draw_share(p, kSister);
     p.close_narration(2);
 

@@ -17,9 +17,6 @@ using frame::Scale;
 using platform::PenStyle;
 using platform::PointF;
 
-void say(Page& p, int m, int pause_after = 0) {
-    p.narrate(m, Close::Yes, Narration::Background, pause_after);
-}
 
 // A blink of 11 steps: drawn on odd steps, erased on even ones in the
 // colour under it, a pause of 15 after each.
@@ -165,49 +162,49 @@ void paragraph1(Page& p) {
 
     bar_pair(p, {30, "1m", "2m"});
     p.pause(200);
-    p.narrate(1, Close::No, Narration::Background, 400);  say(p, 2, 500);  say(p, 3, 200);
+    p.narrate(1, Close::No, Narration::Background, 400);  p.say(2, 500);  p.say(3, 200);
     blink(p, 0, [&](int c) { p.text({6, 170}, "比    1 : 2", c); });
-    p.pause(400);  say(p, 4, 100);
+    p.pause(400);  p.say(4, 100);
 
     bar_pair(p, {170, "10m", "20m"});
-    p.pause(350);  say(p, 5, 400);  say(p, 6);
+    p.pause(350);  p.say(5, 400);  p.say(6);
     blink(p, 0, [&](int c) { p.text({194, 170}, "1 : 2", c); });
-    p.pause(400);  say(p, 7, 100);
+    p.pause(400);  p.say(7, 100);
 
     bar_pair(p, {310, "30m", "60m"});
-    p.pause(350);  say(p, 5, 400);  say(p, 6);
+    p.pause(350);  p.say(5, 400);  p.say(6);
     blink(p, 0, [&](int c) { p.text({334, 170}, "1 : 2", c); });
-    p.pause(400);  say(p, 8, 200);
+    p.pause(400);  p.say(8, 200);
 
     p.text({0, 210}, "比の値=左÷右");
     p.pause(500);
     p.text({48, 210}, "=左÷右", 0);
-    say(p, 9);
+    p.say(9);
     ratios_become_values(p);
 }
 
 void paragraph2(Page& p) {
     p.paragraph(2);
-    say(p, 10);
+    p.say(10);
     p.text({30, 30}, "比とは2つ以上の物を比べる時にそれぞれの割合を表した数のこと");
     p.pause(950);
-    say(p, 11);
+    p.say(11);
     p.text({30, 250}, "比はできるだけかんたんな整数にするとわかりやすい");
     p.pause(700);
-    say(p, 12);
+    p.say(12);
 
     weights(p, {40, "3kg", 28, "5kg", 78});
-    p.pause(550);  say(p, 13, 200);
+    p.pause(550);  p.say(13, 200);
     blink(p, 0, [&](int c) { p.text({6, 330}, "比    3 : 5", c); });
-    p.pause(400);  say(p, 14);
+    p.pause(400);  p.say(14);
     weights(p, {180, "30kg", 164, "50kg", 214});
     p.pause(200);
     blink(p, 0, [&](int c) { p.text({151, 330}, "30:50 = 3 : 5", c); });
-    p.pause(350);  say(p, 15);
+    p.pause(350);  p.say(15);
     weights(p, {320, "60kg", 304, "100kg", 350});
     p.pause(200);
     blink(p, 0, [&](int c) { p.text({291, 330}, "60:100 = 3 : 5", c); });
-    p.pause(350);  say(p, 16);
+    p.pause(350);  p.say(16);
 
     ratio_to_fraction(p, k30To50);
     ratio_to_fraction(p, k60To100);
@@ -218,7 +215,7 @@ void paragraph2(Page& p) {
               {{301, 380}, {325, 395}, "5", {315, 395}}});
     p.pause(550);
 
-    say(p, 17, 100);
+    p.say(17, 100);
     p.text({0, 370}, "比の値 ─");  p.text({60, 360}, "3");  p.text({60, 380}, "5");
     p.text({187, 370}, "= ─");  p.text({207, 360}, "3");  p.text({207, 380}, "5");
     p.text({327, 370}, "= ─");  p.text({347, 360}, "3");  p.text({347, 380}, "5");
@@ -227,7 +224,7 @@ void paragraph2(Page& p) {
 
 void paragraph3(Page& p) {
     p.paragraph(3);
-    say(p, 18);
+    p.say(18);
 
     // The first mascot steps beside the problem on its blue box.
     p.fill_box({20, 50}, {40, 110}, 0);
@@ -239,24 +236,24 @@ void paragraph3(Page& p) {
     metre_mark(p, 583);
     p.pause(350);
 
-    say(p, 36, 100);
+    p.say(36, 100);
     p.text({460, 140}, "比 126:72");
     p.pause(550);
     p.fill_box({415, 100}, {447, 160}, 0);
     p.picture("\\PF.BMP", {20, 50});
-    say(p, 19);
+    p.say(19);
     ratio_to_fraction(p, k126To72);
     p.pause(700);
 
-    say(p, 20, 350);
+    p.say(20, 350);
     p.cancel({{{503, 170}, {531, 185}, "7", {525, 160}},
               {{508, 190}, {526, 205}, "4", {525, 205}}});
     p.pause(600);
 
-    say(p, 21, 450);
+    p.say(21, 450);
     blink(p, 1, [&](int c) { p.text({540, 140}, "= 7:4", c); });
     p.pause(350);
-    say(p, 22);
+    p.say(22);
     {
         const frame::Scoped small = p.font_size(13);
         p.text({455, 180}, "比の値");
@@ -267,8 +264,8 @@ void paragraph3(Page& p) {
     });
     p.pause(600);
 
-    say(p, 23, 700);
-    say(p, 24);
+    p.say(23, 700);
+    p.say(24);
     {
         const frame::Scoped small = p.font_size(12);
         p.rule({450, 230}, "比は右と左に同じ数をかけても");

@@ -51,7 +51,7 @@ void hand_step(Page& p, const HandStep& s) {
         p.text(s.bottom_at, s.bottom, s.colour);
     }
     p.pause(s.pause);
-    if (s.narration > 0) p.narrate(s.narration, Close::Yes, Narration::Background, s.pause_after);
+    if (s.narration > 0) p.say(s.narration, s.pause_after);
     if (s.hand_off_after) p.fill_box(s.hand_off_after->from, s.hand_off_after->to, 0);
 }
 
@@ -91,9 +91,6 @@ const HandStep kExample2[] = {
      .hand_off_after = Corners{{314, 223}, {330, 243}}},
 };
 
-void say(Page& p, int m, int pause_after = 0) {
-    p.narrate(m, Close::Yes, Narration::Background, pause_after);
-}
 
 }  // namespace
 
@@ -108,26 +105,26 @@ void draw_page3(Page& p) {
     p.text({30, 30}, "次の比の値を求め､比をかんたんにしなさい｡");
     p.text({30, 60}, "(1)  0.5 : 4");
     p.pause(200);
-    p.narrate(25, Close::No, Narration::Background, 380);  say(p, 26, 480);  say(p, 27, 300);
+    p.narrate(25, Close::No, Narration::Background, 380);  p.say(26, 480);  p.say(27, 300);
     p.text({70, 100}, "比の値", 6);
     p.pause(370);
-    say(p, 28, 50);
+    p.say(28, 50);
     for (const HandStep& s : kExample1) hand_step(p, s);
-    say(p, 30, 150);
+    p.say(30, 150);
     p.text({134, 60}, "＝ 1 : 8", 2);
     p.pause(580);
-    say(p, 31, 650);
-    say(p, 18);
+    p.say(31, 650);
+    p.say(18);
 
     // (2) 7.92 : 3.6, and its value as a mixed number.
     p.text({30, 160}, "(2)  7.92 : 3.6");
     p.pause(350);
-    say(p, 32);
+    p.say(32);
     for (const HandStep& s : kExample2) hand_step(p, s);
-    say(p, 34, 200);
+    p.say(34, 200);
     p.text({158, 160}, "＝ 11 : 5", 2);
     p.pause(500);
-    say(p, 35, 50);
+    p.say(35, 50);
     p.text({70, 200}, "比の値", 6);
     p.pause(80);
     p.text({334, 200}, "＝2─", 2);

@@ -107,7 +107,7 @@ TEST(Expr1Balance, ComesToTheBoardInOneBlockCopyBesideOrOverAnEarlierOne) {
     for (const std::string& line : board.pupil.trace_lines())
         if (line.starts_with("MAINFORM")) on_board.push_back(line);
     EXPECT_EQ(on_board,
-              std::vector<std::string>{"MAINFORM copy (80,170) 280x220 from BITMAP1 (0,0)"});
+              std::vector<std::string>{"MAINFORM copy (80,170) 280x220 from BITMAP1 (0,0) copy"});
     // The beam's top, the base's foot, the right pan's rim.
     for (platform::PointF p : {platform::PointF{175, 235}, {285, 290}, {340, 205}})
         EXPECT_EQ(board.at(p), 1) << p.x << "," << p.y;

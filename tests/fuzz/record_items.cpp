@@ -1,0 +1,70 @@
+// Items of "NO.BAS" and of the progress record, and the record's writer:
+// whatever is read is written back so that it reads the same.
+#include <string>
+
+#include "frame/progress_record.h"
+#include "platform/run_error.h"
+#include "platform/text.h"
+#include "tests/fuzz/fuzz_input.h"
+
+namespace {
+
+using fuzz::require;
+
+bool past_end(const platform::RunError& error) { return error.number() == 62; }
+
+// Layouts of the course's records: three lists with two on the first line,
+// two lists on one line, and one list on a line of its own.
+const frame::RecordLayout kLayouts[] = {
+    {.header = {8, 8, 6}, .flag_counts = {8, 8, 6}, .lists_on_first_line = 2},
+    {.header = {6, 6, 0}, .flag_counts = {6, 6}, .lists_on_first_line = 2},
+    {.header = {1, 0, 0}, .flag_counts = {3}, .lists_on_first_line = 0},
+};
+
+void read_record_name_back(std::string_view no_bas) {
+    try {
+        const std::string name = frame::read_record_name(no_bas);
+        const std::string cp932 = platform::to_cp932(name);
+        // A name the launcher can write in quotes reads back the same.
+        if (cp932.find('"') == std::string::npos && platform::from_cp932(cp932) == name)
+            require(frame::read_record_name("\"" + cp932 + "\"\r\n") == name, "a quoted name reads back");
+    } catch (const platform::RunError& error) {
+        require(past_end(error), "an empty NO.BAS is input past its end");
+    }
+}
+
+void read_items_in_turn(std::string_view text) {
+    frame::ItemReader reader(text);
+    std::size_t items = 0;
+    try {
+        for (;; ++items) {
+            require(items <= text.size(), "every item takes at least one byte");
+            if (items % 2 == 0) reader.next_text();
+            else reader.next_number();
+        }
+    } catch (const platform::RunError& error) {
+        require(past_end(error), "items end with input past the end");
+    }
+}
+
+void read_record_back(std::string_view record, const frame::RecordLayout& layout) {
+    try {
+        const frame::PassFlags flags = frame::read_progress(record, layout);
+        const std::string written = frame::progress_text(layout, flags);
+        require(frame::read_progress(written, layout) == flags, "written flags read back the same");
+        require(frame::progress_text(layout, frame::read_progress(written, layout)) == written,
+                "a written record is written again byte for byte");
+    } catch (const platform::RunError& error) {
+        require(past_end(error), "a short record is input past its end");
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text = fuzz::text_of(data, size);
+    read_record_name_back(text);
+    read_items_in_turn(text);
+    for (const frame::RecordLayout& layout : kLayouts) read_record_back(text, layout);
+    return 0;
+}
