@@ -37,9 +37,9 @@ void sweep(Page& p, const Sweep& s) {
     };
     p.pause(200);
     hand(s.right, 20, s.middle);  p.pause(80);
-    hand(s.middle, s.middle_width, s.left);  p.pause(500);  say(p, s.said_left, 200);
+    hand(s.middle, s.middle_width, s.left);  p.pause(500);  p.say(s.said_left, 200);
     hand(s.left, 20, s.middle);  p.pause(150);
-    hand(s.middle, s.middle_width, s.right);  p.pause(700);  say(p, s.said_right);
+    hand(s.middle, s.middle_width, s.right);  p.pause(700);  p.say(s.said_right);
 }
 
 // The balance divided by 3 (left pan down) and by 5/8 (right pan down),
@@ -72,21 +72,21 @@ void whole_then_fraction(Page& p) {
     p.text({150, 370}, "このぼう1mの重さは何kgでしょう。", kRed);
     p.text({154, 330}, "5", kRed);  p.text({154, 350}, "8", kRed);  p.pause(100);
     swap_picture(p, {50, 10}, {70, 70}, "\\mr.BMP", {100, 324});
-    p.narrate(1, Close::No, frame::Narration::Background, 600);  say(p, 17, 400);  say(p, 18);
+    p.narrate(1, Close::No, frame::Narration::Background, 600);  p.say(17, 400);  p.say(18);
     p.text({150, 40}, "3mが6kgの鉄のぼうがあります。", kRed);
     p.text({150, 60}, "このぼう1mの重さは何kgでしょう。", kRed);
     swap_picture(p, {100, 324}, {140, 384}, "\\mr.BMP", {100, 24});  p.pause(600);
-    swap_picture(p, {100, 24}, {135, 84}, "\\MF.BMP", {50, 10});  say(p, 19);
+    swap_picture(p, {100, 24}, {135, 84}, "\\MF.BMP", {50, 10});  p.say(19);
     swap_picture(p, {10, 10}, {30, 70}, "\\pr.BMP", {400, 24});
     p.text({450, 40}, "6÷3＝2　　答え 2kg");  p.pause(800);
-    swap_picture(p, {400, 24}, {440, 84}, "\\PF.BMP", {10, 10});  say(p, 4, 100);  say(p, 6);
+    swap_picture(p, {400, 24}, {440, 84}, "\\PF.BMP", {10, 10});  p.say(4, 100);  p.say(6);
 
     p.text({32, 180}, "mが 6kgの鉄のぼうがあります。", kRed);
     p.text({3, 210}, "このぼう1mの重さは何kgでしょう。", kRed);
     p.box({3, 175}, {30, 210}, kRed);
     p.picture(kDown, {7, 155});
     p.arc({140, 230}, 60, kGreen, 0.25f, 0.5f, 2);
-    p.polyline({{75, 235}, {80, 230}, {85, 235}}, kGreen);  p.pause(650);  say(p, 7);
+    p.polyline({{75, 235}, {80, 230}, {85, 235}}, kGreen);  p.pause(650);  p.say(7);
     erase(p, {7, 155}, {23, 172});
     p.arc({140, 180}, 60, kGreen, 0.5f, 0.75f, 2);
     p.polyline({{135, 55}, {140, 60}, {135, 65}}, kGreen);
@@ -94,25 +94,25 @@ void whole_then_fraction(Page& p) {
     p.text({450, 340}, "6÷─＝─　　答え 9─kg");
     p.text({478, 330}, "5   48          3");
     p.text({478, 350}, "8   5           5");  p.pause(700);
-    swap_picture(p, {400, 324}, {440, 384}, "\\MF.BMP", {50, 10});  say(p, 20);
-    p.picture(kUp, {490, 60});  p.pause(550);  say(p, 21);
-    swap_picture(p, {490, 60}, {510, 80}, kUp, {490, 370});  p.pause(500);  say(p, 31);
+    swap_picture(p, {400, 324}, {440, 384}, "\\MF.BMP", {50, 10});  p.say(20);
+    p.picture(kUp, {490, 60});  p.pause(550);  p.say(21);
+    swap_picture(p, {490, 60}, {510, 80}, kUp, {490, 370});  p.pause(500);  p.say(31);
 }
 
 // 3, then 5/8, in the box, and the balances they tip.
 void into_the_box(Page& p) {
     swap_picture(p, {490, 370}, {510, 390}, kDown, {7, 155});
     p.text({13, 180}, "3");  level_balance(p, 102, kLevel);  p.pause(250);
-    erase(p, {7, 155}, {25, 172});  divided_by_three(p);  p.pause(430);  say(p, 32);
+    erase(p, {7, 155}, {25, 172});  divided_by_three(p);  p.pause(430);  p.say(32);
     p.text({13, 180}, "3", 0);
     swap_picture(p, {400, 145}, {420, 165}, kDown, {7, 155});
     p.text({10, 184}, "─");  p.text({14, 176}, "5");  p.text({14, 192}, "8");
     level_balance(p, 242, kLevel);  p.pause(250);
-    erase(p, {7, 155}, {23, 172});  divided_by_five_eighths(p);  p.pause(450);  say(p, 33);
-    swap_picture(p, {400, 342}, {430, 362}, kDown, {160, 315});  p.pause(550);  say(p, 34);
-    swap_picture(p, {160, 315}, {180, 335}, kDown, {580, 315});  p.pause(600);  say(p, 12);
+    erase(p, {7, 155}, {23, 172});  divided_by_five_eighths(p);  p.pause(450);  p.say(33);
+    swap_picture(p, {400, 342}, {430, 362}, kDown, {160, 315});  p.pause(550);  p.say(34);
+    swap_picture(p, {160, 315}, {180, 335}, kDown, {580, 315});  p.pause(600);  p.say(12);
     p.fill_box({3, 175}, {30, 210}, kRed, 0);
-    swap_picture(p, {580, 315}, {600, 335}, kDown, {7, 155});  p.pause(500);  say(p, 13);
+    swap_picture(p, {580, 315}, {600, 335}, kDown, {7, 155});  p.pause(500);  p.say(13);
 }
 
 // The balances again from level, then the rule: set it up as in 3rd grade.
@@ -121,7 +121,7 @@ void same_as_third_grade(Page& p) {
     erase(p, {300, 210}, {510, 330});  p.text({418, 322}, "8", 0);
     level_balance(p, 242, kLevel);  p.pause(250);
     erase(p, {7, 155}, {25, 172});  divided_by_three(p);  p.pause(100);
-    erase(p, {400, 145}, {420, 165});  divided_by_five_eighths(p);  p.pause(450);  say(p, 23);
+    erase(p, {400, 145}, {420, 165});  divided_by_five_eighths(p);  p.pause(450);  p.say(23);
     swap_picture(p, {400, 342}, {420, 362}, kDown, {7, 155});  p.pause(250);
     swap_picture(p, {7, 155}, {25, 172}, kUp, {246, 80});  p.pause(200);
     p.line({380, 50}, {450, 50}, kGreen);
@@ -132,7 +132,7 @@ void same_as_third_grade(Page& p) {
     p.text({440, 200}, "様に式をたてよう", kGreen);
     p.line({490, 60}, {490, 330}, kGreen);
     p.polyline({{485, 325}, {490, 330}, {495, 325}}, kGreen);  p.pause(500);
-    erase(p, {490, 370}, {510, 390});  say(p, 14);
+    erase(p, {490, 370}, {510, 390});  p.say(14);
 }
 
 // 1/3 kg for 5/8 m, answered 8/15 kg; the hand reads both divisions, and
@@ -146,7 +146,7 @@ void fraction_divided_by_fraction(Page& p) {
     p.text({450, 410}, "─÷─＝─ 　 答え ─kg");
     p.text({454, 400}, "1   5   8          8");
     p.text({454, 420}, "3   8");  p.text({514, 420}, "15         15");  p.pause(500);
-    swap_picture(p, {400, 394}, {440, 454}, "\\PF.BMP", {10, 10});  say(p, 38);
+    swap_picture(p, {400, 394}, {440, 454}, "\\PF.BMP", {10, 10});  p.say(38);
 
     p.picture(kUp, {491, 70});
     sweep(p, kSweeps[0]);
@@ -155,14 +155,14 @@ void fraction_divided_by_fraction(Page& p) {
 
     erase(p, {503, 370}, {515, 390});
     p.fill_box({57, 175}, {72, 210}, kRed, 0);
-    both_boxes(p);  p.pause(600);  say(p, 43);
-    swap_picture(p, {7, 155}, {76, 172}, kUp, {250, 80});  p.pause(700);  say(p, 35);
-    swap_picture(p, {250, 80}, {270, 100}, kUp, {250, 465});  p.pause(600);  say(p, 36);
+    both_boxes(p);  p.pause(600);  p.say(43);
+    swap_picture(p, {7, 155}, {76, 172}, kUp, {250, 80});  p.pause(700);  p.say(35);
+    swap_picture(p, {250, 80}, {270, 100}, kUp, {250, 465});  p.pause(600);  p.say(36);
     p.arc({140, 230}, 60, kGreen, 0.25f, 0.5f, 3);
     erase(p, {250, 465}, {270, 485});
     both_boxes(p);
     p.fill_box({3, 175}, {30, 210}, kRed, 0);
-    p.fill_box({57, 175}, {72, 210}, kRed, 0);  p.pause(500);  say(p, 37);
+    p.fill_box({57, 175}, {72, 210}, kRed, 0);  p.pause(500);  p.say(37);
     swap_picture(p, {7, 155}, {76, 172}, kUp, {250, 80});  p.pause(400);
 }
 

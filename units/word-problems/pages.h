@@ -16,11 +16,6 @@ extern const frame::ExerciseSheet page4;
 inline constexpr int kRed = 2;
 inline constexpr int kGreen = 4;
 
-// Narration m after "close wave1", with the pause said with it.
-inline void say(frame::Page& p, int m, int pause_after = 0) {
-    p.narrate(m, frame::Close::Yes, frame::Narration::Background, pause_after);
-}
-
 inline void erase(frame::Page& p, frame::PointF from, frame::PointF to) {
     p.fill_box(from, to, 0);
 }
