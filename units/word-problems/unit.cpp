@@ -1,6 +1,8 @@
 // word-problems: fraction word problems restated as lower-grade whole-number problems (6th grade).
 #include "units/word-problems/unit.h"
 
+#include "units/word-problems/pages.h"
+
 namespace units::word_problems {
 
 using frame::PageKind;
@@ -18,11 +20,13 @@ const frame::Unit unit{
     .pages =
         {
             {.number = 1, .kind = PageKind::Explanation, .count = 2,
-             .title = "2年生の問題に直そう", .title_blanks = 8},
-            {.number = 2, .kind = PageKind::Exercise, .count = 7, .title = "練習1"},
+             .title = "2年生の問題に直そう", .title_blanks = 8, .draw = draw_page1},
+            {.number = 2, .kind = PageKind::Exercise, .count = 7, .title = "練習1",
+             .sheet = &page2},
             {.number = 3, .kind = PageKind::Explanation, .count = 2,
-             .title = "3年生の問題に直そう", .title_blanks = 8},
-            {.number = 4, .kind = PageKind::Exercise, .count = 7, .title = "練習2"},
+             .title = "3年生の問題に直そう", .title_blanks = 8, .draw = draw_page3},
+            {.number = 4, .kind = PageKind::Exercise, .count = 7, .title = "練習2",
+             .sheet = &page4},
         },
     .problem_groups = {{}},
     .exercise_pages = {{.page = 2, .contents_row = 8, .end_hides = kEndHides},
