@@ -93,9 +93,6 @@ void fold(Page& p, PointF from, PointF to, int pause_length,
 
 void label(Page& p, PointF at, std::string_view text, int colour = 7) { p.text(at, text, colour); }
 
-void say(Page& p, int m, int pause_after = 0) {
-    p.narrate(m, Close::Yes, Narration::Background, pause_after);
-}
 
 void three_folds(Page& p, const Folds& f) {
     fold(p, {50, 30}, {220, 170}, 20, [&](std::size_t i) { cup_folding(p, f, i); });
@@ -106,8 +103,8 @@ void three_folds(Page& p, const Folds& f) {
     p.pause(200);
 
     crown(p);
-    say(p, 4, 50);
-    say(p, 5);
+    p.say(4, 50);
+    p.say(5);
     {
         const Scoped dotted = p.pen(PenStyle::Dotted);
         blink_axis(p, kCrownAxis, 0, 11, 20);
@@ -118,14 +115,14 @@ void three_folds(Page& p, const Folds& f) {
         dotted_axis(p, kCrownAxis);
     });
     p.pause(200);
-    say(p, 6);
+    p.say(6);
     crown(p);
     dotted_axis(p, kCrownAxis);
     p.blink(0, 11, [&](int c) { label(p, {410, 173}, "線対称", c); }, 7, 20);
     p.pause(200);
 
     dart(p);
-    say(p, 5);
+    p.say(5);
     {
         const Scoped dotted = p.pen(PenStyle::Dotted);
         blink_axis(p, kDartAxis, 0, 11, 20);
@@ -136,14 +133,14 @@ void three_folds(Page& p, const Folds& f) {
         dotted_axis(p, kDartAxis);
     });
     p.pause(200);
-    say(p, 6);
+    p.say(6);
     dart(p);
     {
         const Scoped dotted = p.pen(PenStyle::Dotted);
         axis(p, kDartAxis, kYellow);
         p.blink(0, 11, [&](int c) { label(p, {110, 343}, "線対称", c); }, 7, 20);
         p.pause(200);
-        say(p, 7);
+        p.say(7);
         p.blink(0, 11, [&](int c) {
             axis(p, kCrownAxis, c);
             axis(p, kDartAxis, c);
@@ -156,7 +153,7 @@ void three_folds(Page& p, const Folds& f) {
 }
 
 void corresponding_points(Page& p, const Folds& f) {
-    say(p, 8);
+    p.say(8);
     p.fill_box({280, 150}, {300, 210}, 0);
     p.picture("\\mr.BMP", {300, 120});
     {
@@ -188,7 +185,7 @@ void corresponding_points(Page& p, const Folds& f) {
         p.blink(1, 9, [&](int c) { label(p, {508, 98}, "D", c); });
         p.pause(200);
 
-        say(p, 9);
+        p.say(9);
         p.fill_box({300, 120}, {340, 180}, 0);
         p.picture("\\ml.BMP", {250, 230});
         label(p, {213, 228}, "A");
@@ -199,8 +196,8 @@ void corresponding_points(Page& p, const Folds& f) {
     p.fill_box({250, 230}, {290, 290}, 0);
     p.picture("\\MF.BMP", {280, 150});
     label(p, {210, 300}, "対称のじく", 2);
-    say(p, 10, 600);
-    say(p, 11);
+    p.say(10, 600);
+    p.say(11);
     {
         const Scoped small = p.font_size(12);
         p.blink(1, 9, [&](int c) { label(p, {213, 228}, "A", c); });
@@ -223,13 +220,13 @@ void corresponding_points(Page& p, const Folds& f) {
 }
 
 void segments(Page& p) {
-    say(p, 12, 200);
+    p.say(12, 200);
     p.blink(1, 11, [&](int c) {
         p.line({360, 110}, {510, 110}, c);
         p.line({210, 230}, {210, 330}, c);
     }, kYellow, 20);
     p.pause(100);
-    say(p, 13, 200);
+    p.say(13, 200);
     p.blink(1, 11, [&](int c) {
         p.polyline({{435, 120}, {445, 120}, {445, 110}}, c);
         p.polyline({{210, 290}, {220, 290}, {220, 280}}, c);
@@ -244,7 +241,7 @@ void mascots(Page& p, std::string_view pointing, PointF cleared, std::string_vie
 }
 
 void star_axes(Page& p) {
-    say(p, 30);
+    p.say(30);
     p.fill_box({0, 30}, {630, 400}, 0);
     p.text({50, 260}, "上の形には対称のじくが何本ありますか。");
     p.picture("\\mr.BMP", {70, 130});
@@ -254,18 +251,18 @@ void star_axes(Page& p) {
     p.pause(600);
 
     star.fill(kVerticalFold);
-    say(p, 31);
+    p.say(31);
     mascots(p, "\\pr.BMP", {50, 50}, "\\MF.BMP");
     blink_axis(p, kVertical, 1, 11, 20);
     star.fold(p, kVerticalFold);
 
     star.fill(kHorizontalFold);
     star.draw(p);
-    say(p, 32);
+    p.say(32);
     blink_axis(p, kHorizontal, 1, 11, 20);
     star.fold(p, kHorizontalFold);
 
-    say(p, 33);
+    p.say(33);
     star.draw(p);
     blink_axis(p, kVertical, 0, 9, 10);
     blink_axis(p, kHorizontal, 0, 9, 10);
@@ -274,7 +271,7 @@ void star_axes(Page& p) {
     star.fill(kDiagonalFold);
     p.fill_box({140, 40}, {360, 260}, 0);
     star.draw(p);
-    say(p, 34);
+    p.say(34);
     mascots(p, "\\mr.BMP", {70, 50}, "\\PF.BMP");
     blink_axis(p, kDiagonal, 1, 11, 20);
     star.fold(p, kDiagonalFold);
@@ -282,12 +279,12 @@ void star_axes(Page& p) {
     star.fill(kOtherDiagonalFold);
     p.fill_box({140, 40}, {360, 260}, 0);
     star.draw(p);
-    say(p, 35);
+    p.say(35);
     mascots(p, "\\pr.BMP", {50, 50}, "\\MF.BMP");
     blink_axis(p, kOtherDiagonal, 1, 11, 20);
     star.fold(p, kOtherDiagonalFold);
 
-    say(p, 36);
+    p.say(36);
     p.fill_box({160, 40}, {350, 260}, 0);
     star.draw(p);
     p.pause(50);
@@ -320,8 +317,8 @@ void draw_page1(Page& p) {
     cup(p);
     p.pause(200);
     p.narrate(1, Close::No, Narration::Background, 300);
-    say(p, 2, 300);
-    say(p, 3, 200);
+    p.say(2, 300);
+    p.say(3, 200);
     const Folds folds;
     three_folds(p, folds);
 

@@ -66,9 +66,6 @@ const Turn<4> kHourglass{
 const Turn<3> kTriangle{
     {400, 250}, {{{90, 50}, {-66, 50}, {-114, 50}}}, {0, 1, 2}, {350, 190}, {500, 320}};
 
-void say(Page& p, int m, int pause_after = 0) {
-    p.narrate(m, Close::Yes, Narration::Background, pause_after);
-}
 
 // The arrow at the centre, erased and merged in again over the turned
 // figure.
@@ -96,8 +93,8 @@ template <std::size_t N>
 Paths<N> show_and_turn(Page& p, const Turn<N>& t, PointF arrow, bool first_narration) {
     const Paths<N> figure = paths_of(t);
     shape(p, figure.at(0));
-    if (first_narration) say(p, 4, 80);
-    say(p, 17);
+    if (first_narration) p.say(4, 80);
+    p.say(17);
     p.text(arrow, "←");
     p.pause(100);
     turn(p, t, figure, arrow);
@@ -109,7 +106,7 @@ void turn_h(Page& p) {
     shape(p, h.at(0));
     p.pause(200);
     p.narrate(14, Close::No, Narration::Background, 300);
-    say(p, 15, 100);
+    p.say(15, 100);
     p.picture("上指.BMP", {90, 107});
     p.blink(1, 11, [&](int c) { p.line({100, 100}, {100, 101}, c); }, 7, 20);
     p.steps({.from = 1, .to = 9, .pause = 20, .erase = Erase::Box, .box_from = kH.box_from,
@@ -121,7 +118,7 @@ void turn_h(Page& p) {
     p.fill_box(kH.box_from, kH.box_to, 0);
     shape(p, h.at(9));
     p.pause(200);
-    say(p, 16);
+    p.say(16);
     p.text({77, 160}, "点対称");
     p.pause(600);
 }
@@ -137,27 +134,27 @@ void draw_page3(Page& p) {
     turn_h(p);
 
     show_and_turn(p, kRectangle, {400, 92}, true);
-    say(p, 18);
+    p.say(18);
     p.text({377, 160}, "点対称");
     p.pause(600);
-    say(p, 21, 100);
+    p.say(21, 100);
     p.text({400, 92}, "←");
     p.blink(1, 11, [&](int c) { p.point({400, 100}, c); }, 7, 15);
     p.text({423, 91}, "対称の中心");
     p.pause(300);
 
     show_and_turn(p, kHourglass, {100, 243}, true);
-    say(p, 18);
+    p.say(18);
     p.text({77, 310}, "点対称");
     p.text({100, 243}, "←");
     p.text({123, 242}, "対称の中心");
     p.pause(700);
 
     const Paths<3> triangle = show_and_turn(p, kTriangle, {400, 243}, false);
-    say(p, 19, 200);
+    p.say(19, 200);
     p.text({350, 310}, "点対称でない");
     p.pause(400);
-    say(p, 20);
+    p.say(20);
     p.fill_box({350, 190}, {500, 305}, 0);
     shape(p, triangle.at(0));
     p.pause(400);
