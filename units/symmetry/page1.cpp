@@ -94,6 +94,43 @@ void fold(Page& p, PointF from, PointF to, int pause_length,
 void label(Page& p, PointF at, std::string_view text, int colour = 7) { p.text(at, text, colour); }
 
 
+// A shape folded over its axis and opened again, then named.
+struct FoldingShape {
+    void (*whole)(Page&);
+    void (*still)(Page&);
+    void (*moving)(Page&, const Folds&, std::size_t);
+    Axis axis;
+    PointF box_from, box_to;
+    PointF label_at;
+    int said_first = 0;  // a narration before the usual two, if any
+};
+
+const FoldingShape kCrown{crown, crown_still, crown_moving, kCrownAxis,
+                          {350, 65}, {520, 170}, {410, 173}, 4};
+const FoldingShape kDart{dart, dart_still, dart_moving, kDartAxis,
+                         {50, 220}, {220, 340}, {110, 343}};
+
+void fold_and_name(Page& p, const Folds& f, const FoldingShape& s) {
+    s.whole(p);
+    if (s.said_first != 0) p.say(s.said_first, 50);
+    p.say(5);
+    {
+        const Scoped dotted = p.pen(PenStyle::Dotted);
+        blink_axis(p, s.axis, 0, 11, 20);
+    }
+    fold(p, s.box_from, s.box_to, 20, [&](std::size_t i) {
+        s.still(p);
+        s.moving(p, f, i);
+        dotted_axis(p, s.axis);
+    });
+    p.pause(200);
+    p.say(6);
+    s.whole(p);
+    dotted_axis(p, s.axis);
+    p.blink(0, 11, [&](int c) { label(p, s.label_at, "線対称", c); }, 7, 20);
+    p.pause(200);
+}
+
 void three_folds(Page& p, const Folds& f) {
     fold(p, {50, 30}, {220, 170}, 20, [&](std::size_t i) { cup_folding(p, f, i); });
     p.pause(200);
@@ -102,44 +139,10 @@ void three_folds(Page& p, const Folds& f) {
     p.text({110, 173}, "線対称");
     p.pause(200);
 
-    crown(p);
-    p.say(4, 50);
-    p.say(5);
+    fold_and_name(p, f, kCrown);
+    fold_and_name(p, f, kDart);
     {
         const Scoped dotted = p.pen(PenStyle::Dotted);
-        blink_axis(p, kCrownAxis, 0, 11, 20);
-    }
-    fold(p, {350, 65}, {520, 170}, 20, [&](std::size_t i) {
-        crown_still(p);
-        crown_moving(p, f, i);
-        dotted_axis(p, kCrownAxis);
-    });
-    p.pause(200);
-    p.say(6);
-    crown(p);
-    dotted_axis(p, kCrownAxis);
-    p.blink(0, 11, [&](int c) { label(p, {410, 173}, "線対称", c); }, 7, 20);
-    p.pause(200);
-
-    dart(p);
-    p.say(5);
-    {
-        const Scoped dotted = p.pen(PenStyle::Dotted);
-        blink_axis(p, kDartAxis, 0, 11, 20);
-    }
-    fold(p, {50, 220}, {220, 340}, 20, [&](std::size_t i) {
-        dart_still(p);
-        dart_moving(p, f, i);
-        dotted_axis(p, kDartAxis);
-    });
-    p.pause(200);
-    p.say(6);
-    dart(p);
-    {
-        const Scoped dotted = p.pen(PenStyle::Dotted);
-        axis(p, kDartAxis, kYellow);
-        p.blink(0, 11, [&](int c) { label(p, {110, 343}, "線対称", c); }, 7, 20);
-        p.pause(200);
         p.say(7);
         p.blink(0, 11, [&](int c) {
             axis(p, kCrownAxis, c);

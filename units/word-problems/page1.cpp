@@ -11,8 +11,6 @@ namespace {
 using frame::Close;
 using frame::Page;
 
-constexpr std::string_view kUp = "上指.BMP";
-constexpr std::string_view kDown = "下指.BMP";
 
 void arrow_tip_up(Page& p) { p.polyline({{65, 215}, {70, 210}, {75, 215}}, kGreen); }
 
@@ -113,15 +111,7 @@ void same_as_second_grade(Page& p) {
     p.pause(400);  p.say(23);
     swap_picture(p, {400, 305}, {420, 325}, kUp, {105, 226});  p.pause(250);
     swap_picture(p, {105, 226}, {125, 246}, kUp, {246, 60});  p.pause(200);
-    p.line({380, 50}, {450, 50}, kGreen);
-    p.polyline({{445, 45}, {450, 50}, {445, 55}}, kGreen);
-    swap_picture(p, {246, 60}, {266, 80}, kUp, {490, 60});  p.pause(100);
-    swap_picture(p, {490, 60}, {510, 80}, kUp, {490, 370});  p.pause(200);
-    p.text({440, 180}, "2年生の問題と同じ", kGreen);
-    p.text({440, 200}, "様に式をたてよう", kGreen);
-    p.line({490, 60}, {490, 330}, kGreen);
-    p.polyline({{485, 325}, {490, 330}, {495, 325}}, kGreen);  p.pause(500);
-    erase(p, {490, 370}, {510, 390});  p.say(14);
+    same_as_before(p, 60, "2年生の問題と同じ");
 }
 
 // 4/5 m taken 2/3 times, answered 8/15 m.

@@ -11,8 +11,6 @@ namespace {
 using frame::Close;
 using frame::Page;
 
-constexpr std::string_view kUp = "上指.BMP";
-constexpr std::string_view kDown = "下指.BMP";
 constexpr std::string_view kLevel = "6         6";
 
 // The hand under an expression, from its right end to its left and back,
@@ -124,15 +122,7 @@ void same_as_third_grade(Page& p) {
     erase(p, {400, 145}, {420, 165});  divided_by_five_eighths(p);  p.pause(450);  p.say(23);
     swap_picture(p, {400, 342}, {420, 362}, kDown, {7, 155});  p.pause(250);
     swap_picture(p, {7, 155}, {25, 172}, kUp, {246, 80});  p.pause(200);
-    p.line({380, 50}, {450, 50}, kGreen);
-    p.polyline({{445, 45}, {450, 50}, {445, 55}}, kGreen);
-    swap_picture(p, {246, 80}, {266, 100}, kUp, {490, 60});  p.pause(100);
-    swap_picture(p, {490, 60}, {510, 80}, kUp, {490, 370});  p.pause(200);
-    p.text({440, 180}, "3年生の問題と同じ", kGreen);
-    p.text({440, 200}, "様に式をたてよう", kGreen);
-    p.line({490, 60}, {490, 330}, kGreen);
-    p.polyline({{485, 325}, {490, 330}, {495, 325}}, kGreen);  p.pause(500);
-    erase(p, {490, 370}, {510, 390});  p.say(14);
+    same_as_before(p, 80, "3年生の問題と同じ");
 }
 
 // 1/3 kg for 5/8 m, answered 8/15 kg; the hand reads both divisions, and
