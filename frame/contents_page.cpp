@@ -2,6 +2,7 @@
 #include "frame/screens.h"
 
 #include <numeric>
+#include <string>
 
 #include "frame/letter_mark.h"
 #include "frame/page_modules.h"
@@ -24,6 +25,12 @@ void draw_contents_lines(Lesson& lesson) {
             canvas.draw_cell_text(lesson.unit.contents_pass_column,
                       lesson.unit.exercise_pages[list].contents_row, "ごうかく!");
     }
+}
+
+// The question of the page-select screen, over the pages 0 to the last.
+std::string page_select_sentence(const Unit& unit) {
+    return "何ページを開けますか? 0から" + std::to_string(unit.last_lesson_page()) +
+           "までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡";
 }
 
 }  // namespace
@@ -55,7 +62,7 @@ void draw_page_select(Lesson& lesson) {
     canvas.fill_box({10, 30}, {630, 80}, 0);
     canvas.fill_box({10, 90}, {630, 300}, 1);
     canvas.draw_scaled_text({24, 7}, "ページ指定", 1, 1, 3);
-    canvas.draw_cell_text(2, 2, lesson.unit.page_select_sentence);
+    canvas.draw_cell_text(2, 2, page_select_sentence(lesson.unit));
     canvas.draw_cell_text(18, 5, lesson.unit.page_select_contents);
     draw_contents_lines(lesson);
     lesson.nav.entry_mode = EntryMode::PageSelect;

@@ -116,7 +116,6 @@ struct Unit {
     std::vector<ContentsLine> contents_lines{};
     std::vector<platform::PointF> contents_marks{};
     int contents_pass_column = 55;
-    std::string_view page_select_sentence{};
     std::string_view page_select_contents = "目次 ------------------ 0ページ";
 
     // Main module, mainform, pag…, site, move: the modules a program holds.

@@ -43,8 +43,6 @@ const frame::Unit unit{
         },
     .contents_marks = {{165, 180}},
     .contents_pass_column = 62,
-    .page_select_sentence =
-        "何ページを開けますか? 0から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
     .page_select_contents = "目次 ------------------------- 0ページ",
     .navigation_reset = {.fields = {"EDIT1", "EDIT2"},
                          .bars = {"FORM7", "FORM9", "FORM10", "FORM11", "FORM12"}},

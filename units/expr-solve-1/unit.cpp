@@ -40,8 +40,6 @@ const frame::Unit unit{
             {10, "(やってみよう!)★ 練習 2 ---------------- 4ページ"},
         },
     .contents_marks = {{165, 143}, {165, 162}},
-    .page_select_sentence =
-        "何ページを開けますか? 0から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
     .navigation_reset = {.fields = {"EDIT1", "EDIT2", "EDIT3", "EDIT4"},
                          .bars = {"FORM7", "FORM9"}},
     .modules_reset_logical_window = true,

@@ -48,8 +48,6 @@ const frame::Unit unit{
             {12, "(やってみよう!)★ 練習 3 ---------------- 6ページ"},
         },
     .contents_marks = {{165, 143}, {165, 181}, {165, 219}},
-    .page_select_sentence =
-        "何ページを開けますか? 0から6までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
     .module_table = {"main", "mainform", "pag1", "pag2", "pag3", "pag4", "pag5", "pag0",
                      "site", "move", "pag6", "pag7"},
     .navigation_reset = {.fields = {"EDIT1", "EDIT2"},

@@ -39,8 +39,6 @@ const frame::Unit unit{
             {9, "(よく見よう!)  ☆ 分数や小数の計算 ------ 3ページ"},
             {10, "(やってみよう!)★ 練習 2 ---------------- 4ページ"},
         },
-    .page_select_sentence =
-        "何ページを開けますか? 0から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
     // EDIT5 keeps its text: each problem empties all three fields as it is shown.
     .navigation_reset = {.fields = {"EDIT1", "EDIT2", "EDIT3", "EDIT4"},
                          .bars = {"FORM7", "FORM9"}},

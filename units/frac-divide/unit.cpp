@@ -41,8 +41,6 @@ const frame::Unit unit{
             {9, "(よく見よう!)  ☆ 分数わる整数 ---------- 3ページ"},
             {10, "(やってみよう!)★ 練習 2 ---------------- 4ページ"},
         },
-    .page_select_sentence =
-        "何ページを開けますか? 0から4までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
     .navigation_reset = {.fields = {"EDIT1", "EDIT2"},
                          .bars = {"FORM7", "FORM9", "FORM10", "FORM11", "FORM12"}},
     .modules_reset_logical_window = true,

@@ -41,8 +41,6 @@ const frame::Unit unit{
             {10, "(よく見よう!)  ☆ おうぎ形の面積2 ------- 4ページ"},
             {11, "(やってみよう!)★ 練習 2 ---------------- 5ページ"},
         },
-    .page_select_sentence =
-        "何ページを開けますか? 0から5までの番号を入力して[OK]ﾎﾞﾀﾝをおして下さい｡",
     .module_table = {"main", "mainform", "pag1", "pag2", "pag3", "pag5", "pag6", "pag0", "site",
                      "move", "pag4"},
     .navigation_reset = {.fields = {"EDIT1", "EDIT2", "EDIT3", "EDIT4", "EDIT5", "EDIT6", "EDIT7"},

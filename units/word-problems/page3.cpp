@@ -25,8 +25,7 @@ struct Sweep {
 const Sweep kSweeps[] = {
     {.y = 70, .right = 491, .middle = 466, .left = 442, .middle_width = 17,
      .said_left = 39, .said_right = 40},
-    {.y = 370, .right = 503, .middle = 471, .left = 442, .middle_width = 20,
-     .said_left = 41, .said_right = 42},
+    {.y = 370, .right = 503, .middle = 471, .left = 442, .said_left = 41, .said_right = 42},
 };
 
 void sweep(Page& p, const Sweep& s) {
