@@ -13,10 +13,14 @@ namespace {
 // Short enough that a window uncovered during a pause repaints at once.
 constexpr std::chrono::milliseconds kSlice{10};
 
-// Lets windows repaint and timers run; clicks and keys stay queued.
+// Lets windows repaint and timers run, and lets clicks and keys reach their
+// controls, which queue them as events; the page looks at that queue only at
+// its next pause or narration, so a pause is never shortened.  Input is not
+// held back here: a window system that defers held-back input may deliver it
+// only with its next event, which on a quiet desktop is after the page.
 void keep_windows_painted() {
     if (QCoreApplication::instance() != nullptr) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
 }
 

@@ -2,8 +2,9 @@
 # A pupil's first answer in expr-solve-2 on a bare X server (Xvfb, no window
 # manager), driven through the server only: real clicks on the navigation
 # buttons and the "O  K" buttons, real key presses, screenshots of the root
-# window.  It checks what the headless harness cannot see: the answer bar
-# shown over the entry bar lies above it, typed keys reach the focused field.
+# window.  It checks what the headless harness cannot see: a click while a
+# page animates reaches the program and leaves the page, the answer bar shown
+# over the entry bar lies above it, typed keys reach the focused field.
 #
 #   answer_on_bare_x.sh PROGRAM COURSE_LAYOUT ROOT_COLOURS WORK_FOLDER
 #
@@ -76,13 +77,18 @@ export DISPLAY=":$(cat "$work/display")"
 (cd "$folder" && QT_QPA_PLATFORM=xcb exec "$program") >"$work/program.log" 2>&1 &
 program_pid=$!
 
-# --- contents page, "next" twice, start from problem 1 -------------------------
+# --- contents page, page 1 left while it animates, start page 2 from problem 1 -
 wait_for 20 shows_all "$CANVAS_PATCH" $YELLOW || fail "the contents page did not appear"
 cp "$work/last.png" "$work/start.png"
 click "$NEXT_BUTTON"
 wait_for 10 shows_all "$CANVAS_PATCH" $PINK || fail "page 1's start-from dialog did not appear"
+type_keys 1
+click "$BAR_OK_BUTTON"
+wait_for 10 shows_all "$CANVAS_PATCH" $DARK_GREEN || fail "page 1 did not start"
+sleep 1   # well inside the page's first pauses, which last a minute together
 click "$NEXT_BUTTON"
-wait_for 10 shows_all "$CANVAS_PATCH" $LIGHT_GREEN || fail "page 2's start-from dialog did not appear"
+wait_for 10 shows_all "$CANVAS_PATCH" $LIGHT_GREEN ||
+  fail "page 2's start-from dialog did not appear (a click while page 1 animates must leave it)"
 type_keys 1
 click "$BAR_OK_BUTTON"
 wait_for 10 shows_all "$CANVAS_PATCH" $DARK_GREEN || fail "problem 1 of page 2 did not appear"
