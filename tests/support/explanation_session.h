@@ -86,14 +86,18 @@ inline int cell_colour(const Pupil& pupil, std::string_view text, int column, in
     return colour;
 }
 
-// Opens an explanation page at a later paragraph: everything before it is
-// drawn at once, without a sound or a moment passing, and the page ends with
-// its page-end mark in blue.
-inline void expect_drawn_at_once(Pupil& pupil, int page, std::string_view start,
+// Opens an explanation page at its last paragraph: everything before it is
+// drawn at once, without a sound or a moment passing, the header names the
+// last paragraph in place of the one before, and the page ends with its
+// page-end mark in blue.
+inline void expect_drawn_at_once(Pupil& pupil, int page, std::string_view last,
                                  std::string_view end_mark, platform::PointF end_at) {
     const auto elapsed = pupil.clock().elapsed();
-    EXPECT_TRUE(open_from(pupil, page, start).commands.empty());
+    EXPECT_TRUE(open_from(pupil, page, last).commands.empty());
     EXPECT_EQ(pupil.clock().elapsed(), elapsed);
+    const int paragraph = std::stoi(std::string(last));
+    EXPECT_EQ(last_colour(pupil, "だん落 " + std::to_string(paragraph), {570, 2}), 7);
+    EXPECT_EQ(last_colour(pupil, "だん落 " + std::to_string(paragraph - 1), {570, 2}), 0);
     EXPECT_EQ(last_colour(pupil, end_mark, end_at), 1);
 }
 

@@ -30,7 +30,6 @@ TEST(ExplanationPages, FromTheLastParagraphTheWholePageAppearsSilently) {
         SCOPED_TRACE("page " + std::to_string(p.page));
         Pupil pupil(unit);
         harness::expect_drawn_at_once(pupil, p.page, "2", p.end_mark, {400, 350});
-        EXPECT_EQ(last_colour(pupil, "だん落 2", {570, 2}), 7);
         EXPECT_EQ(last_colour(pupil, p.result, p.result_at), 7);
     }
 }

@@ -16,8 +16,6 @@ const frame::Unit& unit = units::expr_solve_2::unit;
 TEST(ExplanationPage1, FromItsLastParagraphTheWholePageAppearsSilently) {
     Pupil pupil(unit);
     harness::expect_drawn_at_once(pupil, 1, "3", "1ページ終わり", {380, 390});
-    EXPECT_EQ(last_colour(pupil, "だん落 3", {570, 2}), 7);
-    EXPECT_EQ(last_colour(pupil, "だん落 2", {570, 2}), 0);
     EXPECT_EQ(pupil.lesson().current_paragraph, 2);
     // Both equations solved, the moved terms where they settled.
     EXPECT_EQ(last_colour(pupil, "＝   76", {204, 240}), 7);

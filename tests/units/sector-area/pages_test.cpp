@@ -33,7 +33,6 @@ TEST(ExplanationPages, FromTheLastParagraphTheWholePageAppearsSilently) {
         SCOPED_TRACE("page " + std::to_string(p.page));
         Pupil pupil(unit);
         harness::expect_drawn_at_once(pupil, p.page, p.start, p.end_mark, p.end_at);
-        EXPECT_EQ(last_colour(pupil, "だん落 " + std::string(p.start), {570, 2}), 7);
         EXPECT_NE(last_colour(pupil, p.result, p.result_at), -1);
     }
 }
