@@ -101,4 +101,18 @@ inline void expect_drawn_at_once(Pupil& pupil, int page, std::string_view last,
     EXPECT_EQ(last_colour(pupil, end_mark, end_at), 1);
 }
 
+// Opens an explanation page at a paragraph it lacks: the message box says so,
+// and nothing is drawn on the page and nothing sounds.
+inline void expect_start_refused(const frame::Unit& unit, int page, std::string_view start) {
+    SCOPED_TRACE("page " + std::to_string(page) + " from paragraph " + std::string(start));
+    Pupil pupil(unit);
+    const std::size_t boxes = pupil.boxes().size();
+    const SoundLog log = open_from(pupil, page, start);
+    ASSERT_EQ(pupil.boxes().size(), boxes + 1);
+    EXPECT_EQ(pupil.boxes().back().text, "その段落はありません！");
+    for (const WatchedText& drawn : pupil.texts())
+        EXPECT_NE(drawn.form, "MAINFORM") << drawn.text.text;
+    EXPECT_TRUE(log.commands.empty());
+}
+
 }  // namespace harness

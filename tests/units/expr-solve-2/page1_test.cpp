@@ -49,16 +49,7 @@ TEST(ExplanationPage1, FromTheStartEveryNarrationButTheFirstClosesTheLastOne) {
 }
 
 TEST(ExplanationPage1, RefusesAStartParagraphItLacks) {
-    for (const char* start : {"0", "4"}) {
-        Pupil pupil(unit);
-        const std::size_t boxes = pupil.boxes().size();
-        const SoundLog log = harness::open_from(pupil, 1, start);
-
-        ASSERT_EQ(pupil.boxes().size(), boxes + 1) << start;
-        EXPECT_EQ(pupil.boxes().back().text, "その段落はありません！") << start;
-        EXPECT_FALSE(pupil.shows_text("だん落 1")) << start;
-        EXPECT_TRUE(log.commands.empty()) << start;
-    }
+    for (auto start : {"0", "4"}) harness::expect_start_refused(unit, 1, start);
 }
 
 }  // namespace

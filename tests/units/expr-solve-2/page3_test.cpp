@@ -57,16 +57,7 @@ TEST(ExplanationPage3, LaterStartParagraphsSkipTheEarlierNarrations) {
 }
 
 TEST(ExplanationPage3, RefusesAStartParagraphItLacks) {
-    for (const char* start : {"0", "5"}) {
-        Pupil pupil(unit);
-        const std::size_t boxes = pupil.boxes().size();
-        const SoundLog log = harness::open_from(pupil, 3, start);
-
-        ASSERT_EQ(pupil.boxes().size(), boxes + 1) << start;
-        EXPECT_EQ(pupil.boxes().back().text, "その段落はありません！") << start;
-        EXPECT_TRUE(pupil.texts().empty()) << start;
-        EXPECT_TRUE(log.commands.empty()) << start;
-    }
+    for (auto start : {"0", "5"}) harness::expect_start_refused(unit, 3, start);
 }
 
 }  // namespace

@@ -38,16 +38,7 @@ TEST(ExplanationPage5, FromTheStartTheNarrationsPlayInTurnAndTheLastIsClosed) {
 }
 
 TEST(ExplanationPage5, RefusesAStartParagraphItLacks) {
-    for (const char* start : {"0", "3"}) {
-        Pupil pupil(unit);
-        const std::size_t boxes = pupil.boxes().size();
-        const SoundLog log = harness::open_from(pupil, 5, start);
-
-        EXPECT_TRUE(log.commands.empty()) << start;
-        ASSERT_EQ(pupil.boxes().size(), boxes + 1) << start;
-        EXPECT_EQ(pupil.boxes().back().text, "その段落はありません！") << start;
-        EXPECT_FALSE(pupil.shows_text("だん落 1")) << start;
-    }
+    for (auto start : {"0", "3"}) harness::expect_start_refused(unit, 5, start);
 }
 
 }  // namespace

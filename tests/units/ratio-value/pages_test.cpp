@@ -72,14 +72,7 @@ TEST(ExplanationPage1, FromParagraph2TheNarrationBeginsWithIt) {
 }
 
 TEST(ExplanationPage3, AParagraphThePageLacksIsRefusedAndNothingIsDrawn) {
-    for (std::string_view start : {"3", "0"}) {
-        Pupil pupil(unit);
-        harness::open_from(pupil, 3, start);
-        ASSERT_FALSE(pupil.boxes().empty()) << start;
-        EXPECT_EQ(pupil.boxes().back().text, "その段落はありません！");
-        for (const harness::WatchedText& drawn : pupil.texts())
-            EXPECT_NE(drawn.form, "MAINFORM") << start << ": " << drawn.text.text;
-    }
+    for (auto start : {"3", "0"}) harness::expect_start_refused(unit, 3, start);
 }
 
 // Every problem, answered with the keys of the problem beside it, keeps its
