@@ -69,5 +69,19 @@ TEST(BitmapButtonFrames, ShowTheFrameOfTheStripThatIsPlayed) {
     EXPECT_EQ(clicks, 1);
 }
 
+// A strip of more than two frames plays towards the sunken one a step at a
+// time, and back when let go.
+TEST(BitmapButtonFrames, ALongerStripPlaysFrameByFrame) {
+    QImage strip(30, 10, QImage::Format_RGB32);
+    strip.fill(Qt::red);
+    BitmapButton button({strip, QSize(10, 10), 3, std::chrono::milliseconds(5)}, nullptr);
+    QTest::mousePress(&button, Qt::LeftButton, {}, {5, 5});
+    EXPECT_EQ(button.shown_frame(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return button.shown_frame() == 2; }, 5000));
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, {5, 5});
+    EXPECT_EQ(button.shown_frame(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return button.shown_frame() == 0; }, 5000));
+}
+
 }  // namespace
 }  // namespace platform::testing

@@ -59,5 +59,6 @@ TEST(SurfaceCoordinates, ClientSizeKeepsTheDrawing) {
     EXPECT_EQ(canvas.colour_index_at({639, 479}), 6);
     EXPECT_EQ(canvas.colour_index_at({650, 490}), 0);  // new area in the background colour
     EXPECT_EQ(run_error_of([&] { canvas.set_client_size(-1, 10); }), 5);
+    EXPECT_EQ(run_error_of([&] { canvas.set_client_size(10, 32768); }), 5);
     EXPECT_EQ(run_error_of([&] { (void)canvas.rgb_at({700, 0}); }), 5);
 }
