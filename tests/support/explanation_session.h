@@ -76,6 +76,19 @@ inline int last_colour(const Pupil& pupil, std::string_view text, platform::Poin
     return colour;
 }
 
+// A text a page leaves standing where it stands, in the colour it was last
+// drawn in.
+struct TextSeen {
+    std::string_view text;
+    platform::PointF at;
+    int colour = 7;
+};
+
+inline void expect_texts(const Pupil& pupil, const std::vector<TextSeen>& texts) {
+    for (const TextSeen& t : texts)
+        EXPECT_EQ(last_colour(pupil, t.text, t.at), t.colour) << t.text;
+}
+
 // The colour a cell text was last drawn in at a cell of the canvas, or -1.
 inline int cell_colour(const Pupil& pupil, std::string_view text, int column, int row) {
     int colour = -1;

@@ -13,14 +13,9 @@ namespace {
 
 using harness::last_colour;
 using harness::Pupil;
+using harness::TextSeen;
 
 const frame::Unit& unit = units::expr_build::unit;
-
-struct TextSeen {
-    std::string_view text;
-    platform::PointF at;
-    int colour;
-};
 
 struct LastParagraph {
     int page;
@@ -56,8 +51,7 @@ TEST(ExplanationPages, FromTheLastParagraphTheWholePageAppearsSilently) {
         Pupil pupil(unit);
         harness::expect_drawn_at_once(pupil, p.page, "2", p.end_mark, p.end_at);
         EXPECT_EQ(pupil.lesson().current_paragraph, 1);
-        for (const TextSeen& t : p.texts)
-            EXPECT_EQ(last_colour(pupil, t.text, t.at), t.colour) << t.text;
+        harness::expect_texts(pupil, p.texts);
         for (platform::PointF mark : p.marks) EXPECT_TRUE(mark_stands(pupil, mark, p.mark_colour));
     }
 }

@@ -14,22 +14,17 @@ namespace {
 
 using harness::last_colour;
 using harness::Pupil;
+using harness::TextSeen;
 using Heard = std::vector<int>;
 
 const frame::Unit& unit = units::expr_solve_1::unit;
-
-struct Seen {
-    std::string_view text;
-    platform::PointF at;
-    int colour;
-};
 
 struct WholePage {
     int page;
     std::string_view last;      // the start paragraph that draws the whole page
     std::string_view end_mark;  // at (380,350)
     int current_paragraph;      // the last one the page itself set
-    std::vector<Seen> seen;     // where the worked examples ended
+    std::vector<TextSeen> seen;     // where the worked examples ended
 };
 
 const WholePage kWholePages[] = {
@@ -51,8 +46,7 @@ TEST(Expr1ExplanationPages, FromTheLastParagraphTheWholePageAppearsSilently) {
         Pupil pupil(unit);
         harness::expect_drawn_at_once(pupil, w.page, w.last, w.end_mark, {380, 350});
         EXPECT_EQ(pupil.lesson().current_paragraph, w.current_paragraph);
-        for (const Seen& s : w.seen)
-            EXPECT_EQ(last_colour(pupil, s.text, s.at), s.colour) << s.text;
+        harness::expect_texts(pupil, w.seen);
     }
 }
 

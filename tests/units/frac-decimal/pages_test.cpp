@@ -14,15 +14,10 @@ namespace {
 using harness::last_colour;
 using harness::Nav;
 using harness::Pupil;
+using harness::TextSeen;
 using Heard = std::vector<int>;
 
 const frame::Unit& unit = units::frac_decimal::unit;
-
-struct TextSeen {
-    std::string_view text;
-    platform::PointF at;
-    int colour;
-};
 
 struct ExplanationPage {
     int page;
@@ -49,8 +44,7 @@ TEST(ExplanationPages, FromTheLastParagraphTheWholePageAppearsSilently) {
         Pupil pupil(unit);
         harness::expect_drawn_at_once(pupil, p.page, "3", p.end_mark, p.end_at);
         EXPECT_EQ(pupil.lesson().current_paragraph, 2);
-        for (const TextSeen& t : p.finished)
-            EXPECT_EQ(last_colour(pupil, t.text, t.at), t.colour) << t.text;
+        harness::expect_texts(pupil, p.finished);
     }
 }
 

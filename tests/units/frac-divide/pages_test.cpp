@@ -16,15 +16,10 @@ namespace {
 using harness::last_colour;
 using harness::cell_colour;
 using harness::Pupil;
+using harness::TextSeen;
 using Heard = std::vector<int>;
 
 const frame::Unit& unit = units::frac_divide::unit;
-
-struct TextSeen {
-    std::string_view text;
-    platform::PointF at;
-    int colour = 7;
-};
 
 struct ExplanationPage {
     int page;
@@ -64,8 +59,7 @@ TEST(ExplanationPages, FromTheLastParagraphTheWholePageAppearsSilently) {
         SCOPED_TRACE("page " + std::to_string(p.page));
         Pupil pupil(unit);
         harness::expect_drawn_at_once(pupil, p.page, p.last, p.end_mark, p.end_at);
-        for (const TextSeen& t : p.results)
-            EXPECT_EQ(last_colour(pupil, t.text, t.at), t.colour) << t.text;
+        harness::expect_texts(pupil, p.results);
     }
 }
 

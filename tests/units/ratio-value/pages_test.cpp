@@ -15,14 +15,9 @@ namespace {
 
 using harness::last_colour;
 using harness::Pupil;
+using harness::TextSeen;
 
 const frame::Unit& unit = units::ratio_value::unit;
-
-struct TextSeen {
-    std::string_view text;
-    platform::PointF at;
-    int colour;
-};
 
 struct LastParagraph {
     int page;
@@ -53,8 +48,7 @@ TEST(ExplanationPages, FromTheLastParagraphTheWholePageAppearsSilently) {
         Pupil pupil(unit);
         harness::expect_drawn_at_once(pupil, p.page, p.start, p.end_mark, p.end_at);
         EXPECT_EQ(pupil.lesson().current_paragraph, p.current_paragraph);
-        for (const TextSeen& t : p.texts)
-            EXPECT_EQ(last_colour(pupil, t.text, t.at), t.colour) << t.text;
+        harness::expect_texts(pupil, p.texts);
         for (QPoint pixel : p.cleared) EXPECT_EQ(pupil.colour_at(pixel), 0) << pixel.x();
     }
 }
