@@ -87,6 +87,20 @@ TEST(StartUp, RemovesWhatRewritesCutShortLeftBesideTheRecord) {
     EXPECT_FALSE(fs::exists(pupil.drive().record().parent_path() / ".ES2.DAT.31337.new"));
 }
 
+// Closing the page window ends the program as a normal end, without a
+// message; only the exit routine writes the record.
+TEST(Exit, ClosingThePageWindowEndsTheProgramAndLeavesTheRecord) {
+    Pupil pupil(unit);
+    const std::string before = pupil.drive().record_bytes();
+    pupil.lesson().pass_flags[0][0] = 1;
+    pupil.windows().form("MAINFORM").window_widget()->close();
+    pupil.run_until_idle();
+    EXPECT_TRUE(pupil.ended());
+    EXPECT_EQ(pupil.exit_code(), 0);
+    EXPECT_TRUE(pupil.boxes().empty());
+    EXPECT_EQ(pupil.drive().record_bytes(), before);
+}
+
 TEST(Exit, AReadOnlyRecordIsAnErrorAndStaysAsItWas) {
     const fs::perms read_only = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
     Pupil pupil(unit, {}, [&](const CourseDrive& d) { fs::permissions(d.record(), read_only); });

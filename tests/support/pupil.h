@@ -65,6 +65,7 @@ public:
 
     // Looking.
     bool ended() const { return program_->ended(); }
+    int exit_code() const { return program_->exit_code(); }
     bool shows_text(std::string_view text) const;    // drawn on the canvas in a colour other than 0
     const std::vector<WatchedText>& texts() const { return windows_->texts(); }
     void forget_texts() { windows_->forget_texts(); }

@@ -93,7 +93,6 @@ void fold(Page& p, PointF from, PointF to, int pause_length,
 
 void label(Page& p, PointF at, std::string_view text, int colour = 7) { p.text(at, text, colour); }
 
-
 // A shape folded over its axis and opened again, then named.
 struct FoldingShape {
     void (*whole)(Page&);
