@@ -150,8 +150,9 @@ constexpr RatioToFraction k126To72{
     .right_dx = 32, .slash_dx = 24, .bar = "─", .bar_at = {500, 180}, .bar_scale = {2, 1},
     .left_at = {505, 170}, .right_at = {508, 190}, .under = 1};
 
-// The small two-arc mark written after "m" in the word problem.
-void metre_mark(Page& p, float x) {
+// The script ℓ written after "m" in the word problem: two arcs that make
+// "mℓ", millilitres of water and oil.
+void litre_mark(Page& p, float x) {
     p.arc({x, 95}, 4, 7, 0.82f, 0.31f, 2);
     p.arc({x + 4, 95}, 4, 7, 0.19f, 0.68f, 2);
 }
@@ -232,8 +233,8 @@ void paragraph3(Page& p) {
     p.fill_box({450, 80}, {640, 225}, 1);
     p.text({460, 90}, "水126m  と油72m  の比");
     p.text({460, 110}, "と比の値を求めなさい｡");
-    metre_mark(p, 511);
-    metre_mark(p, 583);
+    litre_mark(p, 511);
+    litre_mark(p, 583);
     p.pause(350);
 
     p.say(36, 100);
