@@ -217,7 +217,7 @@ TEST_F(RecordFile, AReadOnlyRecordIsNotReplaced) {
 // cut-short rewrites left) and ending (rewriting the record) over and over,
 // while the record is read.
 TEST_F(RecordFile, CopiesRewritingAtOnceNeverBreakTheRecordNorStopEachOther) {
-    constexpr int kRounds = 60;
+    constexpr int kRounds = 25;
     const fs::path record = folder_ / "DI1ES2.DAT";
     const std::string first = progress_text(kThreePages, some_passes());
     const std::string mine = progress_text(kThreePages, {{1, 1, 1, 1, 1, 1, 1, 1}, {1, 1, 1, 1, 1, 1, 1, 1}, {1, 1, 1, 1, 1, 1}});
