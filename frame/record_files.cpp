@@ -27,11 +27,10 @@ struct FileStart {
 // A file that is missing, or is no regular file (a folder, a named pipe), is
 // one that cannot be read.
 FileStart read_start(const std::filesystem::path& file) {
-    std::optional<std::string> bytes = platform::read_regular_file(file, kMostRead + 1);
+    std::optional<std::string> bytes = platform::read_regular_file(file, kMostRead + 1);  // one more tells a longer file
     if (!bytes) throw platform::RunError(platform::ErrorNumber::FileNotFound);
-    if (bytes->size() <= kMostRead) return {std::move(*bytes), TextEnd::File};
-    bytes->resize(kMostRead);
-    return {std::move(*bytes), TextEnd::Cut};
+    const TextEnd end = bytes->size() > kMostRead ? TextEnd::Cut : TextEnd::File;
+    return {std::move(*bytes), end};
 }
 
 std::filesystem::path record_path(const platform::DriveView& drive, std::string_view record_name) {
