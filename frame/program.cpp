@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include <new>
 #include <string>
 
 #include "frame/page_abandon.h"
@@ -32,6 +33,8 @@ template <typename Step> void LessonProgram::guarded(Step step) {
         exit_code_ = end.exit_code;
     } catch (const platform::RunError& error) {
         report(error);
+    } catch (const std::bad_alloc&) {
+        report(platform::RunError(platform::ErrorNumber::OutOfMemory));  // memory ran out: error 7
     } catch (const std::exception&) {
         lesson_.io.boxes.show({.title = "",
                                .text = "続行不可能なエラーが発生しました " +

@@ -46,9 +46,16 @@ void ItemReader::end_item() {
     if (text_[at_++] == '\r' && at_ < text_.size() && text_[at_] == '\n') ++at_;
 }
 
+// An item that reaches the end of a text cut short is refused: read whole,
+// its file might go on with more of the same item.
+void ItemReader::check_not_cut(std::size_t item_end) const {
+    if (end_ == TextEnd::Cut && item_end >= text_.size()) throw RunError(ErrorNumber::InputPastEnd);
+}
+
 std::string_view ItemReader::quoted_item() {
     const std::size_t start = ++at_;
     const std::size_t close = std::min(text_.find('"', start), text_.size());
+    check_not_cut(close);
     at_ = std::min(close + 1, text_.size());
     while (at_ < text_.size() && !ends_item(text_[at_])) ++at_;  // anything after the closing quote
     end_item();
@@ -62,6 +69,7 @@ std::string_view ItemReader::next_item(bool numeric) {
 
     const std::size_t start = at_;
     while (at_ < text_.size() && !ends_item(text_[at_]) && !(numeric && text_[at_] == ' ')) ++at_;
+    check_not_cut(at_);
     std::string_view item = text_.substr(start, at_ - start);
     item = item.substr(0, item.find_last_not_of(' ') + 1);
     end_item();
@@ -72,8 +80,8 @@ std::string ItemReader::next_text() { return platform::from_cp932(next_item(fals
 
 long ItemReader::next_number() { return whole_number<long>(platform::number_value(next_item(true))); }
 
-PassFlags read_progress(std::string_view cp932, const RecordLayout& layout) {
-    ItemReader reader(cp932);
+PassFlags read_progress(std::string_view cp932, const RecordLayout& layout, TextEnd end) {
+    ItemReader reader(cp932, end);
     for (std::size_t i = 0; i < layout.header.size(); ++i) reader.next_number();
     PassFlags flags;
     for (const int count : layout.flag_counts) {
@@ -99,6 +107,8 @@ std::string progress_text(const RecordLayout& layout, const PassFlags& flags) {
     return text;
 }
 
-std::string read_record_name(std::string_view no_bas_cp932) { return ItemReader(no_bas_cp932).next_text(); }
+std::string read_record_name(std::string_view no_bas_cp932, TextEnd end) {
+    return ItemReader(no_bas_cp932, end).next_text();
+}
 
 }  // namespace frame

@@ -12,13 +12,19 @@
 
 namespace frame {
 
+// Where a text given to be read ends: with its file, or cut short (the
+// first part of a longer file, the rest unread).
+enum class TextEnd { File, Cut };
+
 // Reads items one at a time from code page 932 text.  Blanks before an item
 // are skipped; an item ends at a comma, a colon, a line end or the end of the
 // text, a number also at a blank after it; a text in double quotes may hold
-// commas and colons.  Reading past the end is a RunError (InputPastEnd).
+// commas and colons.  Reading past the end is a RunError (InputPastEnd), and
+// so is an item that runs into the end of a text cut short: the rest of its
+// file might have made it another item.
 class ItemReader {
 public:
-    explicit ItemReader(std::string_view cp932) : text_(cp932) {}
+    explicit ItemReader(std::string_view cp932, TextEnd end = TextEnd::File) : text_(cp932), end_(end) {}
 
     std::string next_text();  // as UTF-8, trailing blanks dropped
     long next_number();       // rounded to a whole number
@@ -29,7 +35,10 @@ private:
     void skip_blanks();
     void end_item();
 
+    void check_not_cut(std::size_t item_end) const;
+
     std::string_view text_;
+    TextEnd end_;
     std::size_t at_ = 0;
 };
 
@@ -49,13 +58,13 @@ using PassFlags = std::vector<std::vector<int>>;
 // The pass flags of a record (its header is read and ignored; items after
 // the last flag are ignored).  A record with too few items is a RunError
 // (InputPastEnd).
-PassFlags read_progress(std::string_view cp932, const RecordLayout& layout);
+PassFlags read_progress(std::string_view cp932, const RecordLayout& layout, TextEnd end = TextEnd::File);
 
 // The exact bytes of a record: the layout's header, then the flags, items
 // separated by single commas, lines ended by CR LF.
 std::string progress_text(const RecordLayout& layout, const PassFlags& flags);
 
 // The record name in the bytes of "NO.BAS": its first item, as UTF-8.
-std::string read_record_name(std::string_view no_bas_cp932);
+std::string read_record_name(std::string_view no_bas_cp932, TextEnd end = TextEnd::File);
 
 }  // namespace frame

@@ -11,12 +11,26 @@
 namespace frame {
 namespace {
 
+// How much of "NO.BAS" and of the record is read: hundreds of times what any
+// unit's record takes (under 200 bytes as written).  A longer file is read by
+// its start, not refused: its items must end within these bytes, and what
+// follows them is ignored as the items after the last flag always were, so a
+// record with junk appended still holds the pupil's passes, and the next
+// rewrite leaves it clean.  Neither time nor memory grows with the file.
+constexpr std::size_t kMostRead = 64 * 1024;
+
+struct FileStart {
+    std::string bytes;
+    TextEnd end;
+};
+
 // A file that is missing, or is no regular file (a folder, a named pipe), is
 // one that cannot be read.
-std::string read_whole(const std::filesystem::path& file) {
-    std::optional<std::string> bytes = platform::read_regular_file(file);
+FileStart read_start(const std::filesystem::path& file) {
+    std::optional<std::string> bytes = platform::read_regular_file(file, kMostRead + 1);  // one more tells a longer file
     if (!bytes) throw platform::RunError(platform::ErrorNumber::FileNotFound);
-    return std::move(*bytes);
+    const TextEnd end = bytes->size() > kMostRead ? TextEnd::Cut : TextEnd::File;
+    return {std::move(*bytes), end};
 }
 
 std::filesystem::path record_path(const platform::DriveView& drive, std::string_view record_name) {
@@ -26,10 +40,12 @@ std::filesystem::path record_path(const platform::DriveView& drive, std::string_
 }  // namespace
 
 StoredProgress read_stored_progress(const platform::DriveView& drive, const RecordLayout& layout) {
-    StoredProgress stored{.record_name = read_record_name(read_whole(drive.to_host("NO.BAS"))), .flags = {}};
+    const FileStart no_bas = read_start(drive.to_host("NO.BAS"));
+    StoredProgress stored{.record_name = read_record_name(no_bas.bytes, no_bas.end), .flags = {}};
     const std::filesystem::path record = record_path(drive, stored.record_name);
     remove_stale_rewrites(record);
-    stored.flags = read_progress(read_whole(record), layout);
+    const FileStart flags = read_start(record);
+    stored.flags = read_progress(flags.bytes, layout, flags.end);
     return stored;
 }
 

@@ -1,8 +1,12 @@
 #pragma once
 // The one-step rewrite of the pupil's record: the new bytes go to a file of
-// one fixed name beside it (".<name>.new"), which then takes the record's
-// place.  A rewrite cut short (the program killed) leaves at most that one
-// file behind; the next rewrite replaces it and the next start-up removes it.
+// the rewrite's own beside it (".<name>.<digits>.new", created exclusively),
+// which then takes the record's place.  Copies of a unit on one record (a
+// double click, two pupils on one login) take turns: each rewrite, and each
+// clearing away of what cut-short rewrites left, holds the advisory lock of
+// the record's folder, so none ever meets another's new file half written.
+// A rewrite cut short (the program killed) leaves at most its own file
+// behind, which the next start-up removes.
 
 #include <filesystem>
 #include <string_view>
@@ -10,14 +14,16 @@
 namespace frame {
 
 // Rewrites `file` with `bytes`; the new file keeps the old one's permissions.
-// A file the pupil may not write (read-only, or not the pupil's to write),
-// and any failure on the way, is a RunError (FileNotOpened) that leaves the
-// old file as it was.
+// A link is written through: the file it leads to gets the bytes, the new
+// file is made beside that one, and the link stays.  A file the pupil may not
+// write (read-only, or not the pupil's to write), a link that leads to no
+// file, and any failure on the way, is a RunError (FileNotOpened) that leaves
+// the old file as it was.
 void replace_file(const std::filesystem::path& file, std::string_view bytes);
 
-// Removes what cut-short rewrites of `file` left beside it, under the fixed
-// name and under the names with a process number that earlier versions of
-// the programs used (".<name>.<digits>.new").
+// Removes what cut-short rewrites of `file` (or of the file it links to) left
+// beside it, under the names rewrites use and the fixed name ".<name>.new" of
+// earlier versions of the programs; never a file a running rewrite holds.
 void remove_stale_rewrites(const std::filesystem::path& file);
 
 }  // namespace frame

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/regular_file.h"
@@ -20,6 +21,7 @@ constexpr std::array<std::uint16_t, 2> kFloatBits{32, 64};
 constexpr std::uint32_t kLowestRate = 1000, kHighestRate = 768000;
 constexpr std::size_t kChunkHeader = 8;
 constexpr std::size_t kFormatMinimum = 16;
+constexpr int kMostChunks = 64;
 
 std::uint32_t little_endian(std::string_view bytes, std::size_t at, std::size_t width) {
     std::uint32_t value = 0;
@@ -73,36 +75,54 @@ struct Chunks {
     std::optional<std::uint64_t> data_bytes;
 };
 
-// Walks the chunks after the RIFF/WAVE header, in whatever order they come.
-Chunks read_chunks(std::string_view bytes) {
+// The bytes of a WAV as the walk over its chunks reads them: how many there
+// are, and a few of them at a time (fewer where they end or cannot be read).
+struct WavBytes {
+    std::uint64_t size;
+    std::function<std::string(std::uint64_t at, std::size_t count)> read;
+};
+
+// Walks the chunks after the RIFF/WAVE header, in whatever order they come,
+// reading the header of each and the format, never the sound itself: a
+// chunk's size only moves the walk on.  It ends once the format and the data
+// are found, or after so many chunks that no WAV holds (a file of millions of
+// empty ones is not walked to its end).
+Chunks read_chunks(const WavBytes& bytes) {
     Chunks found;
-    std::size_t at = 12;
-    while (bytes.size() - at >= kChunkHeader) {
-        const std::string_view id = bytes.substr(at, 4);
-        const std::uint64_t declared = little_endian(bytes, at + 4, 4);
-        const std::size_t body = at + kChunkHeader;
-        const std::uint64_t present = std::min<std::uint64_t>(declared, bytes.size() - body);
+    std::uint64_t at = 12;
+    for (int walked = 0; walked < kMostChunks && bytes.size - at >= kChunkHeader; ++walked) {
+        const std::string header = bytes.read(at, kChunkHeader);
+        if (header.size() < kChunkHeader) {
+            break;
+        }
+        const std::string_view id = std::string_view(header).substr(0, 4);
+        const std::uint64_t declared = little_endian(header, 4, 4);
+        const std::uint64_t body = at + kChunkHeader;
+        const std::uint64_t present = std::min(declared, bytes.size - body);
         if (id == "fmt " && !found.format && present >= kFormatMinimum) {
-            found.format = read_format(bytes.substr(body));
+            const std::string format = bytes.read(body, kFormatMinimum);
+            if (format.size() < kFormatMinimum) {
+                break;
+            }
+            found.format = read_format(format);
         } else if (id == "data" && !found.data_bytes) {
             found.data_bytes = present;
         }
-        if (present < declared) {
-            break;  // the file ends inside this chunk
+        if ((found.format && found.data_bytes) || present < declared) {
+            break;  // all that is needed, or the file ends inside this chunk
         }
         const std::uint64_t next = body + declared + (declared % 2);  // chunks are word aligned
-        if (next >= bytes.size()) {
+        if (next >= bytes.size) {
             break;
         }
-        at = static_cast<std::size_t>(next);
+        at = next;
     }
     return found;
 }
 
-}  // namespace
-
-std::optional<std::chrono::milliseconds> wav_length(std::string_view bytes) {
-    if (bytes.size() < 12 || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE") {
+std::optional<std::chrono::milliseconds> length_of(const WavBytes& bytes) {
+    const std::string header = bytes.size >= 12 ? bytes.read(0, 12) : std::string();
+    if (header.size() < 12 || header.substr(0, 4) != "RIFF" || header.substr(8, 4) != "WAVE") {
         return std::nullopt;
     }
     const Chunks chunks = read_chunks(bytes);
@@ -114,12 +134,22 @@ std::optional<std::chrono::milliseconds> wav_length(std::string_view bytes) {
     return std::chrono::milliseconds((*chunks.data_bytes * 1000 + rate - 1) / rate);
 }
 
+}  // namespace
+
+std::optional<std::chrono::milliseconds> wav_length(std::string_view bytes) {
+    return length_of({.size = bytes.size(), .read = [bytes](std::uint64_t at, std::size_t count) {
+                          return std::string(bytes.substr(std::min<std::uint64_t>(at, bytes.size()), count));
+                      }});
+}
+
 std::optional<std::chrono::milliseconds> wav_file_length(const std::filesystem::path& file) {
-    const std::optional<std::string> bytes = read_regular_file(file);
-    if (!bytes) {
+    const std::optional<RegularFile> wav = RegularFile::open(file);
+    if (!wav) {
         return std::nullopt;
     }
-    return wav_length(*bytes);
+    return length_of({.size = wav->size(), .read = [&wav](std::uint64_t at, std::size_t count) {
+                          return wav->read(at, count).value_or(std::string());
+                      }});
 }
 
 }  // namespace platform

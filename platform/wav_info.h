@@ -16,7 +16,9 @@ namespace platform {
 // counts with the bytes that are there.
 std::optional<std::chrono::milliseconds> wav_length(std::string_view bytes);
 
-// Nothing when the file cannot be read.
+// The same for a file, from its chunks' headers and its size alone: the
+// sound itself is never read, however long the file.  Nothing when the file
+// cannot be read.
 std::optional<std::chrono::milliseconds> wav_file_length(const std::filesystem::path& file);
 
 }  // namespace platform

@@ -4,6 +4,8 @@
 #include "frame/record_rewrite.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -89,6 +91,34 @@ TEST(ProgressRecord, ARecordShorterThanItsFlagsIsInputPastEnd) {
     EXPECT_EQ(error_of([&] { read_progress("   \r\n", kTwoPages); }), 62);
 }
 
+// Read from the start of a longer file, the items are those of the whole
+// file, or input past the end where an item runs into the cut.
+TEST(ProgressRecord, TheStartOfALongerFileReadsAsTheWholeOrIsInputPastEnd) {
+    using frame::TextEnd;
+    const PassFlags flags{{0, 1, 1, 0, 1}, {1, 1, 1, 12}};
+    const std::string items = "5,4,0,0,1,1,0,1,1,1,1,12";
+    const struct {
+        std::string text;
+        TextEnd end;
+        bool read;
+    } cases[] = {
+        {items + "\r\n" + std::string(5, '\0'), TextEnd::Cut, true},
+        {items + "\r", TextEnd::Cut, true},
+        {items + " ", TextEnd::Cut, true},
+        {items, TextEnd::File, true},
+        {items, TextEnd::Cut, false},  // the last flag might be 123
+        {items.substr(0, 9), TextEnd::Cut, false},
+    };
+    for (const auto& [text, end, read] : cases) {
+        if (read) EXPECT_EQ(read_progress(text, kTwoPages, end), flags) << text;
+        else EXPECT_EQ(error_of([&] { read_progress(text, kTwoPages, end); }), 62) << text;
+    }
+    EXPECT_EQ(read_record_name("\"\\ES2.DAT\"", TextEnd::Cut), "\\ES2.DAT");
+    EXPECT_EQ(read_record_name("\\ES2.DAT\r", TextEnd::Cut), "\\ES2.DAT");
+    EXPECT_EQ(error_of([] { read_record_name("\"\\ES2,A.DA", TextEnd::Cut); }), 62);
+    EXPECT_EQ(error_of([] { read_record_name("\\ES2.DA", TextEnd::Cut); }), 62);
+}
+
 TEST(ItemReader, RecordNamesQuotedAndUnquoted) {
     EXPECT_EQ(read_record_name("\"\\ES2,A:B.DAT\"\r\n"), "\\ES2,A:B.DAT");
     EXPECT_EQ(read_record_name("\"  \\ES2.DAT  \" ,next"), "  \\ES2.DAT  ");
@@ -143,12 +173,16 @@ protected:
 TEST_F(RecordFile, ReplacingWritesTheNewBytesInPlaceOfTheOld) {
     const fs::path record = folder_ / "DI1ES2.DAT";
     std::ofstream(record, std::ios::binary) << "old record, longer than the new one\r\n";
-    std::ofstream(folder_ / ".DI1ES2.DAT.new") << "8,8";  // a rewrite killed half way
+    // Whatever lies at the names rewrites once used or use now stops none.
+    const std::string killed = ".DI1ES2.DAT." + std::to_string(::getpid()) + ".new";
+    fs::create_directory(folder_ / ".DI1ES2.DAT.new");
+    std::ofstream(folder_ / killed) << "8,8";
     fs::permissions(record, fs::perms::owner_read | fs::perms::owner_write);
     const std::string fresh = progress_text(kThreePages, some_passes());
     for (int rewrite = 0; rewrite < 3; ++rewrite) replace_file(record, fresh);
     EXPECT_EQ(contents(record), fresh);
-    EXPECT_EQ(entries(), 1u);  // nothing left beside it
+    EXPECT_EQ(names(), (std::set<std::string>{"DI1ES2.DAT", ".DI1ES2.DAT.new", killed}));  // nothing added
+    EXPECT_EQ(contents(folder_ / killed), "8,8");
     EXPECT_EQ(fs::status(record).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 
     replace_file(folder_ / "new.DAT", "1\r\n");
@@ -177,6 +211,51 @@ TEST_F(RecordFile, AReadOnlyRecordIsNotReplaced) {
     EXPECT_EQ(contents(record), "8,8,6\r\n");
     EXPECT_EQ(fs::status(record).permissions(), read_only);
     EXPECT_EQ(entries(), 1u);
+}
+
+// Two copies of a unit on one record, each starting (clearing away what
+// cut-short rewrites left) and ending (rewriting the record) over and over,
+// while the record is read.
+TEST_F(RecordFile, CopiesRewritingAtOnceNeverBreakTheRecordNorStopEachOther) {
+    constexpr int kRounds = 25;
+    const fs::path record = folder_ / "DI1ES2.DAT";
+    const std::string first = progress_text(kThreePages, some_passes());
+    const std::string mine = progress_text(kThreePages, {{1, 1, 1, 1, 1, 1, 1, 1}, {1, 1, 1, 1, 1, 1, 1, 1}, {1, 1, 1, 1, 1, 1}});
+    const std::string yours = progress_text(kThreePages, {{0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}});
+    std::ofstream(record, std::ios::binary) << first;
+
+    const auto copy = [&](const std::string& flags) {
+        const pid_t child = ::fork();
+        if (child != 0) return child;
+        try {
+            for (int round = 0; round < kRounds; ++round) {
+                remove_stale_rewrites(record);
+                replace_file(record, flags);
+            }
+        } catch (const platform::RunError& error) {
+            ::_exit(error.number());
+        }
+        ::_exit(0);
+    };
+    std::vector<pid_t> running{copy(mine), copy(yours)};
+    std::set<std::string> seen;
+    std::vector<int> exits;
+    while (!running.empty()) {
+        seen.insert(contents(record));
+        std::erase_if(running, [&](pid_t child) {
+            int status = 0;
+            if (::waitpid(child, &status, WNOHANG) != child) return false;
+            exits.push_back(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+            return true;
+        });
+    }
+    EXPECT_EQ(exits, (std::vector{0, 0}));
+    seen.erase(first);
+    seen.erase(mine);
+    seen.erase(yours);
+    EXPECT_TRUE(seen.empty()) << "a record neither old nor new: \"" << *seen.begin() << "\"";
+    EXPECT_TRUE(contents(record) == mine || contents(record) == yours);
+    EXPECT_EQ(names(), std::set<std::string>{"DI1ES2.DAT"});
 }
 
 TEST_F(RecordFile, StaleRewritesBesideTheRecordAreRemoved) {

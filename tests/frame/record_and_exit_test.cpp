@@ -4,7 +4,10 @@
 #include <sys/stat.h>
 
 #include <fstream>
+#include <new>
+#include <optional>
 
+#include "tests/support/bytes_read.h"
 #include "tests/support/pupil.h"
 #include "units/expr-solve-2/unit.h"
 
@@ -99,6 +102,68 @@ TEST(Exit, ClosingThePageWindowEndsTheProgramAndLeavesTheRecord) {
     EXPECT_EQ(pupil.exit_code(), 0);
     EXPECT_TRUE(pupil.boxes().empty());
     EXPECT_EQ(pupil.drive().record_bytes(), before);
+}
+
+// A record that is a link: written through where the link stays inside the
+// drive, refused (error 52) where it leads out.
+TEST(Exit, ALinkedRecordInsideTheDriveIsWrittenThroughAndStaysALink) {
+    const auto link_to = [](const fs::path& target) {
+        return [target](const CourseDrive& d) {
+            const fs::path real = d.drive_c() / target;
+            fs::create_directories(real.parent_path());
+            fs::rename(d.record(), real);
+            fs::create_symlink(fs::relative(real, d.record().parent_path()), d.record());
+            std::ofstream(real.parent_path() / ".ES2.DAT.77.new") << "8,8";  // a rewrite cut short there
+        };
+    };
+    Pupil pupil(unit, {}, link_to("REAL/ES2.DAT"));
+    ASSERT_FALSE(pupil.ended());
+    const fs::path real = pupil.drive().drive_c() / "REAL";
+    EXPECT_FALSE(fs::exists(real / ".ES2.DAT.77.new"));
+    pupil.lesson().pass_flags[2][5] = 1;
+    pupil.press(Nav::Exit);
+    EXPECT_TRUE(pupil.boxes().empty());
+    EXPECT_TRUE(fs::is_symlink(pupil.drive().record()));
+    EXPECT_EQ(pupil.drive().record_bytes(), "8,8,6,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,1\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(real), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(pupil.drive().record().parent_path()), fs::directory_iterator()), 1);
+
+    Pupil outside(unit, {}, link_to("../REAL/ES2.DAT"));
+    EXPECT_TRUE(outside.ended());
+    ASSERT_EQ(outside.boxes().size(), 1u);
+    EXPECT_NE(outside.boxes()[0].text.find(":エラー[52]"), std::string::npos);
+    EXPECT_TRUE(fs::is_symlink(outside.drive().record()));
+}
+
+// A valid record followed by zeros up to 2.5 GB: only its start is read,
+// the passes in it count, and the rewrite at the end leaves it small.  A
+// record whose items run on past that start is damaged.
+TEST(StartUp, ARecordFarTooLongIsReadByItsStart) {
+    const frame::PassFlags flags{{0, 1, 0, 0, 0, 0, 0, 2}, {0, 0, 0, 0, 0, 0, 0, 0}, {1, 0, 0, 0, 0, 1}};
+    const auto lengthen = [](const CourseDrive& d) { fs::resize_file(d.record(), 2'500'000'000); };  // sparse
+    std::optional<Pupil> pupil;
+    const std::uint64_t read = harness::bytes_read_during([&] { pupil.emplace(unit, harness::record_with(unit, flags), lengthen); });
+    ASSERT_FALSE(pupil->ended());
+    EXPECT_LT(read, 100'000'000u);
+    EXPECT_EQ(pupil->lesson().pass_flags, flags);
+    pupil->press(Nav::Exit);
+    EXPECT_EQ(pupil->drive().record_bytes(), harness::record_with(unit, flags));
+
+    Pupil blanks_first(unit, std::string(1'000'000, ' ') + harness::record_with(unit, flags));
+    ASSERT_EQ(blanks_first.boxes().size(), 1u);
+    EXPECT_NE(blanks_first.boxes()[0].text.find(":エラー[62]"), std::string::npos);
+}
+
+// Memory that runs out in the middle of a page is the numbered error 7.
+TEST(RunTimeErrors, MemoryRunningOutIsErrorSeven) {
+    Pupil pupil(unit);
+    pupil.clock().on_sleep([](std::chrono::milliseconds) { throw std::bad_alloc(); });
+    pupil.open(1, "1");
+    EXPECT_TRUE(pupil.ended());
+    ASSERT_EQ(pupil.boxes().size(), 1u);
+    EXPECT_EQ(pupil.boxes()[0].title, "expr-solve-2.EXE");
+    EXPECT_NE(pupil.boxes()[0].text.find(":エラー[7]"), std::string::npos) << pupil.boxes()[0].text;
+    EXPECT_EQ(pupil.boxes()[0].icon, platform::MessageIcon::Warning);
 }
 
 TEST(Exit, AReadOnlyRecordIsAnErrorAndStaysAsItWas) {

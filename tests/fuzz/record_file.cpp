@@ -58,11 +58,17 @@ platform::DriveView lay_out(const fs::path& drive_c, std::string_view no_bas, st
     return view;
 }
 
+// Nothing under the names of this record's rewrites, ".<name>.new" and
+// ".<name>.<digits>.new" (another record's, ".<name>.DAT.new" beside the
+// record "<name>", is not its to remove).
 bool no_rewrite_left(const fs::path& record) {
-    const std::string stale = "." + record.filename().string() + ".";
+    const std::string base = "." + record.filename().string();
     for (const auto& entry : fs::directory_iterator(record.parent_path())) {
         const std::string name = entry.path().filename().string();
-        if (name.starts_with(stale) && name.ends_with(".new")) return false;
+        if (name == base + ".new") return false;
+        if (!name.starts_with(base + ".") || !name.ends_with(".new") || name.size() <= base.size() + 5) continue;
+        const std::string middle = name.substr(base.size() + 1, name.size() - base.size() - 5);
+        if (middle.find_first_not_of("0123456789") == std::string::npos) return false;
     }
     return true;
 }

@@ -1,5 +1,6 @@
 // Items of "NO.BAS" and of the progress record, and the record's writer:
-// whatever is read is written back so that it reads the same.
+// whatever is read is written back so that it reads the same, and the start
+// of a file reads as the whole file or not at all.
 #include <string>
 
 #include "frame/progress_record.h"
@@ -59,12 +60,36 @@ void read_record_back(std::string_view record, const frame::RecordLayout& layout
     }
 }
 
+// The start of the text, cut where its first byte says, read as the start of
+// a longer file: the items of the whole text, or input past the end.
+template <typename Read>
+void read_start_as_whole(std::string_view text, const Read& read) {
+    if (text.empty()) return;
+    const std::string_view start = text.substr(0, static_cast<unsigned char>(text[0]) % (text.size() + 1));
+    try {
+        const auto items = read(start, frame::TextEnd::Cut);
+        try {
+            require(read(text, frame::TextEnd::File) == items, "the start of a file reads as the whole");
+        } catch (const platform::RunError&) {
+            require(false, "the start of a file reads where the whole does not");
+        }
+    } catch (const platform::RunError& error) {
+        require(past_end(error), "a start that cuts an item is input past its end");
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text = fuzz::text_of(data, size);
     read_record_name_back(text);
     read_items_in_turn(text);
-    for (const frame::RecordLayout& layout : kLayouts) read_record_back(text, layout);
+    for (const frame::RecordLayout& layout : kLayouts) {
+        read_record_back(text, layout);
+        read_start_as_whole(text, [&](std::string_view part, frame::TextEnd end) {
+            return frame::read_progress(part, layout, end);
+        });
+    }
+    read_start_as_whole(text, [](std::string_view part, frame::TextEnd end) { return frame::read_record_name(part, end); });
     return 0;
 }

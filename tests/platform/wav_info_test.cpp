@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/platform/wav_maker.h"
+#include "tests/support/bytes_read.h"
 
 using namespace std::chrono_literals;
 using platform::wav_length;
@@ -63,4 +64,34 @@ TEST(WavFileLength, ReadsTheFileOrHasNone) {
     EXPECT_EQ(platform::wav_file_length(root / "SOUND1.WAV"), 750ms);
     EXPECT_EQ(platform::wav_file_length(root / "SOUND2.WAV"), std::nullopt);
     EXPECT_EQ(platform::wav_file_length(root), std::nullopt);  // a folder
+}
+
+// A sound followed by zeros to 2.1 GB, a data chunk that claims the most a
+// header can, and a format after 2.1 GB of data: the length comes from the
+// chunks' headers and the file's size, and the sound itself is never read.
+// Nor is a file of millions of empty chunks walked to its end.
+TEST(WavFileLength, ReadsOnlyTheHeadersOfAFileFarTooLong) {
+    constexpr std::uint64_t kSize = 2'100'000'000;
+    const wm::Shape shape{.data_bytes = 4000};
+    const std::string data_to_the_end = "data" + wm::le(0xFFFFFFFF, 4);
+    const struct {
+        std::string start, after_zeros;
+        std::optional<std::chrono::milliseconds> length;
+    } cases[] = {
+        {wm::wav(shape), "", 500ms},
+        {wm::riff(wm::format_chunk(shape) + data_to_the_end), "", std::chrono::milliseconds((kSize - 44) / 8 + 1)},
+        {"RIFF" + wm::le(0, 4) + "WAVE" + "data" + wm::le(kSize - 20, 4), wm::format_chunk(shape),
+         std::chrono::milliseconds((kSize - 20) / 8 + 1)},
+        {"RIFF" + wm::le(0, 4) + "WAVE", wm::wav(shape).substr(12), std::nullopt},
+    };
+    QTemporaryDir folder;
+    const std::filesystem::path file = std::filesystem::path(folder.path().toStdString()) / "SOUND28.WAV";
+    for (const auto& [start, after_zeros, length] : cases) {
+        wm::write(file, start);
+        std::filesystem::resize_file(file, kSize);  // sparse: zeros that take no room
+        std::ofstream(file, std::ios::binary | std::ios::app) << after_zeros;
+        std::optional<std::chrono::milliseconds> found;
+        EXPECT_LT(harness::bytes_read_during([&] { found = platform::wav_file_length(file); }), 1'000'000u);
+        EXPECT_EQ(found, length) << start.size();
+    }
 }
