@@ -12,6 +12,12 @@ namespace platform {
 
 namespace {
 
+// No narration lasts this long.  A longer sound (a file grown far too large)
+// is refused like an unplayable one: a player would read all of it into
+// memory before the first word, and waiting for its end would hold the page
+// for hours.
+constexpr std::chrono::minutes kLongestSound{10};
+
 bool is_blank(char c) { return c == ' ' || c == '\t'; }
 
 std::vector<std::string_view> words_of(std::string_view command) {
@@ -100,7 +106,7 @@ bool SoundDevice::open(std::string_view file, std::string_view alias) {
         return false;
     }
     const std::optional<std::chrono::milliseconds> length = wav_file_length(*path);
-    if (!length || !backend_.load(name, *path)) {
+    if (!length || *length > kLongestSound || !backend_.load(name, *path)) {
         return false;
     }
     open_.emplace(name, *length);

@@ -4,7 +4,8 @@
 //   "play wave1"                    starts it and returns at once
 //   "play wave1 notify wait"        returns when the sound has ended
 //   "close wave1"                   stops it and closes the alias
-// A command that cannot be carried out (a missing or unplayable file, an
+// A command that cannot be carried out (a missing or unplayable file, a
+// sound longer than any narration, an
 // alias that is not open, an unknown command, no audio device) returns
 // false and changes nothing else: the lesson goes on in silence.
 //

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 #include "platform/audio_backend_qt.h"
@@ -28,6 +30,12 @@ protected:
         // Six hours by its stated byte rate, which its other numbers belie.
         wav_maker::write(file("SOUND3.WAV"), wav_maker::wav({.sample_rate = 22050, .data_bytes = 22050,
                                                              .byte_rate = 1}));
+        // Ten minutes and a second of 8 kHz sound, all but the first second
+        // never written: the file only says it is that long.
+        wav_maker::write(file("SOUND4.WAV"), wav_maker::silence_ms(1000));
+        std::filesystem::resize_file(file("SOUND4.WAV"), 44 + 8 * 601'000);
+        std::fstream(file("SOUND4.WAV"), std::ios::binary | std::ios::in | std::ios::out)
+            .seekp(40) << wav_maker::le(8 * 601'000, 4);
     }
 
     std::filesystem::path file(std::string_view name) const {
@@ -63,6 +71,7 @@ TEST_F(SoundFolder, PlayToTheEndWaitsForTheSoundsOwnLength) {
 
 TEST_F(SoundFolder, FailingCommandsAreSilentLoggedAndTheNextOnesStillWork) {
     const Strings failing{"open SOUND3.WAV alias wave1",  "play wave1 notify wait",
+                          "open SOUND4.WAV alias wave1",  "play wave1 notify wait",
                           "open SOUND9.WAV alias wave1",  "play wave1 notify wait",
                           "open SOUND2.WAV alias wave1",  "open ..\\SOUND1.WAV alias wave1",
                           "open alias wave1",             "open SOUND1.WAV wave1",
