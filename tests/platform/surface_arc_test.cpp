@@ -101,10 +101,9 @@ TEST(SurfaceArc, APieCoversTheArcsOfItsEndsInsideIt) {
     };
     const Shape shapes[] = {{{200, 180}, 1, 2}, {{200.4f, 180.3f}, 1, 2}, {{200, 180}, 2.2f, 1},
                             {{200, 180}, 0.4f, 3}};
-    int uncovered = 0;
     for (const bool lesson : {false, true}) {
         platform::Surface canvas = lesson ? surface_test::page_canvas() : pixel_canvas();
-        const QRect around(canvas.to_pixel({90, 60}), canvas.to_pixel({310, 300}));
+        const QRect around(canvas.to_pixel({60, 40}), canvas.to_pixel({340, 320}));
         for (const Shape& shape : shapes)
             for (const float radius : {3.0f, 10.0f, 57.0f})
                 for (const float pie_radius : {radius, radius + shape.wider, 81.0f})
@@ -116,12 +115,10 @@ TEST(SurfaceArc, APieCoversTheArcsOfItsEndsInsideIt) {
                             canvas.draw_arc(shape.centre, pie_radius, 0, shape.aspect, start,
                                             end, 0);
                             if (surface_test::all_of_colour(canvas, around, 0)) continue;
-                            ++uncovered;
                             ADD_FAILURE() << radius << " in " << pie_radius << ", aspect "
                                           << shape.aspect << ", " << start << " to " << end
                                           << (lesson ? " (lesson)" : "");
                             canvas.clear();
                         }
     }
-    EXPECT_EQ(uncovered, 0);
 }
