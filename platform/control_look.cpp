@@ -22,7 +22,7 @@ QFont control_font(const WindowDescription& description) {
                                       ? std::string_view(description.plain_font_name)
                                       : kDefaultFace;
     QFont font(font_family(face));
-    font.setPointSize(description.font_size.value_or(kDefaultPointSize));
+    font.setPixelSize(pixels_of_points(description.font_size.value_or(kDefaultPointSize)));
     font.setBold(description.bold);
     font.setItalic(description.italic);
     font.setUnderline(description.underline);

@@ -25,7 +25,8 @@ constexpr bool has_style(std::uint32_t style, ControlStyle bit) {
     return (style & static_cast<std::uint32_t>(bit)) != 0;
 }
 
-// The description's font for a control; its size is in points.
+// The description's font for a control; its size is in points on the forms'
+// 96-dpi screen (pixels_of_points).
 QFont control_font(const WindowDescription& description);
 
 // Places the widget, gives it its font and colours (the description's, or

@@ -21,9 +21,15 @@ int nearest_pixel(float value) {
     return static_cast<int>(rounded);
 }
 
+QPointF exact_pixel(PointF logical, const LogicalWindow& window, const Viewport& viewport) {
+    return {map_axis(logical.x, window.x1, window.x2, viewport.x1, viewport.x2),
+            map_axis(logical.y, window.y1, window.y2, viewport.y1, viewport.y2)};
+}
+
 QPoint to_pixel(PointF logical, const LogicalWindow& window, const Viewport& viewport) {
-    return {nearest_pixel(map_axis(logical.x, window.x1, window.x2, viewport.x1, viewport.x2)),
-            nearest_pixel(map_axis(logical.y, window.y1, window.y2, viewport.y1, viewport.y2))};
+    const QPointF exact = exact_pixel(logical, window, viewport);
+    return {nearest_pixel(static_cast<float>(exact.x())),
+            nearest_pixel(static_cast<float>(exact.y()))};
 }
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 // onto a pixel rectangle of the window, the viewport.
 
 #include <QPoint>
+#include <QPointF>
 
 namespace platform {
 
@@ -37,7 +38,11 @@ inline constexpr int kFarthestPixel = 16000;
 // Rounds to the nearest whole pixel, ties to even, held within kFarthestPixel.
 int nearest_pixel(float value);
 
-// The pixel of a logical point, computed in single precision.
+// Where a logical point falls among the pixels, not rounded, computed in
+// single precision.
+QPointF exact_pixel(PointF logical, const LogicalWindow& window, const Viewport& viewport);
+
+// The pixel of a logical point: its exact pixel rounded.
 QPoint to_pixel(PointF logical, const LogicalWindow& window, const Viewport& viewport);
 
 }  // namespace platform

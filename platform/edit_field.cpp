@@ -1,17 +1,31 @@
 #include "platform/edit_field.h"
 
 #include <QString>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include "platform/control_look.h"
+#include "platform/fonts.h"
 #include "platform/run_error.h"
 
 namespace platform {
+namespace {
+
+// QLineEdit keeps this many pixels between its text margins and its text.
+constexpr int kLineEditMargin = 2;
+
+// A pixel between the edge and the text on the left, none on the right,
+// where the cursor after the text takes the last pixel.
+constexpr QMargins kTextMargins{1 - kLineEditMargin, 0, -kLineEditMargin, 0};
+
+}  // namespace
 
 LineEditField::LineEditField(Form& form, const ControlDescription& description, QWidget* parent,
                              std::function<void()> changed)
     : form_(form), line_(new QLineEdit(parent)), changed_(std::move(changed)) {
     line_->setObjectName(QString::fromStdString(description.name));
     line_->setFrame(true);                               // the sunken edge
+    line_->setTextMargins(kTextMargins);
     line_->setFocusPolicy(Qt::StrongFocus);
     dress_control(*line_, description, Qt::black, Qt::white);
     // Typing tells of the change; text set by the program is told in set_text.
@@ -42,8 +56,20 @@ void LineEditField::set_font_size(int size) {
     if (size < 1) throw RunError(ErrorNumber::BadArgument);
     if (!line_) return;
     QFont font = line_->font();
-    font.setPointSize(size);
+    font.setPixelSize(pixels_of_points(size));
     line_->setFont(font);
+}
+
+int text_room(const QLineEdit& field) {
+    QStyleOptionFrame edge;
+    edge.initFrom(&field);
+    edge.rect = field.rect();
+    edge.lineWidth =
+        field.hasFrame() ? field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &edge, &field)
+                         : 0;
+    const QRect inside = field.style()->subElementRect(QStyle::SE_LineEditContents, &edge, &field);
+    const QMargins margins = field.textMargins();
+    return inside.width() - margins.left() - margins.right() - 2 * kLineEditMargin - 1;
 }
 
 }  // namespace platform

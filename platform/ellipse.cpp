@@ -1,7 +1,11 @@
 #include "platform/ellipse.h"
 
+#include <QPainter>
+
 #include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <vector>
 
 #include "platform/run_error.h"
 
@@ -10,7 +14,16 @@ namespace {
 
 constexpr float kSixteenthsPerTurn = 360.0f * 16.0f;
 
+// Pixels round an ellipse's frame that QPainter's pen may still set: it
+// draws a flat ellipse a pixel wider than its frame.
+constexpr int kPenReach = 2;
+
 float wrapped(float fraction) { return fraction == 1.0f ? 0.0f : fraction; }
+
+QPointF direction_of(double turn) {
+    const double angle = 2 * std::numbers::pi * turn;
+    return {std::cos(angle), std::sin(angle)};
+}
 
 }  // namespace
 
@@ -34,6 +47,86 @@ QRect ellipse_frame(QPoint corner, QPoint opposite) {
     const int left = std::min(corner.x(), opposite.x());
     const int top = std::min(corner.y(), opposite.y());
     return {left, top, std::abs(opposite.x() - corner.x()), std::abs(opposite.y() - corner.y())};
+}
+
+Wedge::Wedge(QPointF centre, QPointF radii, ArcSweep sweep)
+    : centre_(centre),
+      radii_(radii),
+      whole_(sweep.whole),
+      everything_(sweep.whole || radii.x() == 0 || radii.y() == 0) {
+    if (!everything_) across_ = {1 / radii.x(), 1 / radii.y()};
+    const double from = -sweep.start / double(kSixteenthsPerTurn);
+    const double length = -sweep.span / double(kSixteenthsPerTurn);
+    from_ = direction_of(from);
+    to_ = direction_of(from + length);
+    over_half_ = length > 0.5;
+}
+
+QPointF Wedge::on_ellipse(QPointF pixel) const {
+    return {(pixel.x() - centre_.x()) * across_.x(), (pixel.y() - centre_.y()) * across_.y()};
+}
+
+// Along a row the pixels' directions turn one way, so whether the wedge holds
+// a pixel changes only where the row crosses the line of one of its ends:
+// these are the pixels round those crossings, in order.
+Wedge::Turns Wedge::turns_on(int y, int left, int right) const {
+    Turns turns;
+    const double v = on_ellipse(QPointF(0, y)).y();
+    for (const QPointF end : {from_, to_}) {
+        if (end.y() == 0) continue;  // the line runs along the row or misses it
+        const double x = centre_.x() + radii_.x() * end.x() * v / end.y();
+        if (!(x > left - 2 && x < right + 2)) continue;
+        for (int t = static_cast<int>(std::floor(x)) - 1, last = t + 3; t <= last; ++t)
+            if (t > left && t <= right) turns.pixels[turns.count++] = t;
+    }
+    std::sort(turns.pixels.begin(), turns.pixels.begin() + turns.count);
+    return turns;
+}
+
+QRegion Wedge::pixels_in(QRect area) const {
+    if (everything_) return area;
+    std::vector<QRect> runs;
+    runs.reserve(static_cast<std::size_t>(2 * area.height()));
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        bool held = holds({area.left(), y});
+        int from = area.left();
+        const Turns turns = turns_on(y, area.left(), area.right());
+        for (int i = 0; i < turns.count; ++i) {
+            const int x = turns.pixels[static_cast<std::size_t>(i)];
+            if (holds({x, y}) == held) continue;
+            if (held) runs.emplace_back(from, y, x - from, 1);
+            held = !held;
+            from = x;
+        }
+        if (held) runs.emplace_back(from, y, area.right() + 1 - from, 1);
+    }
+    QRegion region;
+    region.setRects(runs.data(), static_cast<int>(runs.size()));
+    return region;
+}
+
+QLineF Wedge::radius_to(QPointF direction) const {
+    return {centre_, centre_ + QPointF(radii_.x() * direction.x(), radii_.y() * direction.y())};
+}
+
+QLineF Wedge::radius_to_start() const { return radius_to(from_); }
+QLineF Wedge::radius_to_end() const { return radius_to(to_); }
+
+void draw_ellipse_figure(QPainter& painter, const QPen& pen, const QRect& frame,
+                         const Wedge& wedge, std::optional<QRgb> inside) {
+    painter.setPen(pen);
+    painter.setBrush(inside ? QBrush(QColor::fromRgb(*inside)) : QBrush(Qt::NoBrush));
+    if (wedge.whole()) {
+        painter.drawEllipse(frame);
+        return;
+    }
+    painter.save();
+    painter.setClipRegion(
+        wedge.pixels_in(frame.adjusted(-kPenReach, -kPenReach, kPenReach, kPenReach)),
+        Qt::IntersectClip);
+    painter.drawEllipse(frame);
+    painter.restore();
+    if (inside) painter.drawLines({wedge.radius_to_start(), wedge.radius_to_end()});
 }
 
 }  // namespace platform

@@ -4,8 +4,17 @@
 // screen), 0.5 at 9 o'clock, 0.75 at 12 o'clock; 1 is the same as 0.  An arc
 // runs clockwise on the screen from its start to its end.
 
-#include <QPoint>
+#include <QLineF>
+#include <QPen>
+#include <QPointF>
 #include <QRect>
+#include <QRegion>
+#include <QRgb>
+
+#include <array>
+#include <optional>
+
+class QPainter;
 
 namespace platform {
 
@@ -26,5 +35,59 @@ ArcSweep arc_sweep(float start, float end);
 // The rectangle QPainter draws an ellipse in, so that the ellipse touches
 // both corner pixels of its bounding box.
 QRect ellipse_frame(QPoint corner, QPoint opposite);
+
+// The pixels an arc or a pie keeps of its ellipse: those whose direction from
+// the centre, read as a position on the ellipse, lies on the sweep (both ends
+// included).  That direction does not depend on the radius, so an arc and a
+// pie of one centre, shape and sweep stop at the same pixels, whatever their
+// radii: a pie covers every arc of its ends inside it.
+class Wedge {
+public:
+    // The centre in pixels, not rounded; the x and y radii in pixels.
+    Wedge(QPointF centre, QPointF radii, ArcSweep sweep);
+
+    bool whole() const { return whole_; }
+    bool holds(QPoint pixel) const {
+        if (everything_) return true;
+        const double x = (pixel.x() - centre_.x()) * across_.x();
+        const double y = (pixel.y() - centre_.y()) * across_.y();
+        if (over_half_)  // not strictly inside the part left out
+            return !(to_.x() * y - to_.y() * x > kSlack && x * from_.y() - y * from_.x() > kSlack);
+        return from_.x() * y - from_.y() * x >= -kSlack && x * to_.y() - y * to_.x() >= -kSlack;
+    }
+    QRegion pixels_in(QRect area) const;
+    // From the centre to the ellipse's point at the sweep's start or end.
+    QLineF radius_to_start() const;
+    QLineF radius_to_end() const;
+
+private:
+    // Directions this close to an end of the sweep count as on it (a
+    // direction on the ellipse itself is a unit long).
+    static constexpr double kSlack = 1e-9;
+
+    // At most four pixels round each of the two ends' lines.
+    struct Turns {
+        std::array<int, 8> pixels{};
+        int count = 0;
+    };
+
+    QPointF on_ellipse(QPointF pixel) const;
+    Turns turns_on(int y, int left, int right) const;
+    QLineF radius_to(QPointF direction) const;
+
+    QPointF centre_;
+    QPointF radii_;
+    QPointF across_;    // 1 over each radius: a pixel's offset times these is its direction
+    QPointF from_;      // the directions of the ends, as (cos, sin) of their turns
+    QPointF to_;
+    bool whole_;
+    bool everything_;   // whole, or too flat to tell directions apart
+    bool over_half_;    // the sweep is longer than half a turn
+};
+
+// An ellipse drawn in its frame, or the part of it that the wedge keeps:
+// the arc, or with an inside colour the pie, its radii drawn to the ends.
+void draw_ellipse_figure(QPainter& painter, const QPen& pen, const QRect& frame,
+                         const Wedge& wedge, std::optional<QRgb> inside);
 
 }  // namespace platform

@@ -17,6 +17,12 @@ inline constexpr std::string_view kScaledTextFace = "ＭＳ 明朝";
 // fixed-pitch Mincho family.
 QString font_family(std::string_view face);
 
+// The whole pixels of the em a control's font of `points` points has on the
+// 96-dpi screen the forms were laid out on (14 points: 18), whatever the
+// resolution the screen reports: a control's text takes the room the form
+// gives it there.
+int pixels_of_points(int points);
+
 // The face at a character height of `pixel_size` pixels, not anti-aliased.
 QFont make_font(std::string_view face, int pixel_size);
 

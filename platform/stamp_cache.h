@@ -63,13 +63,11 @@ struct GlyphKeyHash {
     }
 };
 
-// A solid unfilled ellipse or arc in its frame, in QPainter's angles.
+// A solid unfilled whole ellipse in its frame; an arc keeps the part of it
+// that its wedge holds.
 struct ArcKey {
     int width = 0;
     int height = 0;
-    bool whole = true;
-    int start = 0;
-    int span = 0;
     Painting painting = Painting::Clipped;
     bool operator==(const ArcKey&) const = default;
 };
@@ -77,8 +75,7 @@ struct ArcKey {
 struct ArcKeyHash {
     std::size_t operator()(const ArcKey& k) const {
         return hash_parts({std::hash<int>{}(k.width), std::hash<int>{}(k.height),
-                           std::hash<bool>{}(k.whole), std::hash<int>{}(k.start),
-                           std::hash<int>{}(k.span), std::hash<Painting>{}(k.painting)});
+                           std::hash<Painting>{}(k.painting)});
     }
 };
 

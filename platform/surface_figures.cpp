@@ -1,5 +1,6 @@
 // Lines, boxes, ellipses, arcs, polylines, points and flood fill; solid
-// unfilled ellipses and arcs are stamped once drawn.
+// unfilled ellipses are stamped once drawn, and an arc sets the part of its
+// ellipse's stamp that its wedge keeps.
 #include <QPainter>
 #include <QPolygon>
 
@@ -42,33 +43,18 @@ QPolygon outline(const QRect& box) {
                      box.topLeft()});
 }
 
-// An ellipse, or its arc, or with an inside colour its pie.
-void draw_ellipse_figure(QPainter& painter, const QPen& pen, const QRect& frame,
-                         const ArcSweep& sweep, std::optional<QRgb> inside) {
-    painter.setPen(pen);
-    painter.setBrush(inside ? QBrush(QColor::fromRgb(*inside)) : QBrush(Qt::NoBrush));
-    if (sweep.whole)
-        painter.drawEllipse(frame);
-    else if (inside)
-        painter.drawPie(frame, sweep.start, sweep.span);
-    else
-        painter.drawArc(frame, sweep.start, sweep.span);
-}
-
-// The stamp of a solid unfilled ellipse or arc in a frame of `size`, its
+// The stamp of a solid unfilled whole ellipse in a frame of `size`, its
 // reach as far around the frame as a figure's pen may go.
-const Stamp* arc_stamp(StampCache<ArcKey, ArcKeyHash>& stamps, QSize size, const ArcSweep& sweep,
-                       DrawMode mode) {
+const Stamp* ellipse_stamp(StampCache<ArcKey, ArcKeyHash>& stamps, QSize size, DrawMode mode) {
     stamps.make_room();
-    const ArcKey key{size.width(), size.height(), sweep.whole, sweep.start, sweep.span,
-                     painting_in(mode)};
+    const ArcKey key{size.width(), size.height(), painting_in(mode)};
     return stamps.find(key, [&] {
         const QRect frame(QPoint(kPenMargin, kPenMargin), size);
         const QPen pen = make_pen(qRgb(255, 255, 255), PenStyle::Solid);
         return take_stamp(reach_of(frame).size(), key.painting,
                           [&](QPainter& painter, QPoint origin) {
-                              draw_ellipse_figure(painter, pen, frame.translated(origin), sweep,
-                                                  std::nullopt);
+                              painter.setPen(pen);
+                              painter.drawEllipse(frame.translated(origin));
                           });
     });
 }
@@ -140,17 +126,28 @@ void Surface::draw_ellipse_part(PointF centre, float radius, int colour_index, f
     const float height = radius * aspect;
     const QRect frame = ellipse_frame(to_pixel({centre.x - radius, centre.y - height}),
                                       to_pixel({centre.x + radius, centre.y + height}));
+    const QPointF middle = exact_pixel(centre, state_.window, state_.viewport);
+    const QPointF radii = exact_pixel({centre.x + radius, centre.y + height}, state_.window,
+                                      state_.viewport) - middle;
+    const Wedge wedge(middle, radii, sweep);
     const QRect reach = reach_of(frame);
     const Stamp* stamp = !inside && state_.style == PenStyle::Solid && image_.rect().contains(reach)
-                             ? arc_stamp(stamps_.arcs, frame.size(), sweep, state_.mode)
+                             ? ellipse_stamp(stamps_.arcs, frame.size(), state_.mode)
                              : nullptr;
     if (stamp) {
-        put_stamp(image_, *stamp, reach.topLeft(), ink, state_.mode, state_.palette);
+        const QPoint at = reach.topLeft();
+        const auto put = [&](const Stamp& pixels) {
+            put_stamp(image_, pixels, at, ink, state_.mode, state_.palette);
+        };
+        if (wedge.whole())
+            put(*stamp);
+        else
+            put(kept(*stamp, at, [&](QPoint pixel) { return wedge.holds(pixel); }));
         changed(reach);
     } else {
         const QPen pen = make_pen(ink, state_.style);
         paint(reach, state_.mode, [&](QPainter& painter) {
-            draw_ellipse_figure(painter, pen, frame, sweep, inside);
+            draw_ellipse_figure(painter, pen, frame, wedge, inside);
         });
     }
     if (watched())

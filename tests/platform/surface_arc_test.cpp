@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "surface_test_canvas.h"
 
 using surface_test::ellipse_pixel;
@@ -85,4 +87,38 @@ TEST(SurfaceArc, BadArgumentsAreError5AndDrawNothing) {
     EXPECT_EQ(surface_test::pixels_not_of(canvas, QRect(0, 0, 640, 480), 0), 0);
     // Far off the surface: nothing drawn, nothing broken.
     canvas.draw_circle({-50000, 90000}, 1e9f, 7, 3);
+}
+
+// An arc stays within the filled pie of its centre, shape and ends, of its
+// radius or of one at least a pixel wider all round: erasing a figure with
+// its pie leaves nothing of the angle marks drawn round its centre.  On the
+// canvas of one unit a pixel and on the lesson's, at many ends and radii.
+TEST(SurfaceArc, APieCoversTheArcsOfItsEndsInsideIt) {
+    struct Shape {
+        platform::PointF centre;
+        float aspect;
+        float wider;  // a radius this much larger is a pixel or more wider all round
+    };
+    const Shape shapes[] = {{{200, 180}, 1, 2}, {{200.4f, 180.3f}, 1, 2}, {{200, 180}, 2.2f, 1},
+                            {{200, 180}, 0.4f, 3}};
+    for (const bool lesson : {false, true}) {
+        platform::Surface canvas = lesson ? surface_test::page_canvas() : pixel_canvas();
+        const QRect around(canvas.to_pixel({60, 40}), canvas.to_pixel({340, 320}));
+        for (const Shape& shape : shapes)
+            for (const float radius : {3.0f, 10.0f, 57.0f})
+                for (const float pie_radius : {radius, radius + shape.wider, 81.0f})
+                    for (int from = 0; from < 16; ++from)
+                        for (int span = 1; span < 16; span += 3) {
+                            const float start = from / 16.0f + 0.001f * span;
+                            const float end = std::fmod(start + span / 16.0f, 1.0f);
+                            canvas.draw_arc(shape.centre, radius, 7, shape.aspect, start, end);
+                            canvas.draw_arc(shape.centre, pie_radius, 0, shape.aspect, start,
+                                            end, 0);
+                            if (surface_test::all_of_colour(canvas, around, 0)) continue;
+                            ADD_FAILURE() << radius << " in " << pie_radius << ", aspect "
+                                          << shape.aspect << ", " << start << " to " << end
+                                          << (lesson ? " (lesson)" : "");
+                            canvas.clear();
+                        }
+    }
 }

@@ -56,23 +56,25 @@ QImage painted_text(const platform::Surface& canvas, PointF at, const std::strin
 }
 
 // The canvas's image after QPainter paints the arc (start = end: the whole
-// ellipse) itself.
+// ellipse) itself, kept to its wedge.
 QImage painted_arc(const platform::Surface& canvas, PointF centre, float radius, float aspect,
                    float start, float end, int colour) {
     QImage image = canvas.image();
     const float height = radius * aspect;
+    const PointF corner{centre.x + radius, centre.y + height};
     const QRect frame =
         platform::ellipse_frame(canvas.to_pixel({centre.x - radius, centre.y - height}),
-                                canvas.to_pixel({centre.x + radius, centre.y + height}));
-    const platform::ArcSweep sweep = platform::arc_sweep(start, end);
-    platform::paint_figure(image, frame.adjusted(-2, -2, 2, 2), canvas.state().mode,
-                           canvas.state().palette, [&](QPainter& painter) {
-                               painter.setPen(platform::make_pen(ink(canvas, colour),
-                                                                 platform::PenStyle::Solid));
-                               if (sweep.whole)
-                                   painter.drawEllipse(frame);
-                               else
-                                   painter.drawArc(frame, sweep.start, sweep.span);
+                                canvas.to_pixel(corner));
+    const auto& state = canvas.state();
+    const QPointF middle = platform::exact_pixel(centre, state.window, state.viewport);
+    const QPointF radii = platform::exact_pixel(corner, state.window, state.viewport) - middle;
+    const platform::Wedge wedge(middle, radii, platform::arc_sweep(start, end));
+    platform::paint_figure(image, frame.adjusted(-2, -2, 2, 2), state.mode, state.palette,
+                           [&](QPainter& painter) {
+                               platform::draw_ellipse_figure(
+                                   painter, platform::make_pen(ink(canvas, colour),
+                                                               platform::PenStyle::Solid),
+                                   frame, wedge, std::nullopt);
                            });
     return image;
 }

@@ -1,11 +1,13 @@
 // The program's windows: building, placing, stacking, events and pictures of
 // the screen.
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 
+#include "platform/edit_field.h"
 #include "platform/run_error.h"
 #include "tests/platform/window_set_fixture.h"
 
@@ -56,7 +58,8 @@ TEST_F(WindowSetTest, FormsAreBuiltHiddenAndTakeThePlacesTheyAreGiven) {
     // Controls sit at their description places, in their fonts.
     QWidget* edit = bar.control_widget("EDIT2");
     EXPECT_EQ(edit->geometry(), QRect(128, 0, 64, 22));
-    EXPECT_EQ(edit->font().family(), "IPAPGothic");
+    EXPECT_EQ(edit->font().family(), "IPAGothic");  // digits half an em wide
+    EXPECT_EQ(edit->font().pixelSize(), 13);        // 10 points on the forms' 96-dpi screen
     EXPECT_EQ(bar.control_widget("BUTTON2")->geometry(), QRect(320, 0, 80, 22));
     EXPECT_EQ(canvas.control_widget("MCI1"), nullptr);
     auto* notice = qobject_cast<QLabel*>(windows->build("FORM6").control_widget("TEXT2"));
@@ -99,6 +102,33 @@ TEST_F(WindowSetTest, ControlEventsAreQueuedOnlyWhereTheProgramHasTheHandler) {
     EXPECT_EQ(event->form, "FORM3");
     EXPECT_EQ(event->control, "BUTTON1");
     EXPECT_EQ(event->kind, EventKind::On);
+}
+
+// A field shows a text whole, unscrolled with the cursor after it, while the
+// text is no wider than the field's room; at 14 points its half-width digits
+// are 9 pixels, half of the 18-pixel em.
+TEST_F(WindowSetTest, AFieldShowsWholeATextAsWideAsItsRoom) {
+    Form& bar = shown("FORM7", {0, 414});
+    bar.edit("EDIT2").set_font_size(14);
+    auto* field = qobject_cast<QLineEdit*>(bar.control_widget("EDIT2"));
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->font().pixelSize(), 18);
+    const QString text = "379.94";
+    const int width = QFontMetrics(field->font()).horizontalAdvance(text);
+    EXPECT_EQ(width, 54);
+    field->setText(text);
+    const auto shows_whole = [&] {
+        field->setCursorPosition(0);
+        const QImage start = field->grab().toImage();
+        field->setCursorPosition(int(text.size()));
+        return field->grab().toImage() == start;
+    };
+    for (int side = width; side <= width + 8; ++side) {
+        field->resize(side, field->height());
+        EXPECT_EQ(shows_whole(), width <= text_room(*field)) << side << " pixels wide";
+    }
+    field->resize(64, field->height());
+    EXPECT_GE(text_room(*field), width);  // as the form has it
 }
 
 TEST_F(WindowSetTest, SettingAFieldsTextQueuesItsChangeEvenWhenNothingChanges) {

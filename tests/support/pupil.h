@@ -81,6 +81,9 @@ public:
     frame::Lesson& lesson() { return program_->lesson(); }
     std::string shown_bar() const;                   // the answer bar on top, or ""
 
+    // Told of each drawing on any form from now on, instead of a trace.
+    void watch_drawing(FormDrawn drawn) { windows_->on_drawing(std::move(drawn)); }
+
     // Tracing (trace.h): from start_trace() on, a line for everything drawn,
     // every window change, sleep and sound command.
     void start_trace();

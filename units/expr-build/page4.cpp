@@ -129,7 +129,7 @@ const frame::ExerciseSheet page4{
     .feedback_to = {640, 480},
     .praise = {28, 18},
     .password = "森林(しんりん)",
-    .hint_clear = frame::Area{{0, 330}, {600, 380}},
+    .hint_clear = frame::Area{{0, 330}, {640, 380}},
     .lead = {},
     .hint_cell = {0, 18},
     .hints = kHints,

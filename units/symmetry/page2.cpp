@@ -38,11 +38,11 @@ void zigzag(ExerciseScreen& s) {
               kRed, kRed);
 }
 
-// Four petals, drawn one unit a pixel.
+// Four petals, each 10 by 25 across its length, drawn one unit a pixel.
 void flower(ExerciseScreen& s) {
     const Scoped pixels = s.coordinates(Coordinates::Pixels);
-    s.disc({100, 145}, 25, kRed, kRed, 2.5f);
-    s.disc({100, 195}, 25, kRed, kRed, 2.5f);
+    s.disc({100, 145}, 10, kRed, kRed, 2.5f);
+    s.disc({100, 195}, 10, kRed, kRed, 2.5f);
     s.disc({75, 170}, 25, kRed, kRed, 0.4f);
     s.disc({125, 170}, 25, kRed, kRed, 0.4f);
 }

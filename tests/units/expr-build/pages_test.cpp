@@ -1,6 +1,6 @@
 // expr-build's pages where a trace cannot show it: each explanation page
-// opened at its last paragraph, and page 4 refusing a start number between
-// two problems.
+// opened at its last paragraph, page 4 refusing a start number between two
+// problems, and page 4's hint rows cleared to the page's right edge.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -76,6 +76,25 @@ TEST(ExercisePage4, AStartNumberBetweenTwoProblemsIsRefusedAndNothingIsJudged) {
     }
     pupil.press(harness::Nav::Exit);
     EXPECT_EQ(pupil.drive().record_bytes(), record);
+}
+
+// Problem 8's special hint runs to x 608: a second wrong answer clears the
+// hint rows whole before the general hint, so none of its red stays.
+TEST(ExercisePage4, ASecondHintLeavesNothingOfTheFirstAtTheRightEdge) {
+    Pupil pupil(unit);
+    pupil.open(4, "8");
+    const QPoint top = pupil.lesson().canvas().to_pixel({600, 330});
+    const QPoint bottom = pupil.lesson().canvas().to_pixel({639, 380});
+    const auto red_at_right = [&] {
+        int red = 0;
+        for (int y = top.y(); y <= bottom.y(); ++y)
+            for (int x = top.x(); x <= bottom.x(); ++x) red += pupil.colour_at({x, y}) == 2;
+        return red;
+    };
+    pupil.answer({"1"});
+    ASSERT_GT(red_at_right(), 0);
+    pupil.answer({"4"});
+    EXPECT_EQ(red_at_right(), 0);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // sector-area's pages where a trace cannot show it: the explanation pages
-// opened at later paragraphs, and the two roundings of page 5's problem 5.
+// opened at later paragraphs, page 2's slide, and the two roundings of page
+// 5's problem 5.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -46,6 +47,17 @@ TEST(ExplanationPage2, FromParagraph2OnlyTheBoundaryIsNarrated) {
     EXPECT_TRUE(log.opened_unclosed().empty());
     EXPECT_EQ(last_colour(pupil, "90ﾟ", {289, 160}), 7);  // the quarter ends beside the circle
     EXPECT_EQ(last_colour(pupil, "2ページ終わり", {400, 370}), 1);
+}
+
+// Each step of page 2's slide erases the quarter with its pie, angle mark
+// and all: no white dot of the marks stays on the row of their left ends.
+TEST(ExplanationPage2, TheSlidingQuarterLeavesNoTrail) {
+    Pupil pupil(unit);
+    harness::open_from(pupil, 2, "2");
+    for (int x = 156; x <= 286; x += 5) {
+        if (x > 166 && x < 246) continue;  // under the quarters, where white radii stand
+        EXPECT_NE(pupil.colour_at({x, 173}), 7) << x;
+    }
 }
 
 // 81 − 63.585 = 17.415: rounded half up it is 17.42, with the quarter circle

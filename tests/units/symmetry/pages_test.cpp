@@ -1,7 +1,8 @@
 // symmetry's pages where a trace cannot show it: the fold and turn paths,
 // the explanation pages opened at a later paragraph, a page abandoned while
-// its pen is dotted, the figure after a pass of problem 7 of page 4, and a
-// long count echoed in page 2's hint.
+// its pen is dotted, the figure after a pass of problem 7 of page 4, the
+// flower of page 2 and a long count echoed in page 2's hint.
+#include <QRect>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -126,6 +127,28 @@ TEST(ExercisePage4, AfterProblem7TheNextFigureStandsInItsPlace) {
     pupil.open(4, "7").answer({"3"});
     EXPECT_EQ(pupil.colour_at({175, 160}), 2);
     EXPECT_EQ(pupil.colour_at({175, 225}), 0);
+}
+
+// Problem 5's flower has the four axes its key counts: two petals 10 by 25
+// across the centre (100,170) each way, the red figure the same when folded
+// along either line through the centre or either diagonal.
+TEST(ExercisePage2, TheFlowerHasFourAxes) {
+    Pupil pupil(unit);
+    pupil.open(2, "5");
+    const QRect around(30, 100, 141, 141);  // the flower's centre (100,170) in its middle
+    const auto red = [&](int x, int y) { return pupil.colour_at({x, y}) == 2; };
+    QRect extent;
+    for (int y = around.top(); y <= around.bottom(); ++y)
+        for (int x = around.left(); x <= around.right(); ++x)
+            if (red(x, y)) extent |= QRect(x, y, 1, 1);
+    EXPECT_EQ(extent, QRect(QPoint(50, 120), QPoint(150, 220)));
+    int unfolded = 0;
+    for (int y = around.top(); y <= around.bottom(); ++y)
+        for (int x = around.left(); x <= around.right(); ++x)
+            if (red(x, y) && !(red(200 - x, y) && red(x, 340 - y) && red(y - 70, x + 70) &&
+                               red(270 - y, 270 - x)))
+                ++unfolded;
+    EXPECT_EQ(unfolded, 0);
 }
 
 // A long count typed on page 2 is echoed cut short, as plain text, so the
