@@ -12,9 +12,9 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <regex>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/wav_info.h"
@@ -38,24 +38,30 @@ struct PageSounds {
     std::vector<Slot> closed;        // the background narrations it closes itself
 };
 
+// The text between a trace line's fixed beginning and end, if it has them.
+std::optional<std::string> between(const std::string& line, std::string_view head,
+                                   std::string_view tail) {
+    if (line.size() <= head.size() + tail.size() || !line.starts_with(head) ||
+        !line.ends_with(tail))
+        return std::nullopt;
+    return line.substr(head.size(), line.size() - head.size() - tail.size());
+}
+
 // A narration played to its end ("play wave1 notify wait") needs no slot;
 // one the page leaves playing at its end has none.
 PageSounds sounds_of(const fs::path& trace) {
-    static const std::regex open_line(R"re(sound "open (\S+) alias wave1")re");
-    static const std::regex sleep_line(R"(sleep (\d+)ms)");
     PageSounds page;
     std::optional<Slot> playing;
     std::ifstream in(trace);
-    std::smatch m;
     for (std::string line; std::getline(in, line);) {
-        if (std::regex_match(line, m, open_line)) {
-            page.named.push_back(m[1]);
+        if (const auto sound = between(line, R"(sound "open )", R"( alias wave1")")) {
+            page.named.push_back(*sound);
         } else if (line == R"(sound "play wave1")" && !page.named.empty()) {
             playing = Slot{trace.stem().string(), page.named.back()};
         } else if (line.starts_with(R"(sound "play wave1 )")) {
             playing.reset();
-        } else if (std::regex_match(line, m, sleep_line) && playing) {
-            playing->length += milliseconds(std::stoi(m[1]));
+        } else if (const auto ms = between(line, "sleep ", "ms"); ms && playing) {
+            playing->length += milliseconds(std::stoi(*ms));
         } else if (line == R"(sound "close wave1")" && playing) {
             page.closed.push_back(*playing);
             playing.reset();
