@@ -1,4 +1,4 @@
-// expr-solve-1: solving letter expressions, part 1 (6th grade): finding the
+// expr-solve-1: solving letter expressions (1) (6th grade): finding the
 // letter of a multiplication or a division on a balance.
 #include "units/expr-solve-1/unit.h"
 

@@ -1,4 +1,4 @@
-// expr-solve-2: solving letter expressions, part 2 (6th grade): three
+// expr-solve-2: solving letter expressions (2) (6th grade): three
 // explanation pages and three exercise pages of 8, 8 and 6 problems.
 #include "units/expr-solve-2/unit.h"
 

@@ -1,4 +1,4 @@
-// expr-solve-3: solving letter expressions, part 3 (6th grade): one-step
+// expr-solve-3: solving letter expressions (3) (6th grade): one-step
 // equations of the four operations, solved by moving a term across with the
 // inverse operation.
 #include "units/expr-solve-3/unit.h"
