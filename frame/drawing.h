@@ -65,9 +65,11 @@ struct Cancel {
 // the 640 × 480 pixels, and one unit a pixel, 0..639 × 0..479.
 enum class Coordinates { Lesson, Pixels };
 
-// A changed setting that comes back when this value goes.
+// A changed setting that comes back when this value goes, also while an
+// abandoned page unwinds: putting it back cannot throw.
 class [[nodiscard]] Scoped {
 public:
+    // `restore` must not throw.
     explicit Scoped(std::function<void()> restore) : restore_(std::move(restore)) {}
     Scoped(Scoped&& other) noexcept : restore_(std::exchange(other.restore_, {})) {}
     Scoped(const Scoped&) = delete;

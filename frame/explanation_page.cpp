@@ -1,6 +1,7 @@
 #include "frame/explanation_page.h"
 
 #include <string>
+#include <utility>
 
 #include "frame/canvas_home.h"
 #include "frame/lesson.h"
@@ -16,12 +17,11 @@ std::string header_text(int k) { return "だん落 " + std::to_string(k); }
 std::string narration_file(int m) { return "SOUND" + std::to_string(m) + ".WAV"; }
 
 // What a page may change of the canvas, put back as it was.
-void restore_settings(platform::Surface& canvas, const platform::SurfaceState& before) {
-    const platform::LogicalWindow& w = before.window;
-    canvas.set_logical_window(w.x1, w.y1, w.x2, w.y2);
-    canvas.set_draw_mode(static_cast<int>(before.mode));
-    canvas.set_draw_style(static_cast<int>(before.style));
-    canvas.set_font(before.font.face, before.font.size);
+void restore_settings(platform::Surface& canvas, platform::SurfaceState& before) noexcept {
+    canvas.restore_logical_window(before.window);
+    canvas.restore_draw_mode(before.mode);
+    canvas.restore_draw_style(before.style);
+    canvas.restore_font(std::move(before.font));
 }
 
 }  // namespace
