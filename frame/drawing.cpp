@@ -112,8 +112,8 @@ void Drawing::picture(std::string_view name, PointF at) {
     surface().draw_picture(lesson().picture(name), at);
 }
 
-void Drawing::copy(PointF to, QSize size, const Drawing& source, PointF from) {
-    surface().block_copy(to, size.width(), size.height(), source.surface(), from);
+void Drawing::copy(PointF to, Size size, const Drawing& source, PointF from) {
+    surface().block_copy(to, size.width, size.height, source.surface(), from);
 }
 
 Scoped Drawing::pen(PenStyle style) {

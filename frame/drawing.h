@@ -10,14 +10,20 @@
 // the page is abandoned, so no page leaves a dotted pen or a merge mode to
 // the next one.
 
-#include <QSize>
-
 #include <functional>
 #include <initializer_list>
 #include <string_view>
 #include <utility>
 
-#include "platform/surface.h"
+#include "frame/geometry.h"
+#include "platform/draw_mode.h"
+#include "platform/pen_style.h"
+#include "platform/polygon.h"
+#include "platform/rgb.h"
+
+namespace platform {
+class Surface;
+}
 
 namespace frame {
 
@@ -25,7 +31,6 @@ struct Lesson;
 
 using platform::DrawMode;
 using platform::PenStyle;
-using platform::PointF;
 using platform::PolyPoint;
 using platform::Rgb;
 
@@ -119,7 +124,7 @@ public:
     void picture(std::string_view name, PointF at);
     // Copies a block of pixels from a point of the source to a point here,
     // combined with what is here in this drawing's draw mode.
-    void copy(PointF to, QSize size, const Drawing& source, PointF from);
+    void copy(PointF to, Size size, const Drawing& source, PointF from);
 
     // Scoped settings.
     Scoped pen(PenStyle style);

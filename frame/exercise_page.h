@@ -25,11 +25,6 @@ struct Cell {
     int row = 0;
 };
 
-struct Area {
-    PointF from{};
-    PointF to{};
-};
-
 class ExerciseScreen;
 using Figure = void (*)(ExerciseScreen&);
 

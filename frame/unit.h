@@ -3,16 +3,14 @@
 // program out of the shared frame.  A unit is this value plus its page
 // routines; the frame holds no unit's data of its own.
 
-#include <QSize>
-
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "frame/geometry.h"
 #include "frame/progress_record.h"
-#include "platform/surface.h"
 
 namespace frame {
 
@@ -114,7 +112,7 @@ struct Unit {
     std::vector<ProblemGroup> problem_groups{};  // current problems, by group
     std::vector<ExerciseEntry> exercise_pages{}; // in page order
     std::vector<ContentsLine> contents_lines{};
-    std::vector<platform::PointF> contents_marks{};
+    std::vector<PointF> contents_marks{};
     int contents_pass_column = 55;
     std::string_view page_select_contents = "目次 ------------------ 0ページ";
 
@@ -130,7 +128,7 @@ struct Unit {
     std::vector<LayoutHide> layout_hides = {{"FORM9", {}}};  // the exercise layout hides, in order
 
     // Start-up.
-    std::optional<QSize> drawing_window{};       // the hidden drawing window FORM2
+    std::optional<Size> drawing_window{};       // the hidden drawing window FORM2
     std::int16_t fresh_start = 1;
     bool canvas_keeps_drawing = false;           // map mode and redraw mode 1 on the canvas
     int bitmap_objects = 0;                      // empty off-screen pictures for page routines

@@ -12,7 +12,7 @@ namespace {
 using frame::Close;
 using frame::Narration;
 using frame::Page;
-using platform::PointF;
+using frame::PointF;
 
 // The table of sheets against price: the grid, the row labels and the
 // numbers of both rows.

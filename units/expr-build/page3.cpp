@@ -9,7 +9,7 @@ namespace units::expr_build {
 using frame::Close;
 using frame::Narration;
 using frame::Page;
-using platform::PointF;
+using frame::PointF;
 
 void draw_page3(Page& p) {
     p.open({.paragraphs = 2, .band_right = 308,

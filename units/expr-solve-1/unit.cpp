@@ -50,7 +50,7 @@ const frame::Unit unit{
             {.form = "FORM9", .fields = {{"EDIT3", 1}, {"EDIT4", 3}}, .ok_handler = "BUTTON3_ON",
              .ok = {{.checks = {{.slot = 1, .key = 1, .alt_key = 2}, {3, 3}}}}, .font = kMincho16},
         },
-    .drawing_window = QSize{640, 440},
+    .drawing_window = frame::Size{640, 440},
     .bitmap_objects = 1,
     .entry_bar_font = kMincho16,
     .record = {.header = {6, 6, 0}, .flag_counts = {6, 6}, .lists_on_first_line = 2},

@@ -13,7 +13,7 @@ namespace {
 using frame::Close;
 using frame::Narration;
 using frame::Page;
-using platform::PointF;
+using frame::PointF;
 
 // One equation as the pupil watches it solved: what stands where, and what
 // is said at each turn of the animation.

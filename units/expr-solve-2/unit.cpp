@@ -74,7 +74,7 @@ const frame::Unit unit{
     .layout_hides = {{"FORM11", {"EDIT8", "EDIT9", "EDIT10", "EDIT11"}},
                      {"FORM10", {"EDIT5", "EDIT6", "EDIT7"}},
                      {"FORM9", {"EDIT3", "EDIT4"}}},
-    .drawing_window = QSize{640, 480},
+    .drawing_window = frame::Size{640, 480},
     .entry_bar_font = kMincho16,
     .record = {.header = {8, 8, 6}, .flag_counts = {8, 8, 6}, .lists_on_first_line = 2},
     .data_pictures = {"\\PF.BMP", "\\MF.BMP"},

@@ -12,7 +12,7 @@ using frame::Close;
 using frame::Erase;
 using frame::Narration;
 using frame::Page;
-using platform::PointF;
+using frame::PointF;
 
 constexpr std::string_view kTitle = "分数でわる                           1ﾍﾟｰｼﾞ";
 

@@ -11,7 +11,7 @@ namespace {
 using frame::Close;
 using frame::Erase;
 using frame::Page;
-using platform::PointF;
+using frame::PointF;
 
 constexpr std::string_view kTitle = "分数わる整数                         3ﾍﾟｰｼﾞ";
 

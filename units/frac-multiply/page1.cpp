@@ -12,7 +12,7 @@ using frame::Close;
 using frame::Fraction;
 using frame::Narration;
 using frame::Page;
-using platform::PointF;
+using frame::PointF;
 
 // A digit above and a digit below the long bar of 3 × 2 × 5 over 4 × 5 × 9
 // blinked, struck through and reduced, and what is said after it.

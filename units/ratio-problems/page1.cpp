@@ -14,7 +14,7 @@ using frame::Fraction;
 using frame::Narration;
 using frame::Page;
 using frame::Scoped;
-using platform::PointF;
+using frame::PointF;
 
 constexpr int kCancelFontSize = 13;
 

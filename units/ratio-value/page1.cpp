@@ -14,8 +14,8 @@ using frame::Close;
 using frame::Narration;
 using frame::Page;
 using frame::Scale;
-using platform::PenStyle;
-using platform::PointF;
+using frame::PenStyle;
+using frame::PointF;
 
 
 // A blink of 11 steps: drawn on odd steps, erased on even ones in the

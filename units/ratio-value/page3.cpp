@@ -14,7 +14,7 @@ namespace {
 using frame::Close;
 using frame::Narration;
 using frame::Page;
-using platform::PointF;
+using frame::PointF;
 
 constexpr std::string_view kHand = "上指.BMP";
 

@@ -17,8 +17,8 @@ using frame::Erase;
 using frame::Narration;
 using frame::Page;
 using frame::Scoped;
-using platform::PenStyle;
-using platform::PointF;
+using frame::PenStyle;
+using frame::PointF;
 
 constexpr int kYellow = 6;
 
