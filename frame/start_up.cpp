@@ -121,7 +121,7 @@ void build_window_set(Lesson& lesson) {
 
 void clear_pass_flags(Lesson& lesson) {
     lesson.pass_flags.clear();
-    for (int count : lesson.unit.record.flag_counts)
+    for (int count : lesson.unit.record_layout().flag_counts)
         lesson.pass_flags.emplace_back(static_cast<std::size_t>(count), 0);
 }
 
