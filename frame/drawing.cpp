@@ -112,6 +112,11 @@ void Drawing::picture(std::string_view name, PointF at) {
     surface().draw_picture(lesson().picture(name), at);
 }
 
+void Drawing::move_picture(std::string_view name, Area from, PointF to) {
+    fill_box(from.from, from.to, 0);
+    picture(name, to);
+}
+
 void Drawing::copy(PointF to, Size size, const Drawing& source, PointF from) {
     surface().block_copy(to, size.width, size.height, source.surface(), from);
 }

@@ -122,6 +122,9 @@ public:
     void point(PointF at, int colour);
     void flood_fill(PointF from, Rgb fill, Rgb border);
     void picture(std::string_view name, PointF at);
+    // A picture moved: the box it stood in cleared in colour 0, then the
+    // picture drawn at its new place.
+    void move_picture(std::string_view name, Area from, PointF to);
     // Copies a block of pixels from a point of the source to a point here,
     // combined with what is here in this drawing's draw mode.
     void copy(PointF to, Size size, const Drawing& source, PointF from);
