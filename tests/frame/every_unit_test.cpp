@@ -1,8 +1,8 @@
 // What the frame does in every unit of the course, and the units that
 // differ: the page plan agreeing with the pages, sheets and contents lines,
-// the window group following the blackboard tag, what a navigation button
-// empties and hides, and what the event loop gives back before a further
-// handler of one turn.
+// no problem passed by an empty answer, the window group following the
+// blackboard tag, what a navigation button empties and hides, and what the
+// event loop gives back before a further handler of one turn.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -60,6 +60,23 @@ TEST(PagePlan, InEveryUnitItAgreesWithThePagesTheirSheetsAndTheContents) {
             pupil.open(number, std::to_string(page.paragraphs + 1));
             ASSERT_EQ(pupil.boxes().size(), boxes + 1);
             EXPECT_EQ(pupil.boxes().back().text, "その段落はありません！");
+        }
+    }
+}
+
+// "O  K" with every field of a problem's bar empty never passes the problem.
+TEST(ExercisePages, InEveryUnitAnEmptyAnswerPassesNoProblem) {
+    const std::vector<std::string_view> empty(7, "");
+    for (const frame::Unit* unit : units::course_units()) {
+        SCOPED_TRACE(unit->name);
+        Pupil pupil(*unit);
+        for (const frame::LessonPage* page : unit->exercise_pages()) {
+            for (int k = 1; k <= page->count(); ++k) {
+                pupil.open(page->number, std::to_string(k)).answer(empty);
+                const auto& flags = pupil.lesson().pass_flags.at(unit->exercise_index(page->number));
+                EXPECT_EQ(flags.at(static_cast<std::size_t>(k - 1)), 0)
+                    << "page " << page->number << " problem " << k;
+            }
         }
     }
 }
