@@ -37,7 +37,7 @@ void choose_page(Pupil& pupil, int page, const std::string& start) {
 // Only drawing the page is timed.  The pupil has seen the page once before
 // (fonts and pictures loaded, as on any later visit), untimed and uncounted.
 void WholeExplanationPage(benchmark::State& state, const frame::Unit* unit, int page) {
-    const std::string last = std::to_string(unit->lesson_page(page)->count);
+    const std::string last = std::to_string(unit->lesson_page(page)->count());
     Pupil pupil(*unit);
     choose_page(pupil, page, last);
     pupil.click("BUTTON1");

@@ -114,7 +114,7 @@ void lay_out_unit(const CourseFolder& course, const frame::Unit& unit) {
     for (std::string_view picture : unit.folder_pictures) copy_picture(course, picture, folder);
     copy_sounds(course, unit, folder);
     const fs::path record = record_file(course, unit);
-    if (!fs::exists(record)) write_file(record, fresh_record(unit.record));
+    if (!fs::exists(record)) write_file(record, fresh_record(unit.record_layout()));
 }
 
 void write_unit_list(const CourseFolder& course, std::span<const frame::Unit* const> units) {

@@ -18,12 +18,13 @@ void draw_contents_lines(Lesson& lesson) {
     for (const ContentsLine& line : lesson.unit.contents_lines)
         canvas.draw_cell_text(2, line.row, line.text);
     for (platform::PointF mark : lesson.unit.contents_marks) draw_letter_mark(canvas, mark, 7);
-    for (std::size_t list = 0; list < lesson.unit.exercise_pages.size(); ++list) {
+    const std::vector<const LessonPage*> exercises = lesson.unit.exercise_pages();
+    for (std::size_t list = 0; list < exercises.size(); ++list) {
         const auto& flags = lesson.pass_flags[list];
         const int passed = std::accumulate(flags.begin(), flags.end(), 0);
         if (passed == int(flags.size()))
             canvas.draw_cell_text(lesson.unit.contents_pass_column,
-                      lesson.unit.exercise_pages[list].contents_row, "ごうかく!");
+                                  lesson.unit.contents_row(exercises[list]->number), "ごうかく!");
     }
 }
 

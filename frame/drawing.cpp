@@ -1,5 +1,6 @@
 #include "frame/drawing.h"
 
+#include <utility>
 #include <vector>
 
 #include "frame/lesson.h"
@@ -111,22 +112,27 @@ void Drawing::picture(std::string_view name, PointF at) {
     surface().draw_picture(lesson().picture(name), at);
 }
 
-void Drawing::copy(PointF to, QSize size, const Drawing& source, PointF from) {
-    surface().block_copy(to, size.width(), size.height(), source.surface(), from);
+void Drawing::move_picture(std::string_view name, Area from, PointF to) {
+    fill_box(from.from, from.to, 0);
+    picture(name, to);
+}
+
+void Drawing::copy(PointF to, Size size, const Drawing& source, PointF from) {
+    surface().block_copy(to, size.width, size.height, source.surface(), from);
 }
 
 Scoped Drawing::pen(PenStyle style) {
     platform::Surface& target = surface();
-    const int before = static_cast<int>(target.state().style);
+    const PenStyle before = target.state().style;
     target.set_draw_style(static_cast<int>(style));
-    return Scoped([&target, before] { target.set_draw_style(before); });
+    return Scoped([&target, before]() noexcept { target.restore_draw_style(before); });
 }
 
 Scoped Drawing::mode(DrawMode mode) {
     platform::Surface& target = surface();
-    const int before = static_cast<int>(target.state().mode);
+    const DrawMode before = target.state().mode;
     target.set_draw_mode(static_cast<int>(mode));
-    return Scoped([&target, before] { target.set_draw_mode(before); });
+    return Scoped([&target, before]() noexcept { target.restore_draw_mode(before); });
 }
 
 Scoped Drawing::font_size(int size) { return font(surface().state().font.face, size); }
@@ -135,16 +141,18 @@ Scoped Drawing::font(std::string_view face) { return font(face, surface().state(
 
 Scoped Drawing::font(std::string_view face, int size) {
     platform::Surface& target = surface();
-    const platform::TextFont before = target.state().font;
+    platform::TextFont before = target.state().font;
     target.set_font(face, size);
-    return Scoped([&target, before] { target.set_font(before.face, before.size); });
+    return Scoped([&target, before = std::move(before)]() mutable noexcept {
+        target.restore_font(std::move(before));
+    });
 }
 
 Scoped Drawing::coordinates(Coordinates system) {
     platform::Surface& target = surface();
     const platform::LogicalWindow before = target.state().window;
     set_window(target, system == Coordinates::Pixels ? kPixelWindow : kLessonWindow);
-    return Scoped([&target, before] { set_window(target, before); });
+    return Scoped([&target, before]() noexcept { target.restore_logical_window(before); });
 }
 
 }  // namespace frame

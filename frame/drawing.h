@@ -10,14 +10,20 @@
 // the page is abandoned, so no page leaves a dotted pen or a merge mode to
 // the next one.
 
-#include <QSize>
-
 #include <functional>
 #include <initializer_list>
 #include <string_view>
 #include <utility>
 
-#include "platform/surface.h"
+#include "frame/geometry.h"
+#include "platform/draw_mode.h"
+#include "platform/pen_style.h"
+#include "platform/polygon.h"
+#include "platform/rgb.h"
+
+namespace platform {
+class Surface;
+}
 
 namespace frame {
 
@@ -25,7 +31,6 @@ struct Lesson;
 
 using platform::DrawMode;
 using platform::PenStyle;
-using platform::PointF;
 using platform::PolyPoint;
 using platform::Rgb;
 
@@ -65,9 +70,11 @@ struct Cancel {
 // the 640 × 480 pixels, and one unit a pixel, 0..639 × 0..479.
 enum class Coordinates { Lesson, Pixels };
 
-// A changed setting that comes back when this value goes.
+// A changed setting that comes back when this value goes, also while an
+// abandoned page unwinds: putting it back cannot throw.
 class [[nodiscard]] Scoped {
 public:
+    // `restore` must not throw.
     explicit Scoped(std::function<void()> restore) : restore_(std::move(restore)) {}
     Scoped(Scoped&& other) noexcept : restore_(std::exchange(other.restore_, {})) {}
     Scoped(const Scoped&) = delete;
@@ -115,9 +122,12 @@ public:
     void point(PointF at, int colour);
     void flood_fill(PointF from, Rgb fill, Rgb border);
     void picture(std::string_view name, PointF at);
+    // A picture moved: the box it stood in cleared in colour 0, then the
+    // picture drawn at its new place.
+    void move_picture(std::string_view name, Area from, PointF to);
     // Copies a block of pixels from a point of the source to a point here,
     // combined with what is here in this drawing's draw mode.
-    void copy(PointF to, QSize size, const Drawing& source, PointF from);
+    void copy(PointF to, Size size, const Drawing& source, PointF from);
 
     // Scoped settings.
     Scoped pen(PenStyle style);

@@ -34,9 +34,8 @@ std::vector<int>& flags_of(Lesson& lesson, const ExerciseSheet& sheet) {
 
 // Hides the page's bars and shows the page-end mark below what is drawn.
 void end_page(Lesson& lesson, const ExerciseSheet& sheet) {
-    const Unit& unit = lesson.unit;
-    const ExerciseEntry& entry = unit.exercise_pages.at(unit.exercise_index(sheet.page));
-    for (std::string_view form : entry.end_hides) lesson.form(form).hide();
+    const auto& hides = sheet.end_hides.empty() ? lesson.unit.end_hides : sheet.end_hides;
+    for (std::string_view form : hides) lesson.form(form).hide();
     lesson.canvas().set_text_colour(1);
     lesson.canvas().draw_cell_text(30, 15, std::to_string(sheet.page) + "ページ終わり");
     lesson.request = kIdle;

@@ -25,11 +25,6 @@ struct Cell {
     int row = 0;
 };
 
-struct Area {
-    PointF from{};
-    PointF to{};
-};
-
 class ExerciseScreen;
 using Figure = void (*)(ExerciseScreen&);
 
@@ -83,6 +78,7 @@ struct ExerciseSheet {
     std::vector<Ink> show{};                 // with every problem, last
     std::vector<BarLabel> labels{};          // on the bar, before the problem's own
     std::vector<Problem> problems{};
+    std::vector<std::string_view> end_hides{};  // forms the page end hides; none: the unit's
 
     PointF feedback_from{};                  // the area the celebration clears
     PointF feedback_to{};

@@ -1,6 +1,7 @@
 #include "frame/explanation_page.h"
 
 #include <string>
+#include <utility>
 
 #include "frame/canvas_home.h"
 #include "frame/lesson.h"
@@ -15,22 +16,23 @@ std::string header_text(int k) { return "だん落 " + std::to_string(k); }
 
 std::string narration_file(int m) { return "SOUND" + std::to_string(m) + ".WAV"; }
 
-// What a page may change of the canvas, put back as it was.
-void restore_settings(platform::Surface& canvas, const platform::SurfaceState& before) {
-    const platform::LogicalWindow& w = before.window;
-    canvas.set_logical_window(w.x1, w.y1, w.x2, w.y2);
-    canvas.set_draw_mode(static_cast<int>(before.mode));
-    canvas.set_draw_style(static_cast<int>(before.style));
-    canvas.set_font(before.font.face, before.font.size);
-}
-
 }  // namespace
 
 Page::Page(Lesson& lesson, int page_number)
-    : Drawing(lesson, lesson.canvas()), lesson_(lesson), number_(page_number),
-      canvas_before_(lesson.canvas().state()) {}
+    : Drawing(lesson, lesson.canvas()), lesson_(lesson), number_(page_number) {
+    const platform::SurfaceState& now = lesson.canvas().state();
+    canvas_before_ = {now.window, now.mode, now.style, now.font};
+}
 
-Page::~Page() { restore_settings(surface(), canvas_before_); }
+// Put back directly: this runs while an abandoned page unwinds, where a
+// throw would end the program.
+Page::~Page() {
+    platform::Surface& canvas = surface();
+    canvas.restore_logical_window(canvas_before_.window);
+    canvas.restore_draw_mode(canvas_before_.mode);
+    canvas.restore_draw_style(canvas_before_.style);
+    canvas.restore_font(std::move(canvas_before_.font));
+}
 
 void Page::open(const PageOpening& opening) {
     paragraphs_ = opening.paragraphs;
@@ -108,9 +110,9 @@ void Page::row_copy(float a, float b, float s, const DrawAtOffset& draw) {
 
 Drawing Page::hidden() { return Drawing(lesson_, lesson_.form("FORM2").surface()); }
 
-Drawing Page::work_picture(int k, QSize size) {
+Drawing Page::work_picture(int k, Size size) {
     platform::Surface& picture = lesson_.bitmap_objects.at(static_cast<std::size_t>(k));
-    picture.set_client_size(size.width(), size.height());
+    picture.set_client_size(size.width, size.height);
     picture.clear();
     return Drawing(lesson_, picture);
 }

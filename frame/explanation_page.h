@@ -13,7 +13,7 @@
 
 #include "frame/drawing.h"
 #include "frame/steps.h"
-#include "platform/surface_state.h"
+#include "platform/text_font.h"
 
 namespace frame {
 
@@ -74,7 +74,7 @@ public:
     // The hidden drawing window, and the off-screen work pictures: sized
     // before each use, emptied after it.
     Drawing hidden();
-    Drawing work_picture(int k, QSize size);
+    Drawing work_picture(int k, Size size);
     void free_work_picture(int k);
 
     // Whether the paragraph drawn now is presented, not fast-forwarded: the
@@ -90,7 +90,14 @@ private:
     Lesson& lesson_;
     int number_;
     int paragraphs_ = 1;
-    platform::SurfaceState canvas_before_;
+    // What the page may change of the canvas, as it was before the page.
+    struct CanvasSettings {
+        platform::LogicalWindow window;
+        DrawMode mode = DrawMode::Copy;
+        PenStyle style = PenStyle::Solid;
+        platform::TextFont font;
+    };
+    CanvasSettings canvas_before_;
 };
 
 }  // namespace frame

@@ -59,13 +59,13 @@ void write_stored_progress(const platform::DriveView& drive, std::string_view re
 }
 
 void load_progress(Lesson& lesson) {
-    StoredProgress stored = read_stored_progress(lesson.io.drive, lesson.unit.record);
+    StoredProgress stored = read_stored_progress(lesson.io.drive, lesson.unit.record_layout());
     lesson.record_name = std::move(stored.record_name);
     lesson.pass_flags = std::move(stored.flags);
 }
 
 void save_progress(Lesson& lesson) {
-    write_stored_progress(lesson.io.drive, lesson.record_name, lesson.unit.record, lesson.pass_flags);
+    write_stored_progress(lesson.io.drive, lesson.record_name, lesson.unit.record_layout(), lesson.pass_flags);
 }
 
 }  // namespace frame

@@ -55,8 +55,8 @@ void draw_explanation_dialog(Lesson& lesson, int page) {
     canvas.fill_box({10, 99}, {630, 160}, 2);
     canvas.fill_box({10, 161}, {630, 370}, 0);
     canvas.draw_cell_text(2, 2, "だん落何番から始めますか?");
-    canvas.draw_cell_text(2, 3, range_sentence(plan.count));
-    for (int k = 1; k <= plan.count; ++k)
+    canvas.draw_cell_text(2, 3, range_sentence(plan.count()));
+    for (int k = 1; k <= plan.count(); ++k)
         canvas.draw_scaled_text({104, 20.0f * k + 190}, "だん落 " + platform::number_text(k), 1, 1);
     draw_logo(canvas);
     open_entry_bar(lesson, "だん落  　     　から", {70, 3});
@@ -73,10 +73,10 @@ void draw_exercise_dialog(Lesson& lesson, int page) {
     canvas.fill_box({10, 118}, {630, 157}, 2);
     canvas.fill_box({10, 158}, {630, 370}, 0);
     canvas.draw_cell_text(2, 2, "何番から始めますか?");
-    canvas.draw_cell_text(2, 3, range_sentence(plan.count));
-    canvas.draw_cell_text(2, 5, pass_sentence(plan.count));
+    canvas.draw_cell_text(2, 3, range_sentence(plan.count()));
+    canvas.draw_cell_text(2, 5, pass_sentence(plan.count()));
     const auto& flags = lesson.pass_flags.at(lesson.unit.exercise_index(page));
-    for (int k = 1; k <= plan.count; ++k) list_problem(canvas, k, flags.at(k - 1) == 1);
+    for (int k = 1; k <= plan.count(); ++k) list_problem(canvas, k, flags.at(k - 1) == 1);
     open_entry_bar(lesson, "問題　  　     　から", {70, 3});
 }
 

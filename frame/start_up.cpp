@@ -40,9 +40,9 @@ void set_up_canvas(Lesson& lesson) {
 
 // The hidden window some pages draw on before copying to the canvas: it
 // starts cleared to colour 0, so nothing undefined is ever copied.
-void set_up_drawing_window(Lesson& lesson, QSize client) {
+void set_up_drawing_window(Lesson& lesson, Size client) {
     platform::Form& drawing_window = lesson.io.windows.build("FORM2");
-    set_up_drawing_area(drawing_window, client);
+    set_up_drawing_area(drawing_window, {client.width, client.height});
     platform::Surface& hidden = drawing_window.surface();
     set_lesson_palette(hidden);
     hidden.set_colours(7, 0, 7);
@@ -121,7 +121,7 @@ void build_window_set(Lesson& lesson) {
 
 void clear_pass_flags(Lesson& lesson) {
     lesson.pass_flags.clear();
-    for (int count : lesson.unit.record.flag_counts)
+    for (int count : lesson.unit.record_layout().flag_counts)
         lesson.pass_flags.emplace_back(static_cast<std::size_t>(count), 0);
 }
 

@@ -3,16 +3,14 @@
 // program out of the shared frame.  A unit is this value plus its page
 // routines; the frame holds no unit's data of its own.
 
-#include <QSize>
-
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "frame/geometry.h"
 #include "frame/progress_record.h"
-#include "platform/surface.h"
 
 namespace frame {
 
@@ -29,23 +27,19 @@ enum class PageKind { Explanation, Exercise };
 struct LessonPage {
     int number = 0;
     PageKind kind = PageKind::Explanation;
-    int count = 0;                         // paragraphs (the page-end header) or problems
+    int paragraphs = 0;                    // explanation pages: the page-end header's number
     std::string_view title{};              // "χを求める 3"
     int title_blanks = 10;                 // between "1ﾍﾟｰｼﾞ" and the title
     void (*draw)(Page&) = nullptr;         // explanation pages: the storyboard
     const ExerciseSheet* sheet = nullptr;  // exercise pages: the problems
     int problem_group = 0;                 // exercise pages: which current problem they use
+
+    // The paragraphs of an explanation page, the problems of an exercise page.
+    int count() const;
 };
 
 struct ProblemGroup {
     bool real = false;  // kept as typed (a real number) instead of a 16-bit whole number
-};
-
-// An exercise page's place in the progress record and on the contents page.
-struct ExerciseEntry {
-    int page = 0;
-    int contents_row = 0;  // where "ごうかく!" stands when every problem has passed
-    std::vector<std::string_view> end_hides{};  // forms the page end hides, in order
 };
 
 struct ContentsLine {
@@ -112,9 +106,8 @@ struct Unit {
 
     std::vector<LessonPage> pages{};             // lesson pages in page order
     std::vector<ProblemGroup> problem_groups{};  // current problems, by group
-    std::vector<ExerciseEntry> exercise_pages{}; // in page order
-    std::vector<ContentsLine> contents_lines{};
-    std::vector<platform::PointF> contents_marks{};
+    std::vector<ContentsLine> contents_lines{};  // one for each lesson page, in page order
+    std::vector<PointF> contents_marks{};
     int contents_pass_column = 55;
     std::string_view page_select_contents = "目次 ------------------ 0ページ";
 
@@ -128,15 +121,16 @@ struct Unit {
 
     std::vector<AnswerBar> bars{};  // the single-answer bar FORM7 first
     std::vector<LayoutHide> layout_hides = {{"FORM9", {}}};  // the exercise layout hides, in order
+    std::vector<std::string_view> end_hides{};  // an exercise page's end hides, in order,
+                                                // unless its sheet names its own
 
     // Start-up.
-    std::optional<QSize> drawing_window{};       // the hidden drawing window FORM2
+    std::optional<Size> drawing_window{};       // the hidden drawing window FORM2
     std::int16_t fresh_start = 1;
     bool canvas_keeps_drawing = false;           // map mode and redraw mode 1 on the canvas
     int bitmap_objects = 0;                      // empty off-screen pictures for page routines
     std::optional<Font> entry_bar_font{};        // none: the description's
 
-    RecordLayout record{};
     std::vector<std::string_view> data_pictures{};    // read after the frame's six, "\\PF.BMP"
     std::vector<std::string_view> folder_pictures{};  // pictures read from the unit folder
 
@@ -148,12 +142,28 @@ struct Unit {
     int last_lesson_page() const { return pages.empty() ? 0 : pages.back().number; }
     // The end-of-unit page follows the last lesson page and stands for it.
     int end_page_module() const { return last_lesson_page() + 1; }
+
+    // The exercise pages, in page order: the lesson pages with a sheet.
+    std::vector<const LessonPage*> exercise_pages() const {
+        std::vector<const LessonPage*> found;
+        for (const LessonPage& page : pages)
+            if (page.sheet) found.push_back(&page);
+        return found;
+    }
     // The position of an exercise page among the unit's exercise pages.
     std::size_t exercise_index(int page) const {
-        for (std::size_t i = 0; i < exercise_pages.size(); ++i)
-            if (exercise_pages[i].page == page) return i;
-        return exercise_pages.size();
+        const std::vector<const LessonPage*> exercises = exercise_pages();
+        for (std::size_t i = 0; i < exercises.size(); ++i)
+            if (exercises[i]->number == page) return i;
+        return exercises.size();
     }
+    // The row of a lesson page's contents line.
+    int contents_row(int page) const {
+        return contents_lines.at(static_cast<std::size_t>(page - 1)).row;
+    }
+    // The progress record holds the pass flags of every exercise page, one
+    // for each problem of its sheet.
+    RecordLayout record_layout() const;
 };
 
 // Where a program finds the unit's form descriptions among its resources.

@@ -6,22 +6,9 @@
 #include <QPoint>
 #include <QPointF>
 
+#include "platform/logical_coordinates.h"
+
 namespace platform {
-
-// A point in logical coordinates (or, on an off-screen bitmap, in pixels).
-struct PointF {
-    float x = 0;
-    float y = 0;
-};
-
-// The logical rectangle: (x1,y1) maps to the viewport's top-left pixel and
-// (x2,y2) to its bottom-right one; y grows downwards.
-struct LogicalWindow {
-    float x1 = 0;
-    float y1 = 0;
-    float x2 = 639;
-    float y2 = 479;
-};
 
 // A pixel rectangle, both corners included.
 struct Viewport {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/event_kind.h"
+#include "platform/rgb.h"
 
 namespace platform {
 
@@ -27,11 +28,6 @@ enum class WindowKind : std::uint16_t {
 struct Geometry {
     int x = 0, y = 0, width = 0, height = 0;
     bool operator==(const Geometry&) const = default;
-};
-
-struct Rgb {
-    int red = 0, green = 0, blue = 0;
-    bool operator==(const Rgb&) const = default;
 };
 
 struct Pair {

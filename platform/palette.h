@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "platform/form_description.h"  // Rgb: red, green and blue parts, 0..255 each
+#include "platform/rgb.h"
 
 namespace platform {
 

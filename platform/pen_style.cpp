@@ -1,4 +1,4 @@
-#include "platform/pen_style.h"
+#include "platform/pen.h"
 
 #include <QList>
 

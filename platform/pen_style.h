@@ -1,9 +1,6 @@
 #pragma once
-// The pen of lines, box outlines, polylines and arcs: solid, dashed, dotted
-// or a dash-dot pattern, always one pixel wide.
-
-#include <QPen>
-#include <QRgb>
+// The pen styles of lines, box outlines, polylines and arcs: solid, dashed,
+// dotted or a dash-dot pattern (pen.h makes the pen).
 
 namespace platform {
 
@@ -17,8 +14,5 @@ enum class PenStyle : int {
 
 // Run-time error 6 unless 0 <= code <= 6.  Codes 5 and 6 draw solid.
 PenStyle pen_style_from_code(int code);
-
-// A one-pixel pen of the colour in the style.
-QPen make_pen(QRgb colour, PenStyle style);
 
 }  // namespace platform

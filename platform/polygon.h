@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "platform/coordinates.h"
+#include "platform/logical_coordinates.h"
 
 namespace platform {
 

@@ -15,23 +15,12 @@
 
 #include <functional>
 
+#include "platform/draw_mode.h"
 #include "platform/palette.h"
 
 class QPainter;
 
 namespace platform {
-
-enum class DrawMode : int {
-    Invert = 6,   // not the surface
-    Xor = 7,      // pen exclusive-or surface
-    Mask = 9,     // pen and surface
-    Copy = 13,    // the pen colour
-    Merge = 15,   // pen or surface
-};
-
-// Run-time error 6 unless 1 <= code <= 16.  Codes without a name above are
-// still the raster operation their number stands for.
-DrawMode draw_mode_from_code(int code);
 
 // The colour a pixel gets when `pen` is drawn over `under` in this mode.
 QRgb combine(DrawMode mode, QRgb pen, QRgb under, const Palette& palette);

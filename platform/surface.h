@@ -98,6 +98,14 @@ public:
     void set_map_mode(int mode) { state_.map_mode = mode; }
     void set_redraw_mode(int mode) { state_.redraw_mode = mode; }
 
+    // Settings put back as state() held them.  They were valid when they
+    // were read, so they are taken as they are, unchecked: putting a page's
+    // settings back while the page is abandoned cannot fail.
+    void restore_logical_window(const LogicalWindow& window) noexcept { state_.window = window; }
+    void restore_draw_mode(DrawMode mode) noexcept { state_.mode = mode; }
+    void restore_draw_style(PenStyle style) noexcept { state_.style = style; }
+    void restore_font(TextFont&& font) noexcept { state_.font = std::move(font); }
+
     // Text.
     void set_cell_position(int column, int row);  // error 5 outside the grid
     void draw_cell_text(std::string_view utf8);

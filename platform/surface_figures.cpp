@@ -9,7 +9,7 @@
 
 #include "platform/ellipse.h"
 #include "platform/flood_fill.h"
-#include "platform/pen_style.h"
+#include "platform/pen.h"
 #include "platform/run_error.h"
 #include "platform/stamp.h"
 #include "platform/surface.h"

@@ -1,21 +1,13 @@
 #pragma once
 // Everything a drawing statement can change on a surface, in one place.
 
-#include <string>
-
 #include "platform/coordinates.h"
 #include "platform/palette.h"
 #include "platform/pen_style.h"
-#include "platform/raster_op.h"
+#include "platform/draw_mode.h"
+#include "platform/text_font.h"
 
 namespace platform {
-
-// A face name as the programs give it ("標準明朝") and its character height
-// in pixels.
-struct TextFont {
-    std::string face = "標準明朝";
-    int size = 16;
-};
 
 // Column and row of the next cell text.
 struct CellCursor {

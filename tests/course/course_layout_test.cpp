@@ -86,7 +86,8 @@ TEST_F(CourseLayout, EveryUnitGetsItsFolderRecordNameAndAFreshRecord) {
         const std::string name = frame::read_record_name(no_bas);
         EXPECT_EQ(name, "\\" + std::string(unit->folder) + ".DAT");
         const fs::path record = drive_c() / "DI1" / (std::string(unit->folder) + ".DAT");
-        EXPECT_EQ(contents(record), frame::progress_text(unit->record, no_passes(unit->record)));
+        const frame::RecordLayout layout = unit->record_layout();
+        EXPECT_EQ(contents(record), frame::progress_text(layout, no_passes(layout)));
         for (std::string_view picture : unit->folder_pictures)
             EXPECT_TRUE(fs::is_regular_file(folder / std::string(picture))) << picture;
         ++listed;

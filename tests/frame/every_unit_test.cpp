@@ -1,14 +1,17 @@
 // What the frame does in every unit of the course, and the units that
-// differ: the window group following the blackboard tag, what a navigation
-// button empties and hides, and what the event loop gives back before a
-// further handler of one turn.
+// differ: the page plan agreeing with the pages, sheets and contents lines,
+// no problem passed by an empty answer, the window group following the
+// blackboard tag, what a navigation button empties and hides, and what the
+// event loop gives back before a further handler of one turn.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "frame/event_loop.h"
+#include "frame/exercise_page.h"
 #include "tests/support/pupil.h"
 #include "units/course_units.h"
 
@@ -23,6 +26,59 @@ template <typename Row, std::size_t N>
 const Row& row_of(const Row (&table)[N], std::string_view unit, const Row& others) {
     const Row* row = std::ranges::find(table, unit, &Row::unit);
     return row == std::end(table) ? others : *row;
+}
+
+// What a unit states of its pages beside its sheets: pages numbered in
+// order, a sheet for each exercise page and a storyboard for each
+// explanation page, a contents line naming each page, the paragraphs each
+// explanation page has (opened from the last it draws to its end, one
+// further is refused), and no more exercise pages than the record's header
+// counts.
+TEST(PagePlan, InEveryUnitItAgreesWithThePagesTheirSheetsAndTheContents) {
+    for (const frame::Unit* unit : units::course_units()) {
+        SCOPED_TRACE(unit->name);
+        ASSERT_EQ(unit->contents_lines.size(), unit->pages.size());
+        EXPECT_LE(unit->exercise_pages().size(), 3u);
+        for (std::size_t i = 0; i < unit->pages.size(); ++i) {
+            const frame::LessonPage& page = unit->pages[i];
+            const int number = static_cast<int>(i) + 1;
+            SCOPED_TRACE("page " + std::to_string(number));
+            EXPECT_EQ(page.number, number);
+            EXPECT_TRUE(unit->contents_lines[i].text.ends_with(std::to_string(number) + "ページ"));
+            if (page.kind == frame::PageKind::Exercise) {
+                ASSERT_NE(page.sheet, nullptr);
+                EXPECT_EQ(page.sheet->page, number);
+                EXPECT_EQ(page.draw, nullptr);
+                continue;
+            }
+            EXPECT_EQ(page.sheet, nullptr);
+            ASSERT_NE(page.draw, nullptr);
+            Pupil pupil(*unit);
+            pupil.open(number, std::to_string(page.paragraphs));
+            EXPECT_TRUE(pupil.shows_text(std::to_string(number) + "ページ終わり"));
+            const std::size_t boxes = pupil.boxes().size();
+            pupil.open(number, std::to_string(page.paragraphs + 1));
+            ASSERT_EQ(pupil.boxes().size(), boxes + 1);
+            EXPECT_EQ(pupil.boxes().back().text, "その段落はありません！");
+        }
+    }
+}
+
+// "O  K" with every field of a problem's bar empty never passes the problem.
+TEST(ExercisePages, InEveryUnitAnEmptyAnswerPassesNoProblem) {
+    const std::vector<std::string_view> empty(7, "");
+    for (const frame::Unit* unit : units::course_units()) {
+        SCOPED_TRACE(unit->name);
+        Pupil pupil(*unit);
+        for (const frame::LessonPage* page : unit->exercise_pages()) {
+            for (int k = 1; k <= page->count(); ++k) {
+                pupil.open(page->number, std::to_string(k)).answer(empty);
+                const auto& flags = pupil.lesson().pass_flags.at(unit->exercise_index(page->number));
+                EXPECT_EQ(flags.at(static_cast<std::size_t>(k - 1)), 0)
+                    << "page " << page->number << " problem " << k;
+            }
+        }
+    }
 }
 
 // The window group at start-up; the tag moves it to (400, 300) and back.

@@ -95,14 +95,24 @@ TEST(PageSettings, AnAbandonedPageLeavesTheCanvasAsItFoundIt) {
     platform::Surface& canvas = lesson.canvas();
     const platform::SurfaceState before = canvas.state();
     lesson.start_paragraph = 1;
+    // Each setting scoped twice, to both ends of its range: every one is put
+    // back while the page unwinds, which must end the page and not the program.
     const auto abandoned = [&] {
         Page p(lesson, 1);
         p.open({.paragraphs = 2, .title = "テスト", .face = "ＭＳ 明朝",
                 .coordinates = frame::Coordinates::Pixels});
         const frame::Scoped dotted = p.pen(frame::PenStyle::Dotted);
+        const frame::Scoped last_style = p.pen(static_cast<frame::PenStyle>(6));
         const frame::Scoped merge = p.mode(frame::DrawMode::Merge);
-        const frame::Scoped small = p.font_size(12);
+        const frame::Scoped last_mode = p.mode(static_cast<frame::DrawMode>(16));
+        const frame::Scoped first_mode = p.mode(static_cast<frame::DrawMode>(1));
+        const frame::Scoped largest = p.font("標準ゴシック", 256);
+        const frame::Scoped smallest = p.font_size(1);
+        const frame::Scoped lesson_units = p.coordinates(frame::Coordinates::Lesson);
+        const frame::Scoped pixels = p.coordinates(frame::Coordinates::Pixels);
         EXPECT_EQ(canvas.to_pixel({0, 479}).y(), 479);  // one unit a pixel meanwhile
+        EXPECT_EQ(static_cast<int>(canvas.state().mode), 1);
+        EXPECT_EQ(canvas.state().font.size, 1);
         lesson.queue.push({"FORM8", "BMPBUTTON3", platform::EventKind::On, {}, "BMPBUTTON3_ON"});
         p.pause(10);
     };

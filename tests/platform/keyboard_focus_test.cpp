@@ -98,8 +98,16 @@ TEST_F(WindowSetTest, CtrlCOnAFormOfTheProgramStopsIt) {
     bar.edit("EDIT2").set_text("12");
     handlers_run();
 
-    key(Qt::Key_C, Qt::ControlModifier);
+    // It stops the program as it goes down, once however long it is held.
+    QWidget* field = focused();
+    send(field, QEvent::KeyPress, Qt::Key_C, false, Qt::ControlModifier);
     EXPECT_EQ(stops, 1);
+    send(field, QEvent::KeyRelease, Qt::Key_C, true, Qt::ControlModifier);
+    send(field, QEvent::KeyPress, Qt::Key_C, true, Qt::ControlModifier);
+    send(field, QEvent::KeyRelease, Qt::Key_C, false, Qt::ControlModifier);
+    EXPECT_EQ(stops, 1);
+    key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(stops, 2);
     EXPECT_EQ(bar.edit("EDIT2").text(), "12");   // the keys are discarded
     EXPECT_EQ(queue.size(), 0u);
 
@@ -110,7 +118,7 @@ TEST_F(WindowSetTest, CtrlCOnAFormOfTheProgramStopsIt) {
     other.setFocus();
     windows->read_input();
     QTest::keyClick(&other, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(stops, 1);
+    EXPECT_EQ(stops, 2);
 }
 
 }  // namespace

@@ -67,8 +67,9 @@ TEST(Picture, FilesThatAreNoBitmapsAreErrors63And75) {
 }
 
 TEST(Picture, ABitmapCutShortIsNotABitmap) {
+    for (const QSize size : {QSize(30, 20), QSize(1, 1)})
     for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_Indexed8, QImage::Format_Mono}) {
-        QImage pixels(30, 20, QImage::Format_RGB32);
+        QImage pixels(size, QImage::Format_RGB32);
         pixels.fill(Qt::yellow);
         QByteArray file;
         QBuffer buffer(&file);

@@ -30,25 +30,36 @@ TEST(SurfaceFigure, LinesAndBoxesIncludeTheirEndPixels) {
     EXPECT_EQ(canvas.colour_index_at({241, 120}), 0);
 }
 
-TEST(SurfaceFigure, DottedLinesAndArcsHaveGaps) {
+TEST(SurfaceFigure, DottedFiguresHaveGapsButAPolylineAskedSolidHasNone) {
     platform::Surface solid = pixel_canvas();
     solid.draw_line({10, 10}, {109, 10});
     solid.draw_circle({300, 200}, 50, 7, 1);
     solid.draw_box({400, 10}, {499, 50});
+    const platform::PolyPoint zigzag[] = {{{10, 300}}, {{60, 350}}, {{110, 300}}};
+    solid.draw_polyline(zigzag, 7);
 
     platform::Surface dotted = pixel_canvas();
     dotted.set_draw_style(2);
     dotted.draw_line({10, 10}, {109, 10});
     dotted.draw_circle({300, 200}, 50, 7, 1);
     dotted.draw_box({400, 10}, {499, 50});
+    dotted.draw_polyline(zigzag, 7);
 
-    const QRect line(0, 0, 200, 20), circle(240, 140, 120, 120), box(390, 0, 120, 60);
-    for (const QRect& area : {line, circle, box}) {
+    const QRect line(0, 0, 200, 20), circle(240, 140, 120, 120), box(390, 0, 120, 60),
+        polyline(0, 290, 120, 70);
+    for (const QRect& area : {line, circle, box, polyline}) {
         const int full = pixels_not_of(solid, area, 0);
         const int dots = pixels_not_of(dotted, area, 0);
         EXPECT_GT(dots, full / 5);
         EXPECT_LT(dots, full * 2 / 3);
     }
+    // A polyline that asks for a solid pen is solid whatever the window's.
+    platform::Surface solid_anyway = pixel_canvas();
+    solid_anyway.set_draw_style(2);
+    platform::PolyOptions solid_pen;
+    solid_pen.style = platform::PolyStyle::Solid;
+    solid_anyway.draw_polyline(zigzag, 7, solid_pen);
+    EXPECT_EQ(pixels_not_of(solid_anyway, polyline, 0), pixels_not_of(solid, polyline, 0));
     EXPECT_EQ(run_error_of([&] { dotted.set_draw_style(7); }), 6);
     EXPECT_EQ(run_error_of([&] { dotted.set_draw_style(-1); }), 6);
     EXPECT_EQ(dotted.state().style, platform::PenStyle::Dotted);

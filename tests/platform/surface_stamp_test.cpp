@@ -11,7 +11,7 @@
 #include "platform/cell_text.h"
 #include "platform/ellipse.h"
 #include "platform/fonts.h"
-#include "platform/pen_style.h"
+#include "platform/pen.h"
 #include "surface_test_canvas.h"
 
 using platform::DrawMode;

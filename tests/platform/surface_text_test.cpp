@@ -1,7 +1,11 @@
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <gtest/gtest.h>
 
+#include <string_view>
 #include <vector>
 
+#include "platform/fonts.h"
 #include "surface_test_canvas.h"
 
 using platform::DrawCall;
@@ -57,6 +61,28 @@ TEST(SurfaceText, GlyphsStayInsideTheirCells) {
     proportional.set_cell_position(0, 10);
     proportional.draw_cell_text("WWWW");
     EXPECT_TRUE(QRect(0, 160, 32, 16).contains(ink_of(proportional, 0)));
+
+    // A narrow glyph of a proportional face keeps its own width in its cell:
+    // no wider than its font advances, not widened to fill the cell.
+    const QFontMetrics metrics(platform::make_font("ＭＳ Ｐ明朝", 16));
+    for (const char* glyph : {"i", "l", "f", "t"}) {
+        platform::Surface narrow = page_canvas();
+        narrow.set_font("ＭＳ Ｐ明朝", 16);
+        narrow.set_cell_position(0, 10);
+        narrow.draw_cell_text(glyph);
+        EXPECT_LE(ink_of(narrow, 0).width(), metrics.horizontalAdvance(glyph)) << glyph;
+    }
+}
+
+// Every face the forms and pages name is drawn in the installed Japanese
+// font it stands for, never in a fallback.
+TEST(SurfaceText, EveryFaceTheProgramsNameHasItsInstalledFont) {
+    for (std::string_view face : {"標準明朝", "ＭＳ 明朝", "ＭＳ Ｐ明朝", "ＭＳ Ｐゴシック",
+                                  "$ＪＳゴシック", "FixedSys"}) {
+        const QString family = platform::font_family(face);
+        EXPECT_TRUE(family.startsWith("IPA")) << face;
+        EXPECT_EQ(QFontInfo(platform::make_font(face, 16)).family(), family) << face;
+    }
 }
 
 TEST(SurfaceText, ScaledTextGrowsWithItsScales) {
@@ -78,6 +104,19 @@ TEST(SurfaceText, ScaledTextGrowsWithItsScales) {
     const int in_colour_7 = area - pixels_not_of(wide, large, 7);
     EXPECT_GT(in_colour_7, 0);
     EXPECT_EQ(in_colour_7 + area - pixels_not_of(wide, large, 0), area);
+}
+
+// A text too large to keep as a stamp is painted directly, its glyphs as
+// large as its scales make them, and erased the same way.
+TEST(SurfaceText, ATextTooLargeForAStampIsPaintedAllTheSame) {
+    platform::Surface canvas = surface_test::pixel_canvas();
+    canvas.draw_scaled_text({0, 0}, "M", 24, 24, 7);  // a cell of 192 x 384 pixels
+    const QRect inked = ink_of(canvas, 0);
+    EXPECT_TRUE(QRect(0, 0, 192, 384).contains(inked));
+    EXPECT_GT(inked.width(), 96);
+    EXPECT_GT(inked.height(), 192);
+    canvas.draw_scaled_text({0, 0}, "M", 24, 24, 0);
+    EXPECT_EQ(pixels_not_of(canvas, QRect(0, 0, 640, 480), 0), 0);
 }
 
 TEST(SurfaceText, WatchersHearOfEveryText) {
@@ -110,6 +149,9 @@ TEST(SurfaceText, CellsOutsideTheGridAndBadTextSettingsAreError5) {
     canvas.set_font_size(24);  // 53 x 16 cells
     EXPECT_EQ(run_error_of([&] { canvas.set_cell_position(0, 16); }), 5);
     EXPECT_EQ(run_error_of([&] { canvas.set_cell_position(52, 15); }), 0);
+    canvas.set_font_size(2);  // cells of 1 × 2 pixels: 640 × 196
+    EXPECT_EQ(run_error_of([&] { canvas.set_cell_position(639, 195); }), 0);
+    EXPECT_EQ(run_error_of([&] { canvas.set_cell_position(640, 0); }), 5);
     EXPECT_EQ(run_error_of([&] { canvas.set_text_colour(16); }), 5);
     EXPECT_EQ(run_error_of([&] { canvas.set_colours(7, 0, -1); }), 5);
     EXPECT_EQ(canvas.state().drawing_colour, 7);

@@ -59,8 +59,9 @@ protected:
         send(focused(), QEvent::KeyRelease, key, false);
     }
 
-    static void send(QWidget* to, QEvent::Type type, Qt::Key key, bool repeat) {
-        QKeyEvent event(type, key, Qt::NoModifier, QString(), repeat);
+    static void send(QWidget* to, QEvent::Type type, Qt::Key key, bool repeat,
+                     Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(type, key, modifiers, QString(), repeat);
         QApplication::sendEvent(to, &event);
     }
 

@@ -79,6 +79,13 @@ TEST_F(WindowSetTest, BadNamesAreRunTimeErrors) {
     EXPECT_EQ(bar.edit("EDIT2").form().name(), "FORM7");
 }
 
+TEST_F(WindowSetTest, AFieldsFontSizeBelow1IsError5AndChangesNothing) {
+    Form& bar = windows->build("FORM7");
+    const QFont before = bar.control_widget("EDIT2")->font();
+    EXPECT_EQ(error_of([&] { bar.edit("EDIT2").set_font_size(0); }), 5);
+    EXPECT_EQ(bar.control_widget("EDIT2")->font(), before);
+}
+
 TEST_F(WindowSetTest, ControlEventsAreQueuedOnlyWhereTheProgramHasTheHandler) {
     Form& bar = shown("FORM7", {0, 414});
     QTest::mouseClick(bar.control_widget("BUTTON2"), Qt::LeftButton);
@@ -189,7 +196,7 @@ TEST_F(WindowSetTest, WaitingEndsWithAnEventOrWhenTheCanvasIsClosed) {
 // Colour of the composed screen at a pixel.
 QRgb at(const QImage& screen, int x, int y) { return screen.pixel(x, y) & 0xffffff; }
 
-constexpr QRgb kWhite = 0xffffff, kLightGrey = 0xc0c0c0, kNavy = 0x000080;
+constexpr QRgb kWhite = 0xffffff, kLightGrey = 0xc0c0c0, kNavy = 0x000080, kBlack = 0x000000;
 
 TEST_F(WindowSetTest, TheScreenshotStacksTopmostFormsAboveTheOthers) {
     Form& tag = shown("FORM4", {0, 0});
@@ -227,6 +234,9 @@ TEST_F(WindowSetTest, TheScreenshotStacksTopmostFormsAboveTheOthers) {
     screen = windows->screenshot();
     EXPECT_EQ(at(screen, 150, 425), kWhite);
     EXPECT_EQ(at(screen, 100, 425), kLightGrey);
+    // What the program draws there in the bar's drawing colour is black.
+    bar.surface().fill_box({0, 0}, {20, 5}, bar.surface().state().drawing_colour);
+    EXPECT_EQ(at(windows->screenshot(), 5, 416), kBlack);
 }
 
 // As at start-up, the answer bar is made topmost and hidden before the entry

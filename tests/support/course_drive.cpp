@@ -53,7 +53,7 @@ fs::path fresh_root() {
 }  // namespace
 
 std::string record_with(const frame::Unit& unit, const frame::PassFlags& flags) {
-    return frame::progress_text(unit.record, flags);
+    return frame::progress_text(unit.record_layout(), flags);
 }
 
 CourseDrive::CourseDrive(const frame::Unit& unit, const std::string* record)
@@ -71,7 +71,7 @@ CourseDrive::CourseDrive(const frame::Unit& unit, const std::string* record)
     write_file(unit_folder_ / "NO.BAS",
                platform::to_cp932("\"\\" + std::string(unit.folder) + ".DAT\"\r\n"));
     frame::PassFlags none;
-    for (int count : unit.record.flag_counts) none.emplace_back(std::size_t(count), 0);
+    for (int count : unit.record_layout().flag_counts) none.emplace_back(std::size_t(count), 0);
     write_file(record_, record ? *record : record_with(unit, none));
     write_file(base_folder_ / "ﾎﾟｺﾄﾐﾙ1.exe", "#!/bin/sh\n");
     fs::permissions(base_folder_ / "ﾎﾟｺﾄﾐﾙ1.exe", fs::perms::owner_all);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tests/support/pupil.h"
+#include "tests/support/trace_diff.h"
 
 namespace harness {
 namespace {
@@ -55,15 +56,10 @@ void expect_trace(const std::vector<std::string>& actual, std::string_view expec
                       << " (COURSE_WRITE_TRACES=1 writes it)";
         return;
     }
-    const std::string ended = "(the trace has ended)";
-    for (std::size_t i = 0; i < std::max(expected.size(), actual.size()); ++i) {
-        const std::string& want = i < expected.size() ? expected[i] : ended;
-        const std::string& got = i < actual.size() ? actual[i] : ended;
-        if (want == got) continue;
-        ADD_FAILURE() << expected_file << ":" << i + 1 << " differs\n  expected: " << want
-                      << "\n  actual:   " << got;
-        return;
-    }
+    const std::string difference = trace_difference(expected, actual);
+    if (!difference.empty())
+        ADD_FAILURE() << expected_file << " is not what the page does: " << difference
+                      << "(COURSE_WRITE_TRACES=1 rewrites it after a deliberate change)";
 }
 
 }  // namespace harness

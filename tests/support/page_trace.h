@@ -26,10 +26,10 @@ inline void PrintTo(const PageSession& session, std::ostream* out) {
     *out << "page " << session.page;
 }
 
-// Runs the session on a fresh program and compares its trace line by line
-// with the expected file (a path below tests/): the first differing line
-// fails the test.  With COURSE_WRITE_TRACES=1 in the environment it writes
-// the file instead.
+// Runs the session on a fresh program and compares its trace with the
+// expected file (a path below tests/): any difference fails the test, shown
+// as a diff of its first differing lines.  With COURSE_WRITE_TRACES=1 in the
+// environment it writes the file instead.
 void expect_page_trace(const frame::Unit& unit, const PageSession& session,
                        std::string_view expected_file);
 

@@ -8,9 +8,9 @@ void draw_disc(frame::Drawing& d, const MeasuredCircle& c) {
 }
 
 void draw_measure(frame::Drawing& d, const MeasuringArc& arc, std::string_view length,
-                  platform::PointF length_at) {
+                  frame::PointF length_at) {
     {
-        const frame::Scoped dotted = d.pen(platform::PenStyle::Dotted);
+        const frame::Scoped dotted = d.pen(frame::PenStyle::Dotted);
         d.arc(arc.centre, arc.radius, 7, arc.from, arc.to, arc.aspect);
     }
     const frame::Scoped small = d.font_size(13);

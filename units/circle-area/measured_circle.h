@@ -12,7 +12,7 @@ namespace units::circle_area {
 // The dotted arc that spans a measured length: an ellipse part from `from`
 // to `to`, in fractions of a turn.
 struct MeasuringArc {
-    platform::PointF centre{};
+    frame::PointF centre{};
     float radius = 0;
     float aspect = 1;
     float from = 0;
@@ -20,18 +20,18 @@ struct MeasuringArc {
 };
 
 struct MeasuredCircle {
-    platform::PointF centre{};
+    frame::PointF centre{};
     float radius = 0;
-    platform::PointF line_from{};  // the radius or diameter drawn
-    platform::PointF line_to{};
+    frame::PointF line_from{};     // the radius or diameter drawn
+    frame::PointF line_to{};
     MeasuringArc arc{};
     std::string_view length{};     // "5cm"
-    platform::PointF length_at{};
+    frame::PointF length_at{};
 };
 
 void draw_disc(frame::Drawing& d, const MeasuredCircle& c);
 void draw_measure(frame::Drawing& d, const MeasuringArc& arc, std::string_view length,
-                  platform::PointF length_at);
+                  frame::PointF length_at);
 void draw_measured_circle(frame::Drawing& d, const MeasuredCircle& c);
 
 }  // namespace units::circle_area

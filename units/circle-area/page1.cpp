@@ -13,12 +13,12 @@ namespace {
 using frame::Close;
 using frame::Narration;
 using frame::Page;
-using platform::PointF;
+using frame::PointF;
 
 constexpr float kFormulaRow = 330;
 constexpr float kReplacedRow = 310;  // the replaced term, in red
 constexpr PointF kBand{310, 200};    // the 60-sector picture, saved while it blinks
-constexpr QSize kBandSize{180, 50};
+constexpr frame::Size kBandSize{180, 50};
 
 struct Term {
     std::string_view text;

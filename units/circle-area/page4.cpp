@@ -24,8 +24,8 @@ void wide_circle(ExerciseScreen& s) { draw_measured_circle(s, kWide); }
 void tall_circle(ExerciseScreen& s) { draw_measured_circle(s, kTall); }
 
 // The corners of a box marked as right angles: a small box in each.
-void right_angles(ExerciseScreen& s, std::initializer_list<platform::PointF> corners) {
-    for (platform::PointF c : corners) s.box(c, {c.x + 5, c.y + 5}, 7);
+void right_angles(ExerciseScreen& s, std::initializer_list<frame::PointF> corners) {
+    for (frame::PointF c : corners) s.box(c, {c.x + 5, c.y + 5}, 7);
 }
 
 // A red square with its inscribed circle cut out; measured along its bottom.

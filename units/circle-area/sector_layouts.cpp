@@ -24,8 +24,8 @@ void row(Page& p, PointF first, float dx, int count, float from, float to, int f
 }
 
 // The middle strip of a fan copied side by side over the cleared layout.
-void repeat_strip(Page& p, PointF strip, QSize size, PointF clear_from, PointF clear_to,
-                  float first_x, float dx, int count) {
+void repeat_strip(Page& p, PointF strip, frame::Size size, PointF clear_from,
+                  PointF clear_to, float first_x, float dx, int count) {
     frame::Drawing copy = p.work_picture(0, size);
     copy.copy({0, 0}, size, p, strip);
     p.fill_box(clear_from, clear_to, 0);

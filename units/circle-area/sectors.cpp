@@ -8,7 +8,7 @@ namespace {
 constexpr int kUpper = 6;  // yellow
 constexpr int kLower = 5;  // cyan
 constexpr float kRadius = 50;
-constexpr QSize kCircleBox{100, 101};
+constexpr frame::Size kCircleBox{100, 101};
 
 }  // namespace
 
@@ -45,7 +45,7 @@ std::vector<PointF> cut_circle(frame::Page& p, Cell cell, float degrees, int las
     p.steps({.from = 10, .to = 150, .by = 10, .pause = 15}, [&](float j, int) {
         p.copy(square, kCircleBox, copy, {0, 0});
         p.disc({c.x + j, c.y}, kRadius, 0, 0);
-        const frame::Scoped merge = p.mode(platform::DrawMode::Merge);
+        const frame::Scoped merge = p.mode(frame::DrawMode::Merge);
         p.copy({square.x + j, square.y}, kCircleBox, copy, {0, 0});
     });
     p.fill_box({cell.left() + 150, c.y - 50}, {cell.left() + 250, c.y + 50}, 0);

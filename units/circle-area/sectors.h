@@ -11,7 +11,7 @@
 
 namespace units::circle_area {
 
-using platform::PointF;
+using frame::PointF;
 
 // One of the four places of the demonstration: column p, row q.
 struct Cell {

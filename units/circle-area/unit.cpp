@@ -11,8 +11,6 @@ using frame::PageKind;
 namespace {
 
 const frame::Font kHyojun16{"標準明朝", 16};
-const std::vector<std::string_view> kEndHides{"FORM3",  "FORM7",  "FORM9",
-                                              "FORM10", "FORM11", "FORM12"};
 
 }  // namespace
 
@@ -22,18 +20,14 @@ const frame::Unit unit{
     .title = "6年生の算数    円の面積",
     .pages =
         {
-            {.number = 1, .kind = PageKind::Explanation, .count = 2, .title = "円の面積1",
+            {.number = 1, .kind = PageKind::Explanation, .paragraphs = 2, .title = "円の面積1",
              .draw = draw_page1},
-            {.number = 2, .kind = PageKind::Explanation, .count = 2, .title = "円の面積2",
+            {.number = 2, .kind = PageKind::Explanation, .paragraphs = 2, .title = "円の面積2",
              .draw = draw_page2},
-            {.number = 3, .kind = PageKind::Exercise, .count = 4, .title = "練習1",
-             .sheet = &page3},
-            {.number = 4, .kind = PageKind::Exercise, .count = 4, .title = "練習2",
-             .sheet = &page4},
+            {.number = 3, .kind = PageKind::Exercise, .title = "練習1", .sheet = &page3},
+            {.number = 4, .kind = PageKind::Exercise, .title = "練習2", .sheet = &page4},
         },
     .problem_groups = {{}},
-    .exercise_pages = {{.page = 3, .contents_row = 9, .end_hides = kEndHides},
-                       {.page = 4, .contents_row = 10, .end_hides = kEndHides}},
     .contents_lines =
         {
             {7, "(よく見よう!)  ☆ 円の面積1 -------------- 1ページ"},
@@ -59,10 +53,10 @@ const frame::Unit unit{
              .ok_handler = "BUTTON5_ON", .ok = {{.checks = {{1, 1}, {2, 2}}}}},
             {.form = "FORM12", .fields = {{"EDIT16", 0}, {"EDIT17", 0}, {"EDIT18", 0}}},
         },
+    .end_hides = {"FORM3", "FORM7", "FORM9", "FORM10", "FORM11", "FORM12"},
     .fresh_start = 0,
     .canvas_keeps_drawing = true,
     .bitmap_objects = 1,
-    .record = {.header = {4, 4, 0}, .flag_counts = {4, 4}, .lists_on_first_line = 2},
     .data_pictures = {"\\PF.BMP", "\\MF.BMP"},
     .folder_pictures = {"左指.BMP", "右指.BMP", "下指.BMP"},
 };

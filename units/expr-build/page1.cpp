@@ -12,7 +12,8 @@ namespace {
 using frame::Close;
 using frame::Narration;
 using frame::Page;
-using platform::PointF;
+
+constexpr std::string_view kHand = "右指.BMP";
 
 // The table of sheets against price: the grid, the row labels and the
 // numbers of both rows.
@@ -31,7 +32,6 @@ void price_table(Page& p) {
 void draw_page1(Page& p) {
     p.open({.paragraphs = 2, .band_right = 350,
             .title = "かわり方を式に表す                   1ﾍﾟｰｼﾞ"});
-    const auto hand = [&](PointF at) { p.picture("右指.BMP", at); };
 
     // Paragraph 1: the table.
     p.picture("\\MF.BMP", {160, 220});
@@ -42,12 +42,12 @@ void draw_page1(Page& p) {
     p.narrate(1, Close::No, Narration::Background, 500);  p.say(2, 300);  p.say(3);
 
     // The row labels become □ and ○, and the relation is written with them.
-    hand({30, 107});  p.pause(250);
+    p.picture(kHand, {30, 107});  p.pause(250);
     p.text({65, 107}, "画用紙の数", 0);  p.text({97, 107}, "□");  p.pause(30);
-    p.fill_box({30, 107}, {46, 127}, 0);  hand({30, 137});  p.pause(80);
+    p.move_picture(kHand, {{30, 107}, {46, 127}}, {30, 137});  p.pause(80);
     p.text({97, 137}, "代金", 0);  p.text({97, 137}, "○");  p.pause(55);
     p.say(4);
-    p.fill_box({30, 137}, {46, 157}, 0);  hand({70, 177});
+    p.move_picture(kHand, {{30, 137}, {46, 157}}, {70, 177});
     p.text({97, 177}, "20 × □ = ○");  p.pause(600);
     p.fill_box({70, 177}, {90, 197}, 0);
     p.say(5, 100);  p.say(6, 300);  p.say(7);
@@ -56,13 +56,13 @@ void draw_page1(Page& p) {
     p.say(8, 80);
 
     // □ becomes the letter and ○ becomes ｙ: in the labels, then in the relation.
-    hand({70, 107});  p.pause(220);
+    p.picture(kHand, {70, 107});  p.pause(220);
     p.text({97, 107}, "□", 0);  p.mark({102, 117});  p.pause(200);
     p.say(9);
-    p.fill_box({70, 107}, {90, 127}, 0);  hand({70, 137});  p.pause(220);
+    p.move_picture(kHand, {{70, 107}, {90, 127}}, {70, 137});  p.pause(220);
     p.text({97, 137}, "○", 0);  p.text({97, 137}, "ｙ");  p.pause(250);
     p.say(16);
-    p.fill_box({70, 137}, {90, 157}, 0);  hand({70, 177});  p.pause(200);
+    p.move_picture(kHand, {{70, 137}, {90, 157}}, {70, 177});  p.pause(200);
     p.text({145, 177}, "□", 0);  p.mark({150, 187});  p.pause(50);
     p.text({185, 177}, "○", 0);  p.text({185, 177}, "ｙ");  p.pause(250);
     p.say(10, 700);  p.say(11, 400);  p.say(12, 500);

@@ -9,13 +9,17 @@ namespace units::expr_build {
 using frame::Close;
 using frame::Narration;
 using frame::Page;
-using platform::PointF;
+
+namespace {
+
+constexpr std::string_view kHand = "右指.BMP";
+
+}  // namespace
 
 void draw_page3(Page& p) {
     p.open({.paragraphs = 2, .band_right = 308,
             .title = "  を使った式                         3ﾍﾟｰｼﾞ",
             .title_mark = {{205, 12}}});
-    const auto hand = [&](PointF at) { p.picture("右指.BMP", at); };
 
     // Paragraph 1: the problem.
     p.picture("\\MF.BMP", {160, 220});
@@ -27,10 +31,10 @@ void draw_page3(Page& p) {
     p.say(14, 500);  p.say(15, 500);  p.say(5, 80);  p.say(17);
 
     // The word formula, and the numbers under it.
-    hand({60, 107});  p.text({85, 107}, "1まいのねだん×まい数=代金");  p.pause(350);
+    p.picture(kHand, {60, 107});  p.text({85, 107}, "1まいのねだん×まい数=代金");  p.pause(350);
     p.text({85, 127}, "         ↓      ↓    ↓");
     p.text({85, 147}, "         80  ×  □  = 640", 6);
-    p.fill_box({60, 107}, {80, 127}, 0);  hand({110, 147});  p.pause(350);
+    p.move_picture(kHand, {{60, 107}, {80, 127}}, {110, 147});  p.pause(350);
     p.fill_box({110, 147}, {130, 167}, 0);
     p.say(18, 300);
 
@@ -38,7 +42,7 @@ void draw_page3(Page& p) {
     p.blink(0, 11, [&](int c) { p.text({221, 147}, "□", c); }, 6);
     p.pause(100);
     p.say(19, 500);  p.say(20, 80);
-    hand({110, 147});  p.pause(200);
+    p.picture(kHand, {110, 147});  p.pause(200);
     p.text({221, 147}, "□", 0);  p.mark({226, 157}, 6);  p.pause(350);
     p.say(21, 550);
     p.narrate(12, Close::Yes, Narration::ToEnd, 200);

@@ -9,31 +9,21 @@ namespace units::expr_build {
 
 using frame::PageKind;
 
-namespace {
-
-const std::vector<std::string_view> kEndHides{"FORM3",  "FORM7",  "FORM9",
-                                              "FORM10", "FORM11", "FORM12"};
-
-}  // namespace
-
 const frame::Unit unit{
     .name = "expr-build",
     .folder = "EXB",
     .title = "5年生の算数   文字式をたてる",
     .pages =
         {
-            {.number = 1, .kind = PageKind::Explanation, .count = 2, .title = "かわり方を式に表す",
-             .draw = draw_page1},
-            {.number = 2, .kind = PageKind::Exercise, .count = 12, .title = "練習1",
-             .sheet = &page2},
-            {.number = 3, .kind = PageKind::Explanation, .count = 2, .title = "χを使った式",
+            {.number = 1, .kind = PageKind::Explanation, .paragraphs = 2,
+             .title = "かわり方を式に表す", .draw = draw_page1},
+            {.number = 2, .kind = PageKind::Exercise, .title = "練習1", .sheet = &page2},
+            {.number = 3, .kind = PageKind::Explanation, .paragraphs = 2, .title = "χを使った式",
              .draw = draw_page3},
-            {.number = 4, .kind = PageKind::Exercise, .count = 10, .title = "練習2",
+            {.number = 4, .kind = PageKind::Exercise, .title = "練習2",
              .sheet = &page4, .problem_group = 1},
         },
     .problem_groups = {{}, {.real = true}},
-    .exercise_pages = {{.page = 2, .contents_row = 8, .end_hides = kEndHides},
-                       {.page = 4, .contents_row = 10, .end_hides = kEndHides}},
     .contents_lines =
         {
             {7, "(よく見よう!)  ☆ かわり方を式に表す ----------- 1ページ"},
@@ -63,8 +53,8 @@ const frame::Unit unit{
              .ok_handler = "BUTTON6_ON", .ok = {{.checks = {{1, 1}, {2, 2}, {3, 3}}}}},
         },
     .layout_hides = {{"FORM9", {}}, {"FORM10", {}}, {"FORM11", {}}, {"FORM12", {}}},
+    .end_hides = {"FORM3", "FORM7", "FORM9", "FORM10", "FORM11", "FORM12"},
     .fresh_start = 0,
-    .record = {.header = {12, 10, 0}, .flag_counts = {12, 10}, .lists_on_first_line = 2},
     .data_pictures = {"\\PF.BMP", "\\MF.BMP", "\\mr.BMP"},
     .folder_pictures = {"右指.BMP"},
 };

@@ -1,7 +1,5 @@
 #include "units/expr-solve-1/balance.h"
 
-#include <QSize>
-
 namespace units::expr_solve_1 {
 
 using frame::PointF;
@@ -24,7 +22,7 @@ void draw_balance(frame::Page& p, PointF offset, int colour) {
     draw_pan(hidden, at(230, 205), colour);
     hidden.line(at(280, 215), at(280, 235), colour);
 
-    const QSize block{280, 220};
+    const frame::Size block{280, 220};
     frame::Drawing transfer = p.work_picture(0, block);
     transfer.copy({0, 0}, block, hidden, at(80, 170));
     p.copy(at(80, 170), block, transfer, {0, 0});

@@ -3,35 +3,33 @@
 // of page 1 across, paragraph 2 "÷ 36"; paragraphs 3 and 4 solve
 // (3) letter × 28 ＝ 392 and (4) 9 ＝ letter ÷ 53 that way and end with the
 // rule.  Paragraph 5 is the finished page.
-#include <cmath>
 #include <string_view>
 
+#include "frame/carry.h"
 #include "units/expr-solve-1/pages.h"
 
 namespace units::expr_solve_1 {
 namespace {
 
+using frame::Carry;
 using frame::Close;
 using frame::Narration;
 using frame::Page;
-using frame::PointF;
 
-// A term lifted 20 above its row, then carried sideways: right when
-// `across` is positive, left when it is negative.
-void lift_and_carry(Page& p, std::string_view term, PointF from, float across, int colour) {
-    p.move(0, 16, 4, [&](float d, int c) { p.text({from.x, from.y - d}, term, c); }, colour);
-    p.move(0, std::abs(across), 4, [&](float d, int c) {
-        p.text({from.x + std::copysign(d, across), from.y - 20}, term, c);
-    }, colour);
-}
-
-// The sign of a carried term blinks away (the last blink at `last`, even)
-// and its opposite blinks in and stays.
-void turn_sign(Page& p, PointF at, std::string_view sign, std::string_view opposite, int last,
-               int colour) {
-    p.blink(0, last, [&](int c) { p.text(at, sign, c); }, colour);
-    p.blink(1, last + 1, [&](int c) { p.text(at, opposite, c); }, colour);
-}
+// "× 64" of (1) carried over, in red: first the whole way without turning
+// its sign, then as it should be.
+constexpr Carry kUnturned64{.term = "× 64", .from = {151, 140}, .over = 112, .turned = "× 64",
+                            .on = 0, .colour = 2};
+constexpr Carry kTimes64{.term = "× 64", .from = {151, 140}, .sign = "×", .turned_sign = "÷",
+                         .last_blink = 12, .turned = "÷ 64", .colour = 2};
+// "÷ 36" of (2), in red.
+constexpr Carry kDivided36{.term = "÷ 36", .from = {436, 140}, .sign = "÷", .turned_sign = "×",
+                           .last_blink = 12, .turned = "× 36", .on = 44, .colour = 2};
+// (3) and (4) solved: "× 28" carried to the right, "÷ 53" to the left.
+constexpr Carry kTimes28{.term = "× 28", .from = {151, 190}, .sign = "×", .turned_sign = "÷",
+                         .turned = "÷ 28"};
+constexpr Carry kDivided53{.term = "÷ 53", .from = {540, 190}, .over = -48, .sign = "÷",
+                           .turned_sign = "×", .turned = "× 53", .on = -40};
 
 }  // namespace
 
@@ -56,19 +54,17 @@ void draw_page2(Page& p) {
     p.narrate(26);
     p.picture("上指.BMP", {280, 215});
     p.blink(0, 11, [&](int c) { p.text({268, 190}, "÷ 64", c); }, 2);  p.pause(80);
-    p.fill_box({280, 215}, {296, 235}, 0);
-    p.picture("上指.BMP", {163, 165});
+    p.move_picture("上指.BMP", {{280, 215}, {296, 235}}, {163, 165});
     p.blink(0, 11, [&](int c) { p.text({151, 140}, "× 64", c); }, 2);
     p.fill_box({163, 165}, {183, 185}, 0);
-    lift_and_carry(p, "× 64", {151, 140}, 112, 2);
-    p.move(0, 16, 4, [&](float d, int c) { p.text({267, 120 + d}, "× 64", c); }, 2);
+    frame::lift_over(p, kUnturned64);
+    frame::set_down(p, kUnturned64);
     p.pause(200);
     p.text({267, 140}, "× 64", 0);  p.text({151, 140}, "× 64", 2);
     p.say(27, 200);
-    lift_and_carry(p, "× 64", {151, 140}, 48, 2);
-    turn_sign(p, {203, 120}, "×", "÷", 12, 2);
-    p.move(0, 60, 4, [&](float d, int c) { p.text({203 + d, 120}, "÷ 64", c); }, 2);
-    p.move(0, 16, 4, [&](float d, int c) { p.text({267, 120 + d}, "÷ 64", c); }, 2);
+    frame::lift_over(p, kTimes64);
+    frame::turn_sign(p, kTimes64);
+    frame::set_down(p, kTimes64);
     p.pause(350);
     p.text({267, 140}, "÷ 64", 0);  p.text({151, 140}, "× 64", 2);
 
@@ -80,11 +76,10 @@ void draw_page2(Page& p) {
     p.narrate(30);
     p.blink(0, 21, [&](int c) { p.text({436, 140}, "÷ 36", c); }, 2);  p.pause(200);
     p.say(31, 100);
-    lift_and_carry(p, "÷ 36", {436, 140}, 48, 2);
+    frame::lift_over(p, kDivided36);
     p.narrate(32);
-    turn_sign(p, {488, 120}, "÷", "×", 12, 2);
-    p.move(0, 44, 4, [&](float d, int c) { p.text({488 + d, 120}, "× 36", c); }, 2);
-    p.move(0, 16, 4, [&](float d, int c) { p.text({536, 120 + d}, "× 36", c); }, 2);
+    frame::turn_sign(p, kDivided36);
+    frame::set_down(p, kDivided36);
     p.pause(100);
     p.text({532, 190}, "× 36", 2);  p.pause(200);
     p.text({536, 140}, "× 36", 0);  p.text({436, 140}, "÷ 36", 2);  p.pause(250);
@@ -110,13 +105,10 @@ void draw_page2(Page& p) {
     p.blink(0, 11, [&](int c) { p.mark({137, 200}, c); });  p.pause(200);
     p.narrate(35);
     p.blink(0, 11, [&](int c) { p.text({151, 190}, "× 28", c); });
-    lift_and_carry(p, "× 28", {151, 190}, 48, 7);  p.pause(200);
+    frame::lift_over(p, kTimes28);  p.pause(200);
     p.narrate(36);
-    turn_sign(p, {203, 170}, "×", "÷", 8, 7);
-    p.move(0, 60, 4, [&](float d, int c) { p.text({203 + d, 170}, "÷ 28", c); });
-    p.move(0, 16, 4, [&](float d, int c) {
-        p.text({267, 170 + d}, "÷ 28", c);  p.mark({137 + d, 200}, c);
-    });
+    frame::turn_sign(p, kTimes28);
+    frame::set_down(p, kTimes28, [&](float d, int c) { p.mark({137 + d, 200}, c); });
     p.mark({157, 250});  p.text({204, 240}, "＝   14");  p.pause(500);
 
     // Paragraph 4: (4) 9 ＝ letter ÷ 53, "÷ 53" carried to the left; the rule.
@@ -134,13 +126,10 @@ void draw_page2(Page& p) {
     p.blink(0, 11, [&](int c) { p.mark({521, 200}, c); });  p.pause(200);
     p.narrate(38);
     p.blink(0, 11, [&](int c) { p.text({540, 190}, "÷ 53", c); });
-    lift_and_carry(p, "÷ 53", {540, 190}, -48, 7);  p.pause(200);
+    frame::lift_over(p, kDivided53);  p.pause(200);
     p.narrate(39);
-    turn_sign(p, {488, 170}, "÷", "×", 8, 7);
-    p.move(0, 40, 4, [&](float d, int c) { p.text({488 - d, 170}, "× 53", c); });
-    p.move(0, 16, 4, [&](float d, int c) {
-        p.text({444, 170 + d}, "× 53", c);  p.text({452 - d, 190}, "9", c);
-    });
+    frame::turn_sign(p, kDivided53);
+    frame::set_down(p, kDivided53, [&](float d, int c) { p.text({452 - d, 190}, "9", c); });
     p.mark({521, 250});  p.text({449, 240}, "477  ＝");  p.pause(250);
     p.rule({0, 300}, "数字は支点をまたいで左から右へ 右から左へ移動する時に ×は÷に ÷は×に変わる｡");
     p.pause(150);

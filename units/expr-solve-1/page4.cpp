@@ -36,6 +36,7 @@ const frame::ExerciseSheet page4{
             {.show = {CellRow{0, 6, "(6) 11 =    ÷ 17"}, Mark{{77, 123}}}, .keys = {"187"},
              .hint = {kLetterOnTheRight}},
         },
+    .end_hides = {"FORM3", "FORM7"},
     .feedback_from = {0, 320},
     .feedback_to = {640, 412},
     .praise = {0, 17},

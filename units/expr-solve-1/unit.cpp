@@ -1,4 +1,4 @@
-// expr-solve-1: solving letter expressions, part 1 (6th grade): finding the
+// expr-solve-1: solving letter expressions (1) (6th grade): finding the
 // letter of a multiplication or a division on a balance.
 #include "units/expr-solve-1/unit.h"
 
@@ -20,18 +20,14 @@ const frame::Unit unit{
     .title = "6年生の算数   文字式をとく 1",
     .pages =
         {
-            {.number = 1, .kind = PageKind::Explanation, .count = 2, .title = "χを求める 1",
+            {.number = 1, .kind = PageKind::Explanation, .paragraphs = 2, .title = "χを求める 1",
              .draw = draw_page1},
-            {.number = 2, .kind = PageKind::Explanation, .count = 5, .title = "χを求める 2",
+            {.number = 2, .kind = PageKind::Explanation, .paragraphs = 5, .title = "χを求める 2",
              .draw = draw_page2},
-            {.number = 3, .kind = PageKind::Exercise, .count = 6, .title = "練習1",
-             .sheet = &page3},
-            {.number = 4, .kind = PageKind::Exercise, .count = 6, .title = "練習2",
-             .sheet = &page4},
+            {.number = 3, .kind = PageKind::Exercise, .title = "練習1", .sheet = &page3},
+            {.number = 4, .kind = PageKind::Exercise, .title = "練習2", .sheet = &page4},
         },
     .problem_groups = {{}},
-    .exercise_pages = {{.page = 3, .contents_row = 9, .end_hides = {"FORM3", "FORM7", "FORM9"}},
-                       {.page = 4, .contents_row = 10, .end_hides = {"FORM3", "FORM7"}}},
     .contents_lines =
         {
             {7, "(よく見よう!)  ☆   を求める 1 ---------- 1ページ"},
@@ -50,10 +46,10 @@ const frame::Unit unit{
             {.form = "FORM9", .fields = {{"EDIT3", 1}, {"EDIT4", 3}}, .ok_handler = "BUTTON3_ON",
              .ok = {{.checks = {{.slot = 1, .key = 1, .alt_key = 2}, {3, 3}}}}, .font = kMincho16},
         },
-    .drawing_window = QSize{640, 440},
+    .end_hides = {"FORM3", "FORM7", "FORM9"},
+    .drawing_window = frame::Size{640, 440},
     .bitmap_objects = 1,
     .entry_bar_font = kMincho16,
-    .record = {.header = {6, 6, 0}, .flag_counts = {6, 6}, .lists_on_first_line = 2},
     .data_pictures = {"\\PF.BMP", "\\MF.BMP"},
     .folder_pictures = {"上指.BMP", "右指.BMP"},
 };

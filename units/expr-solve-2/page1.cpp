@@ -2,6 +2,7 @@
 // (2) letter － 56 ＝ 110, found by carrying the number over the "＝" and
 // turning its sign.  Paragraph 1 solves (1), paragraph 2 solves (2), states
 // the rule and replays both moves in the row of the equations.
+#include "frame/carry.h"
 #include "units/expr-solve-2/pages.h"
 
 namespace units::expr_solve_2 {
@@ -25,7 +26,7 @@ void beat(Page& p, const Beat& b) {
 
 // One equation solved by carrying its number over the "＝": copied one row
 // down, the number lifted, carried right, its sign turned and set down.
-struct Carry {
+struct Equation {
     float X = 0;                    // added to every x of the equation
     float hand_x = 0;               // the pointing hand
     std::string_view left_side;     // after the letter: "       ＋ 83"
@@ -38,19 +39,19 @@ struct Carry {
     Beat after_hand, after_lift, after_turn, after_carry;
 };
 
-constexpr Carry kCarry1{
+constexpr Equation kEquation1{
     .X = 0, .hand_x = 75, .left_side = "       ＋ 83", .right_side = "159", .term = "＋ 83",
     .sign = "＋", .turned_sign = "－", .turned = "－ 83", .result = "＝   76",
     .after_hand = {250, 2}, .after_lift = {200, 3}, .after_turn = {550, 4},
     .after_carry = {400}};
 
-constexpr Carry kCarry2{
+constexpr Equation kEquation2{
     .X = 285, .hand_x = 315, .left_side = "       － 56", .right_side = "110", .term = "－ 56",
     .sign = "－", .turned_sign = "＋", .turned = "＋ 56", .result = "＝   166",
     .after_hand = {200, 6}, .after_lift = {200, 7}, .after_turn = {},
     .after_carry = {300, 8, 300}};
 
-void carry(Page& p, const Carry& e) {
+void solve(Page& p, const Equation& e) {
     const float X = e.X;
     p.picture("右指.BMP", {e.hand_x, 140});
     p.row_copy(10, 50, 10, [&](float d, int c) {
@@ -63,16 +64,11 @@ void carry(Page& p, const Carry& e) {
 
     p.blink(0, 11, [&](int c) { p.mark({X + 137, 200}, c); });  p.pause(100);
     p.blink(0, 11, [&](int c) { p.text({X + 151, 190}, e.term, c); });
-    p.move(0, 16, 4, [&](float d, int c) { p.text({X + 151, 190 - d}, e.term, c); });
-    p.move(0, 48, 4, [&](float d, int c) { p.text({X + 151 + d, 170}, e.term, c); });
-    beat(p, e.after_lift);
-    p.blink(0, 8, [&](int c) { p.text({X + 203, 170}, e.sign, c); });
-    p.blink(1, 9, [&](int c) { p.text({X + 203, 170}, e.turned_sign, c); });
-    beat(p, e.after_turn);
-    p.move(0, 60, 4, [&](float d, int c) { p.text({X + 203 + d, 170}, e.turned, c); });
-    p.move(0, 16, 4, [&](float d, int c) {
-        p.text({X + 267, 170 + d}, e.turned, c);  p.mark({X + 137 + d, 200}, c);
-    });
+    const frame::Carry across{.term = e.term, .from = {X + 151, 190}, .sign = e.sign,
+                              .turned_sign = e.turned_sign, .turned = e.turned};
+    frame::lift_over(p, across);  beat(p, e.after_lift);
+    frame::turn_sign(p, across);  beat(p, e.after_turn);
+    frame::set_down(p, across, [&](float d, int c) { p.mark({X + 137 + d, 200}, c); });
     beat(p, e.after_carry);
     p.mark({X + 157, 250});  p.text({X + 204, 240}, e.result);  p.pause(500);
 }
@@ -93,12 +89,12 @@ void draw_page1(Page& p) {
     p.mark({422, 150});
     p.pause(300);  p.narrate(1, Close::No);
 
-    carry(p, kCarry1);
+    solve(p, kEquation1);
 
     // Paragraph 2: letter － 56 ＝ 110, the rule, and the replay.
     p.paragraph(2);
     p.narrate(5);
-    carry(p, kCarry2);
+    solve(p, kEquation2);
 
     p.narrate(10);
     p.rule({50, 290}, "文字式をとく時は文字を1人ぼっちにするために数字をいどうする｡");

@@ -5,6 +5,7 @@
 // rule.
 #include <string_view>
 
+#include "frame/carry.h"
 #include "units/expr-solve-2/pages.h"
 
 namespace units::expr_solve_2 {
@@ -13,7 +14,7 @@ namespace {
 using frame::Close;
 using frame::Narration;
 using frame::Page;
-using platform::PointF;
+using frame::PointF;
 
 // One equation as the pupil watches it solved: what stands where, and what
 // is said at each turn of the animation.
@@ -66,15 +67,13 @@ void solve(Page& p, const Equation& e) {
 
     p.blink(0, 11, [&](int c) { p.mark({X + 97, 200}, c); });  p.pause(100);
     p.blink(0, 11, [&](int c) { p.text({X + 151, 190}, A, c); });
-    p.move(0, 16, 4, [&](float d, int c) { p.text({X + 151, 190 - d}, A, c); });
-    p.move(0, 48, 4, [&](float d, int c) { p.text({X + 151 + d, 170}, A, c); });
+    const frame::Carry first{.term = A, .from = {X + 151, 190}, .sign = A,
+                             .turned_sign = A_turned, .turned = A_turned};
+    frame::lift_over(p, first);
     p.pause(200);  p.close_narration(2);  p.narrate(N[2], Close::No);
-    p.blink(0, 8, [&](int c) { p.text({X + 203, 170}, A, c); });
-    p.blink(1, 9, [&](int c) { p.text({X + 203, 170}, A_turned, c); });
-    p.move(0, 60, 4, [&](float d, int c) { p.text({X + 203 + d, 170}, A_turned, c); });
-    p.move(0, 16, 4, [&](float d, int c) {
-        p.text({X + 267, 170 + d}, A_turned, c);  p.text({X + 111 + 2 * d, 190}, B, c);
-        p.mark({X + 97 + 2 * d, 200}, c);
+    frame::turn_sign(p, first);
+    frame::set_down(p, first, [&](float d, int c) {
+        p.text({X + 111 + 2 * d, 190}, B, c);  p.mark({X + 97 + 2 * d, 200}, c);
     });
     p.pause(400);  p.close_narration(2);  p.narrate(N[3], Close::No);
 
@@ -106,14 +105,11 @@ void solve(Page& p, const Equation& e) {
     };
     p.row_copy(10, 50, 10, after_working_out);
     after_working_out(0, 7);
-    p.move(0, 16, 4, [&](float d, int c) { p.text({X + 151, 290 - d}, B, c); });
-    p.move(0, 48, 4, [&](float d, int c) { p.text({X + 151 + d, 270}, B, c); });
-    p.blink(0, 8, [&](int c) { p.text({X + 203, 270}, B, c); });
-    p.blink(1, 9, [&](int c) { p.text({X + 203, 270}, B_turned, c); });
-    p.move(0, 60, 4, [&](float d, int c) { p.text({X + 203 + d, 270}, B_turned, c); });
-    p.move(0, 16, 4, [&](float d, int c) {
-        p.text({X + 267, 270 + d}, B_turned, c);  p.mark({X + 129 + 2 * d, 300}, c);
-    });
+    const frame::Carry second{.term = B, .from = {X + 151, 290}, .sign = B,
+                              .turned_sign = B_turned, .turned = B_turned};
+    frame::lift_over(p, second);
+    frame::turn_sign(p, second);
+    frame::set_down(p, second, [&](float d, int c) { p.mark({X + 129 + 2 * d, 300}, c); });
     p.pause(200);  p.close_narration(2);  p.narrate(N[5], Close::No);
 
     p.text({X + 204, 340}, Z);  p.mark({X + 167, 350});  p.pause(500);

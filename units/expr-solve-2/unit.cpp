@@ -1,4 +1,4 @@
-// expr-solve-2: solving letter expressions, part 2 (6th grade): three
+// expr-solve-2: solving letter expressions (2) (6th grade): three
 // explanation pages and three exercise pages of 8, 8 and 6 problems.
 #include "units/expr-solve-2/unit.h"
 
@@ -11,7 +11,6 @@ using frame::PageKind;
 namespace {
 
 const frame::Font kMincho16{"ＭＳ 明朝", 16};
-const std::vector<std::string_view> kEndHides{"FORM3", "FORM7", "FORM9", "FORM10", "FORM11"};
 
 }  // namespace
 
@@ -21,23 +20,18 @@ const frame::Unit unit{
     .title = "6年生の算数   文字式をとく 2",
     .pages =
         {
-            {.number = 1, .kind = PageKind::Explanation, .count = 3, .title = "χを求める 3",
+            {.number = 1, .kind = PageKind::Explanation, .paragraphs = 3, .title = "χを求める 3",
              .draw = draw_page1},
-            {.number = 2, .kind = PageKind::Exercise, .count = 8, .title = "練習1",
-             .sheet = &page2},
-            {.number = 3, .kind = PageKind::Explanation, .count = 4, .title = "χを求める 4",
+            {.number = 2, .kind = PageKind::Exercise, .title = "練習1", .sheet = &page2},
+            {.number = 3, .kind = PageKind::Explanation, .paragraphs = 4, .title = "χを求める 4",
              .draw = draw_page3},
-            {.number = 4, .kind = PageKind::Exercise, .count = 8, .title = "練習2",
-             .sheet = &page4},
-            {.number = 5, .kind = PageKind::Explanation, .count = 2, .title = "χを求める 5",
+            {.number = 4, .kind = PageKind::Exercise, .title = "練習2", .sheet = &page4},
+            {.number = 5, .kind = PageKind::Explanation, .paragraphs = 2, .title = "χを求める 5",
              .draw = draw_page5},
-            {.number = 6, .kind = PageKind::Exercise, .count = 6, .title = "練習3",
+            {.number = 6, .kind = PageKind::Exercise, .title = "練習3",
              .sheet = &page6, .problem_group = 1},
         },
     .problem_groups = {{}, {}},
-    .exercise_pages = {{.page = 2, .contents_row = 8, .end_hides = kEndHides},
-                       {.page = 4, .contents_row = 10, .end_hides = kEndHides},
-                       {.page = 6, .contents_row = 12, .end_hides = kEndHides}},
     .contents_lines =
         {
             {7, "(よく見よう!)  ☆   を求める 3 ---------- 1ページ"},
@@ -74,9 +68,9 @@ const frame::Unit unit{
     .layout_hides = {{"FORM11", {"EDIT8", "EDIT9", "EDIT10", "EDIT11"}},
                      {"FORM10", {"EDIT5", "EDIT6", "EDIT7"}},
                      {"FORM9", {"EDIT3", "EDIT4"}}},
-    .drawing_window = QSize{640, 480},
+    .end_hides = {"FORM3", "FORM7", "FORM9", "FORM10", "FORM11"},
+    .drawing_window = frame::Size{640, 480},
     .entry_bar_font = kMincho16,
-    .record = {.header = {8, 8, 6}, .flag_counts = {8, 8, 6}, .lists_on_first_line = 2},
     .data_pictures = {"\\PF.BMP", "\\MF.BMP"},
     .folder_pictures = {"右指.BMP"},
 };

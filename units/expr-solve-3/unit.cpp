@@ -1,4 +1,4 @@
-// expr-solve-3: solving letter expressions, part 3 (6th grade): one-step
+// expr-solve-3: solving letter expressions (3) (6th grade): one-step
 // equations of the four operations, solved by moving a term across with the
 // inverse operation.
 #include "units/expr-solve-3/unit.h"
@@ -9,31 +9,20 @@ namespace units::expr_solve_3 {
 
 using frame::PageKind;
 
-namespace {
-
-const std::vector<std::string_view> kEndHides{"FORM3",  "FORM7",  "FORM9",
-                                              "FORM10", "FORM11", "FORM12"};
-
-}  // namespace
-
 const frame::Unit unit{
     .name = "expr-solve-3",
     .folder = "ES3",
     .title = "6年生の算数   文字式をとく 3",
     .pages =
         {
-            {.number = 1, .kind = PageKind::Explanation, .count = 6,
+            {.number = 1, .kind = PageKind::Explanation, .paragraphs = 6,
              .title = "かけ算と足し算の文字式", .title_blanks = 7, .draw = draw_page1},
-            {.number = 2, .kind = PageKind::Exercise, .count = 10, .title = "練習1",
-             .sheet = &page2},
-            {.number = 3, .kind = PageKind::Explanation, .count = 4,
+            {.number = 2, .kind = PageKind::Exercise, .title = "練習1", .sheet = &page2},
+            {.number = 3, .kind = PageKind::Explanation, .paragraphs = 4,
              .title = "わり算と引き算の文字式", .title_blanks = 7, .draw = draw_page3},
-            {.number = 4, .kind = PageKind::Exercise, .count = 10, .title = "練習2",
-             .sheet = &page4},
+            {.number = 4, .kind = PageKind::Exercise, .title = "練習2", .sheet = &page4},
         },
     .problem_groups = {{}},
-    .exercise_pages = {{.page = 2, .contents_row = 8, .end_hides = kEndHides},
-                       {.page = 4, .contents_row = 10, .end_hides = kEndHides}},
     .contents_lines =
         {
             {7, "(よく見よう!)  ☆ かけ算と足し算の文字式 --- 1ページ"},
@@ -60,8 +49,8 @@ const frame::Unit unit{
             {.form = "FORM12", .fields = {{"EDIT16", 1}, {"EDIT17", 2}, {"EDIT18", 3}},
              .ok_handler = "BUTTON6_ON", .ok = {{.checks = {{1, 1}, {2, 2}, {3, 3}}}}},
         },
+    .end_hides = {"FORM3", "FORM7", "FORM9", "FORM10", "FORM11", "FORM12"},
     .fresh_start = 0,
-    .record = {.header = {10, 10, 0}, .flag_counts = {10, 10}, .lists_on_first_line = 2},
     .data_pictures = {"\\PF.BMP", "\\mf.BMP"},
     .folder_pictures = {"上指.BMP"},
 };

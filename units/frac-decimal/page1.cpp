@@ -39,8 +39,8 @@ void one_product(Page& p) {
     draw_fraction_row(p, {{13, 60}, "─ × ─ ÷ ─", 19, "3     2     3", "5     3    10"});
     p.pause(200);  p.narrate(1, Close::No);
 
-    p.fill_box({260, 200}, {280, 260}, 0);  p.picture("\\ml.BMP", {260, 50});  p.pause(300);
-    p.fill_box({260, 50}, {300, 110}, 0);  p.picture("\\MF.BMP", {260, 200});
+    p.move_picture("\\ml.BMP", {{260, 200}, {280, 260}}, {260, 50});  p.pause(300);
+    p.move_picture("\\MF.BMP", {{260, 50}, {300, 110}}, {260, 200});
     p.narrate(2);
 
     blink_text(p, {37, 60}, "×", 9, 15);
@@ -70,8 +70,8 @@ void one_product(Page& p) {
 // Paragraph 2: each product first, cancelled, then the sum ＝ 17/18.
 void products_then_sum(Page& p) {
     p.narrate(1);
-    p.fill_box({260, 200}, {280, 260}, 0);  p.picture("\\mr.BMP", {260, 50});  p.pause(400);
-    p.fill_box({260, 50}, {292, 110}, 0);  p.picture("\\MF.BMP", {260, 200});
+    p.move_picture("\\mr.BMP", {{260, 200}, {280, 260}}, {260, 50});  p.pause(400);
+    p.move_picture("\\MF.BMP", {{260, 50}, {292, 110}}, {260, 200});
     p.narrate(8);  p.pause(800);  p.narrate(9);
 
     blink_frames(p, {kFirstProduct, kSecondProduct});

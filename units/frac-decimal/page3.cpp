@@ -29,8 +29,8 @@ void decimal_and_fraction(Page& p) {
     draw_fraction_row(p, {{23, 60}, "0.25 × 6─ － 1", 99, "1", "8"});
     p.pause(200);  p.narrate(1, Close::No);
 
-    p.fill_box({260, 200}, {280, 260}, 0);  p.picture("\\ml.BMP", {160, 50});  p.pause(300);
-    p.fill_box({160, 50}, {200, 110}, 0);  p.picture("\\MF.BMP", {260, 200});
+    p.move_picture("\\ml.BMP", {{260, 200}, {280, 260}}, {160, 50});  p.pause(300);
+    p.move_picture("\\MF.BMP", {{160, 50}, {200, 110}}, {260, 200});
     p.narrate(18);  p.pause(500);  p.narrate(19);  p.pause(700);  p.narrate(20);  p.pause(100);
 
     // 0.25 becomes 25/100, cancelled to 1/4.

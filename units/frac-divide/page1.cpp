@@ -12,7 +12,7 @@ using frame::Close;
 using frame::Erase;
 using frame::Narration;
 using frame::Page;
-using platform::PointF;
+using frame::PointF;
 
 constexpr std::string_view kTitle = "分数でわる                           1ﾍﾟｰｼﾞ";
 
@@ -70,13 +70,13 @@ void draw_page1(Page& p) {
     // Paragraph 2: 2/9 ÷ 5/6 = 2/9 × 6/5 = 4/15, cancelled on the way.
     p.paragraph(2);
     p.say(28);
-    p.fill_box({240, 200}, {260, 260}, 0);  p.picture("\\pl.BMP", {200, 150});
+    p.move_picture("\\pl.BMP", {{240, 200}, {260, 260}}, {200, 150});
     p.fraction({23, 170}, {"－ ÷ －", "2     5", "9     6"});  p.pause(100);
     blink(p, 11, 10, {{{71, 170}, "－"}, {{75, 160}, "5"}, {{75, 180}, "6"}});  p.pause(50);
     p.text({95, 170}, "＝ － ÷ －");  p.text({123, 160}, "2");  p.text({123, 180}, "9");
     flip(p, {167, 170}, "5", "6");  p.pause(50);
     turn_sign(p, {143, 170});  p.pause(450);
-    p.fill_box({200, 150}, {240, 210}, 0);  p.picture("\\PF.BMP", {240, 200});
+    p.move_picture("\\PF.BMP", {{200, 150}, {240, 210}}, {240, 200});
     p.say(6);
     blink(p, 11, 10, {{{171, 160}, "6"}, {{123, 180}, "9"}});  p.pause(100);
     p.cancel({{{169, 160}, {181, 175}, "2", {180, 150}},
@@ -87,9 +87,9 @@ void draw_page1(Page& p) {
     // Paragraph 3: 9 ÷ 4/7 = 9 × 7/4 = 63/4 = 15 3/4.
     p.paragraph(3);
     p.say(7);
-    p.fill_box({260, 200}, {280, 260}, 0);  p.picture("\\ml.BMP", {200, 260});
+    p.move_picture("\\ml.BMP", {{260, 200}, {280, 260}}, {200, 260});
     p.text({23, 280}, "9 ÷ －");  p.text({67, 270}, "4");  p.text({67, 290}, "7");  p.pause(450);
-    p.fill_box({200, 260}, {240, 320}, 0);  p.picture("\\MF.BMP", {260, 200});
+    p.move_picture("\\MF.BMP", {{200, 260}, {240, 320}}, {260, 200});
     p.say(29, 100);
     p.text({87, 280}, "＝ 9 × －");
     blink(p, 11, 15, {{{127, 280}, "× －"}, {{155, 270}, "7"}, {{155, 290}, "4"}});  p.pause(100);
@@ -101,8 +101,8 @@ void draw_page1(Page& p) {
     p.paragraph(4);
     p.say(7);
     p.text({395, 60}, "3－ ÷ － ＝");  p.text({407, 50}, "1     3");  p.text({407, 70}, "2     8");
-    p.fill_box({260, 200}, {280, 260}, 0);  p.picture("\\mr.BMP", {350, 50});  p.pause(550);
-    p.fill_box({350, 50}, {390, 110}, 0);  p.picture("\\MF.BMP", {260, 200});
+    p.move_picture("\\mr.BMP", {{260, 200}, {280, 260}}, {350, 50});  p.pause(550);
+    p.move_picture("\\MF.BMP", {{350, 50}, {390, 110}}, {260, 200});
     p.say(21, 250);  p.say(31, 200);
     blink(p, 11, 15, {{{395, 60}, "3－"}, {{407, 50}, "1"}, {{407, 70}, "2"}});
     p.text({475, 60}, "＝ ─ ÷ ─");  p.text({503, 50}, "7     3");  p.text({503, 70}, "2     8");
@@ -125,8 +125,8 @@ void draw_page1(Page& p) {
     p.say(7);
     p.text({355, 270}, "─ ÷ ─ ÷ ─ ＝");  p.text({359, 260}, "1     3     5");
     p.text({355, 280}, "12    20    18");
-    p.fill_box({260, 200}, {280, 260}, 0);  p.picture("\\mr.BMP", {310, 260});  p.pause(550);
-    p.fill_box({310, 260}, {350, 320}, 0);  p.picture("\\MF.BMP", {260, 200});
+    p.move_picture("\\mr.BMP", {{260, 200}, {280, 260}}, {310, 260});  p.pause(550);
+    p.move_picture("\\MF.BMP", {{310, 260}, {350, 320}}, {260, 200});
     p.say(29, 250);
     p.text({499, 270}, "─ × ─ × ─");  p.text({498, 260}, " 1    20    18");
     p.text({498, 280}, "12     3     5");  p.pause(450);

@@ -11,7 +11,7 @@ namespace {
 using frame::Close;
 using frame::Erase;
 using frame::Page;
-using platform::PointF;
+using frame::PointF;
 
 constexpr std::string_view kTitle = "分数わる整数                         3ﾍﾟｰｼﾞ";
 
@@ -78,8 +78,8 @@ void draw_page3(Page& p) {
     p.picture("\\MF.BMP", {310, 230});  p.picture("\\PF.BMP", {290, 230});
     p.fraction({95, 60}, {"－ ÷ 9 ＝", "5", "8"});  p.pause(200);
     p.narrate(7, Close::No);
-    p.fill_box({310, 230}, {330, 290}, 0);  p.picture("\\ml.BMP", {250, 50});  p.pause(500);
-    p.fill_box({250, 50}, {290, 110}, 0);  p.picture("\\MF.BMP", {310, 230});
+    p.move_picture("\\ml.BMP", {{310, 230}, {330, 290}}, {250, 50});  p.pause(500);
+    p.move_picture("\\MF.BMP", {{250, 50}, {290, 110}}, {310, 230});
     p.say(33, 550);  p.say(34, 200);
     p.fraction({183, 60}, {"－ ÷", "5", "8"});
     blink(p, 11, 15, {{{231, 60}, "－"}, {{235, 50}, "9"}, {{235, 70}, "1"}});  p.pause(350);
@@ -115,19 +115,19 @@ void draw_page3(Page& p) {
 
     p.say(41);
     p.fraction({95, 330}, {"－ ÷ 5 ＝", "2", "3"});
-    p.fill_box({290, 230}, {310, 290}, 0);  p.picture("\\pl.BMP", {250, 310});  p.pause(100);
+    p.move_picture("\\pl.BMP", {{290, 230}, {310, 290}}, {250, 310});  p.pause(100);
     p.text({207, 320}, "2");  p.line({183, 339}, {243, 339}, 7);  p.text({187, 340}, "3 × 5");
     p.pause(100);
-    p.fill_box({250, 310}, {290, 370}, 0);  p.picture("\\pl.BMP", {250, 360});
+    p.move_picture("\\pl.BMP", {{250, 310}, {290, 370}}, {250, 360});
     p.text({159, 380}, "＝ ─");  p.text({187, 370}, "2");  p.text({183, 390}, "15");  p.pause(400);
     p.say(42);
     p.fraction({395, 330}, {"－ ÷ 6 ＝", "3", "4"});
-    p.fill_box({250, 360}, {290, 420}, 0);  p.picture("\\pr.BMP", {350, 310});  p.pause(100);
+    p.move_picture("\\pr.BMP", {{250, 360}, {290, 420}}, {350, 310});  p.pause(100);
     p.text({507, 320}, "3");  p.line({483, 339}, {543, 339}, 7);  p.text({487, 340}, "4 × 6");
     p.pause(400);
-    p.fill_box({350, 310}, {390, 370}, 0);  p.picture("\\PF.BMP", {290, 230});
+    p.move_picture("\\PF.BMP", {{350, 310}, {390, 370}}, {290, 230});
     p.say(6);
-    p.fill_box({310, 230}, {330, 290}, 0);  p.picture("\\mr.BMP", {350, 310});
+    p.move_picture("\\mr.BMP", {{310, 230}, {330, 290}}, {350, 310});
     blink(p, 11, 10, {{{507, 320}, "3"}, {{527, 340}, "6"}});  p.pause(50);
     {
         const frame::Scoped small = p.font_size(12);
@@ -135,7 +135,7 @@ void draw_page3(Page& p) {
         p.line({525, 340}, {537, 355}, 7);  p.text({537, 355}, "2");
     }
     p.pause(100);
-    p.fill_box({350, 310}, {390, 370}, 0);  p.picture("\\mr.BMP", {350, 360});
+    p.move_picture("\\mr.BMP", {{350, 310}, {390, 370}}, {350, 360});
     p.text({459, 380}, "＝ ─");  p.text({487, 370}, "1");  p.text({487, 390}, "8");  p.pause(300);
     p.close_narration(2);
 

@@ -12,7 +12,7 @@ namespace units::frac_divide {
 
 
 struct Shown {
-    platform::PointF at{};
+    frame::PointF at{};
     std::string_view text{};
 };
 
@@ -27,14 +27,14 @@ inline void blink(frame::Page& p, int n, int pause, std::initializer_list<Shown>
 // A division written out, and a copy of it slid to the right in steps of
 // 8, the area cleared before each step.
 struct Slide {
-    platform::PointF at{};         // the bars of the division written out
+    frame::PointF at{};            // the bars of the division written out
     std::string_view written{};    // its bars and signs, with "＝"
     std::string_view copy{};       // the copy's, without it
     std::string_view top{};        // the numerators
     std::string_view bottom{};     // the denominators
     int steps = 11;
-    platform::PointF clear_from{};
-    platform::PointF clear_to{};
+    frame::PointF clear_from{};
+    frame::PointF clear_to{};
 };
 
 inline float copy_x(const Slide& s) { return s.at.x + 8 * static_cast<float>(s.steps); }

@@ -12,7 +12,7 @@ using frame::Close;
 using frame::Fraction;
 using frame::Narration;
 using frame::Page;
-using platform::PointF;
+using frame::PointF;
 
 // A digit above and a digit below the long bar of 3 × 2 × 5 over 4 × 5 × 9
 // blinked, struck through and reduced, and what is said after it.
@@ -72,23 +72,23 @@ void draw_page1(Page& p) {
     p.say(4, 300);  p.say(5);
 
     p.fraction({23, 170}, {"－ × － ＝", "4     2", "9     5"});
-    p.fill_box({240, 200}, {260, 260}, 0);  p.picture("\\pl.BMP", {203, 160});  p.pause(100);
+    p.move_picture("\\pl.BMP", {{240, 200}, {260, 260}}, {203, 160});  p.pause(100);
     p.fraction({119, 170}, {.top = "4 × 2", .bottom = "9 × 5", .bar = 60});  p.pause(100);
-    p.fill_box({203, 160}, {240, 220}, 0);  p.picture("\\pl.BMP", {203, 210});
+    p.move_picture("\\pl.BMP", {{203, 160}, {240, 220}}, {203, 210});
     p.text({95, 220}, "＝ ─");  p.text({119, 230}, "45");  p.text({123, 210}, "8");  p.pause(700);
     p.say(5);
 
     p.fraction({23, 280}, {"－ × － ＝", "5     6", "9     7"});
-    p.fill_box({203, 210}, {240, 270}, 0);  p.picture("\\pl.BMP", {203, 270});  p.pause(100);
+    p.move_picture("\\pl.BMP", {{203, 210}, {240, 270}}, {203, 270});  p.pause(100);
     p.fraction({119, 280}, {.top = "5 × 6", .bottom = "9 × 7", .bar = 60});  p.pause(100);
-    p.fill_box({203, 270}, {240, 330}, 0);  p.picture("\\pl.BMP", {203, 320});
+    p.move_picture("\\pl.BMP", {{203, 270}, {240, 330}}, {203, 320});
     p.fraction({95, 330}, {"＝ ─", "30", "63", {24, -10}, {24, 10}});  p.pause(650);
-    p.fill_box({203, 320}, {240, 380}, 0);  p.picture("\\PF.BMP", {240, 200});  p.say(6);
-    p.fill_box({260, 200}, {280, 260}, 0);  p.picture("\\ml.BMP", {203, 320});  p.pause(100);
+    p.move_picture("\\PF.BMP", {{203, 320}, {240, 380}}, {240, 200});  p.say(6);
+    p.move_picture("\\ml.BMP", {{260, 200}, {280, 260}}, {203, 320});  p.pause(100);
     p.cancel({{{117, 321}, {134, 335}, "10", {134, 315}}});
     p.cancel({{{117, 341}, {134, 355}, "21", {134, 355}}});
     p.pause(200);
-    p.fill_box({203, 320}, {340, 380}, 0);  p.picture("\\ml.BMP", {203, 370});
+    p.move_picture("\\ml.BMP", {{203, 320}, {340, 380}}, {203, 370});
     p.fraction({95, 380}, {"＝ ─", "10", "21", {24, -10}, {24, 10}});  p.pause(300);
 
     // Paragraph 2: a mixed number made improper, cancelled, then multiplied.
@@ -97,7 +97,7 @@ void draw_page1(Page& p) {
     const Fraction mixed{"2－ × －", "3     2", "4     5", {12, -10}, {12, 10}};
     const Fraction mixed_standing{"2－ × － ＝", "3     2", "4     5", {12, -10}, {12, 10}};
     p.fraction({315, 60}, mixed_standing);
-    p.fill_box({203, 370}, {243, 430}, 0);  p.picture("\\mr.BMP", {270, 50});  p.pause(550);
+    p.move_picture("\\mr.BMP", {{203, 370}, {243, 430}}, {270, 50});  p.pause(550);
     p.say(8, 500);  p.say(9);
     p.steps({.from = 1, .to = 12, .pause = 5, .erase = frame::Erase::Box,
              .box_from = {300, 50}, .box_to = {510, 90}},
@@ -107,7 +107,7 @@ void draw_page1(Page& p) {
     p.blink(1, 16, [&](int c) { p.fraction({411, 60}, {"2－", "3", "4", {12, -10}, {12, 10}}, c); });
     p.fraction({419, 60}, {"─", "11", "4", {0, -10}, {4, 10}});  p.pause(400);
     p.say(10, 200);
-    p.fill_box({270, 50}, {305, 110}, 0);  p.picture("\\mr.BMP", {320, 100});
+    p.move_picture("\\mr.BMP", {{270, 50}, {305, 110}}, {320, 100});
     p.text({395, 110}, "＝");
     p.fraction({419, 110}, {.top = "11 × 2", .bottom = "4 × 5", .bar = 60});  p.pause(450);
     p.say(11, 600);  p.say(12);
@@ -116,7 +116,7 @@ void draw_page1(Page& p) {
     p.cancel({{{421, 120}, {432, 135}, "2", {432, 135}}});
     p.pause(400);
     p.say(13);
-    p.fill_box({320, 100}, {360, 160}, 0);  p.picture("\\mr.BMP", {320, 150});
+    p.move_picture("\\mr.BMP", {{320, 100}, {360, 160}}, {320, 150});
     p.text({395, 160}, "＝ ─");  p.pause(100);
     p.blink(1, 11, [&](int c) {
         {
@@ -127,19 +127,19 @@ void draw_page1(Page& p) {
     }, 7, 10);
     p.text({419, 170}, "10");  p.pause(100);  p.text({419, 150}, "11");  p.pause(350);
     p.say(14, 300);
-    p.fill_box({320, 150}, {360, 210}, 0);  p.picture("\\mr.BMP", {320, 200});
+    p.move_picture("\\mr.BMP", {{320, 150}, {360, 210}}, {320, 200});
     p.fraction({395, 210}, {"＝ 1─", "1", "10", {36, -10}, {32, 10}});  p.pause(550);
 
     // Paragraph 3: three fractions, cancelled pair by pair.
     p.paragraph(3);
     p.say(7);
-    p.fill_box({320, 200}, {360, 260}, 0);  p.picture("\\mr.BMP", {270, 250});
+    p.move_picture("\\mr.BMP", {{320, 200}, {360, 260}}, {270, 250});
     p.fraction({323, 270}, {"－ × － × － ＝", "3     2     5", "4     5     9"});  p.pause(450);
-    p.fill_box({270, 250}, {310, 310}, 0);  p.picture("\\MF.BMP", {260, 200});  p.say(5);
-    p.fill_box({240, 200}, {260, 260}, 0);  p.picture("\\pr.BMP", {250, 270});  p.pause(100);
+    p.move_picture("\\MF.BMP", {{270, 250}, {310, 310}}, {260, 200});  p.say(5);
+    p.move_picture("\\pr.BMP", {{240, 200}, {260, 260}}, {250, 270});  p.pause(100);
     p.fraction({467, 270}, {.top = "3 × 2 × 5", .bottom = "4 × 5 × 9", .bar = 100});
     p.pause(450);
-    p.fill_box({250, 270}, {290, 330}, 0);  p.picture("\\PF.BMP", {240, 200});  p.say(6);
+    p.move_picture("\\PF.BMP", {{250, 270}, {290, 330}}, {240, 200});  p.say(6);
     for (const CancelPass& pass : kCancelPasses) cancel_pass(p, pass);
     p.text({443, 320}, "＝ ─");  p.text({471, 330}, "6");  p.text({471, 310}, "1");  p.pause(500);
     p.close_narration(3);

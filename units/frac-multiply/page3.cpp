@@ -97,16 +97,16 @@ void draw_page3(Page& p) {
     p.say(22, 50);
 
     p.fill_box({10, 150}, {230, 250}, 0);  p.fill_box({188, 50}, {230, 160}, 0);
-    p.fill_box({240, 200}, {260, 260}, 0);  p.picture("\\pl.BMP", {180, 160});
+    p.move_picture("\\pl.BMP", {{240, 200}, {260, 260}}, {180, 160});
     p.fraction({23, 170}, kTimes4.group);  p.pause(150);
     lift_into_numerator(p, kTimes4);
-    p.fill_box({180, 160}, {180, 220}, 0);  p.picture("\\pl.BMP", {180, 210});
+    p.move_picture("\\pl.BMP", {{180, 160}, {180, 220}}, {180, 210});
     p.text({87, 220}, "＝ ─");  p.text({115, 230}, "9");  p.text({115, 210}, "8");  p.pause(550);
 
     // Paragraph 2: 2 × 3/8, the 2 and the 8 cancelled.
     p.paragraph(2);
     p.say(5);
-    p.fill_box({180, 210}, {220, 270}, 0);  p.picture("\\pr.BMP", {270, 50});
+    p.move_picture("\\pr.BMP", {{180, 210}, {220, 270}}, {270, 50});
     p.fraction({315, 60}, {"2 × － ＝", "3", "8", {43, -10}, {43, 10}});  p.pause(100);
     p.fraction({411, 60}, {.top = "2 × 3", .bottom = "8", .bottom_at = {24, 10}, .bar = 60});
     p.pause(450);
@@ -115,7 +115,7 @@ void draw_page3(Page& p) {
     p.pause(50);
     p.line({413, 50}, {425, 65}, 7);  p.cancel({{{433, 70}, {445, 85}, "4", {443, 85}}});
     p.pause(200);
-    p.fill_box({270, 50}, {310, 110}, 0);  p.picture("\\pr.BMP", {270, 100});
+    p.move_picture("\\pr.BMP", {{270, 50}, {310, 110}}, {270, 100});
     p.fraction({379, 110}, {"＝ －", "3", "4", {27, -10}, {27, 10}});  p.pause(300);
     p.close_narration(2);
 

@@ -9,31 +9,20 @@ namespace units::frac_multiply {
 
 using frame::PageKind;
 
-namespace {
-
-const std::vector<std::string_view> kEndHides{"FORM3",  "FORM7",  "FORM9",
-                                              "FORM10", "FORM11", "FORM12"};
-
-}  // namespace
-
 const frame::Unit unit{
     .name = "frac-multiply",
     .folder = "FMUL",
     .title = "6年生の算数    分数のかけ算",
     .pages =
         {
-            {.number = 1, .kind = PageKind::Explanation, .count = 4, .title = "分数かける分数",
+            {.number = 1, .kind = PageKind::Explanation, .paragraphs = 4, .title = "分数かける分数",
              .draw = draw_page1},
-            {.number = 2, .kind = PageKind::Exercise, .count = 6, .title = "練習1",
-             .sheet = &page2},
-            {.number = 3, .kind = PageKind::Explanation, .count = 3, .title = "分数かける整数",
+            {.number = 2, .kind = PageKind::Exercise, .title = "練習1", .sheet = &page2},
+            {.number = 3, .kind = PageKind::Explanation, .paragraphs = 3, .title = "分数かける整数",
              .draw = draw_page3},
-            {.number = 4, .kind = PageKind::Exercise, .count = 11, .title = "練習2",
-             .sheet = &page4},
+            {.number = 4, .kind = PageKind::Exercise, .title = "練習2", .sheet = &page4},
         },
     .problem_groups = {{}},
-    .exercise_pages = {{.page = 2, .contents_row = 8, .end_hides = kEndHides},
-                       {.page = 4, .contents_row = 10, .end_hides = kEndHides}},
     .contents_lines =
         {
             {7, "(よく見よう!)  ☆ 分数かける分数 -------- 1ページ"},
@@ -45,8 +34,8 @@ const frame::Unit unit{
                          .bars = {"FORM7", "FORM9", "FORM10", "FORM11", "FORM12"}},
     .modules_reset_logical_window = true,
     .bars = frame::mixed_number_bars(),
+    .end_hides = {"FORM3", "FORM7", "FORM9", "FORM10", "FORM11", "FORM12"},
     .fresh_start = 0,
-    .record = {.header = {6, 11, 0}, .flag_counts = {6, 11}, .lists_on_first_line = 2},
     .data_pictures = {"\\PF.BMP", "\\MF.BMP", "\\pl.BMP", "\\pr.BMP", "\\mr.BMP", "\\ml.BMP"},
 };
 

@@ -14,7 +14,7 @@ using frame::Fraction;
 using frame::Narration;
 using frame::Page;
 using frame::Scoped;
-using platform::PointF;
+using frame::PointF;
 
 constexpr int kCancelFontSize = 13;
 
@@ -67,10 +67,10 @@ void draw_page1(Page& p) {
     // Paragraph 2: 2/5 : 2, and the rule.
     p.paragraph(2);
     p.say(9);
-    p.fill_box({25, 100}, {45, 160}, 0);  p.picture("\\pr.BMP", {0, 203});
+    p.move_picture("\\pr.BMP", {{25, 100}, {45, 160}}, {0, 203});
     p.fraction({30, 220}, over("(2)  － : 2", "2", "5", 44));  p.pause(430);
     p.say(10, 50);
-    p.fill_box({0, 203}, {31, 263}, 0);  p.picture("\\pr.BMP", {90, 263});
+    p.move_picture("\\pr.BMP", {{0, 203}, {31, 263}}, {90, 263});
     p.fraction({134, 280}, over("－÷2", "2", "5"));  p.pause(100);
     p.text({174, 280}, "＝───");  p.text({190, 290}, "5 × 2");  p.text({210, 270}, "2");
     p.pause(520);
@@ -83,12 +83,12 @@ void draw_page1(Page& p) {
     p.pause(100);
     p.fraction({246, 280}, over("＝─", "1", "5", 20), 2);  p.pause(500);
     p.say(23, 150);
-    p.fill_box({90, 263}, {122, 323}, 0);  p.picture("\\pr.BMP", {0, 203});
+    p.move_picture("\\pr.BMP", {{90, 263}, {122, 323}}, {0, 203});
     p.text({126, 220}, "＝ 1 : 5", 2);  p.pause(550);
     p.say(24);
-    p.fill_box({0, 203}, {31, 263}, 0);  p.picture("\\pr.BMP", {0, 263});
+    p.move_picture("\\pr.BMP", {{0, 203}, {31, 263}}, {0, 263});
     p.text({70, 280}, "比の値", 6);  p.pause(400);
-    p.fill_box({0, 263}, {32, 323}, 0);  p.picture("\\PF.BMP", {25, 100});
+    p.move_picture("\\PF.BMP", {{0, 263}, {32, 323}}, {25, 100});
     p.text({30, 340}, "整数でも小数でも分数でも比をかんたんにするには比の値を求めるんだよ!", 4);
     p.pause(300);
     p.close_narration(2);

@@ -12,7 +12,7 @@ using frame::BarLabel;
 using frame::CellRow;
 using frame::Ink;
 using frame::ScaledText;
-using platform::PointF;
+using frame::PointF;
 
 const std::vector<Ink> kInstruction{
     CellRow{0, 4, "次の比をかんたんにした比と､比の値を求め答えのA～Eにあてはまる数を入力しなさい｡"},

@@ -12,7 +12,7 @@ using frame::Coordinates;
 using frame::Narration;
 using frame::Page;
 using frame::Scoped;
-using platform::PointF;
+using frame::PointF;
 
 constexpr int kSmallFontSize = 13;
 

@@ -11,8 +11,6 @@ using frame::PageKind;
 namespace {
 
 const frame::Font kHyojun16{"標準明朝", 16};
-const std::vector<std::string_view> kEndHides{"FORM3",  "FORM7",  "FORM9",
-                                              "FORM10", "FORM11", "FORM12"};
 
 }  // namespace
 
@@ -22,18 +20,14 @@ const frame::Unit unit{
     .title = "6年生の算数    比を使った問題",
     .pages =
         {
-            {.number = 1, .kind = PageKind::Explanation, .count = 3, .title = "分数の比",
+            {.number = 1, .kind = PageKind::Explanation, .paragraphs = 3, .title = "分数の比",
              .draw = draw_page1},
-            {.number = 2, .kind = PageKind::Exercise, .count = 8, .title = "練習1",
-             .sheet = &page2},
-            {.number = 3, .kind = PageKind::Explanation, .count = 3, .title = "比を使った問題",
+            {.number = 2, .kind = PageKind::Exercise, .title = "練習1", .sheet = &page2},
+            {.number = 3, .kind = PageKind::Explanation, .paragraphs = 3, .title = "比を使った問題",
              .draw = draw_page3},
-            {.number = 4, .kind = PageKind::Exercise, .count = 8, .title = "練習2",
-             .sheet = &page4},
+            {.number = 4, .kind = PageKind::Exercise, .title = "練習2", .sheet = &page4},
         },
     .problem_groups = {{}},
-    .exercise_pages = {{.page = 2, .contents_row = 8, .end_hides = kEndHides},
-                       {.page = 4, .contents_row = 10, .end_hides = kEndHides}},
     .contents_lines =
         {
             {7, "(よく見よう!)  ☆ 分数の比 -------------- 1ページ"},
@@ -63,8 +57,8 @@ const frame::Unit unit{
              .ok_handler = "BUTTON6_ON", .ok = {{.checks = {{1, 1}, {2, 2}, {3, 3}}}}},
         },
     .layout_hides = {{"FORM9", {}}, {"FORM10", {}}, {"FORM11", {}}, {"FORM12", {}}},
+    .end_hides = {"FORM3", "FORM7", "FORM9", "FORM10", "FORM11", "FORM12"},
     .fresh_start = 0,
-    .record = {.header = {8, 8, 0}, .flag_counts = {8, 8}, .lists_on_first_line = 2},
     .data_pictures = {"\\PF.BMP", "\\MF.BMP", "\\pr.BMP"},
     .folder_pictures = {"上指.BMP"},
 };

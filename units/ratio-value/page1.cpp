@@ -14,8 +14,8 @@ using frame::Close;
 using frame::Narration;
 using frame::Page;
 using frame::Scale;
-using platform::PenStyle;
-using platform::PointF;
+using frame::PenStyle;
+using frame::PointF;
 
 
 // A blink of 11 steps: drawn on odd steps, erased on even ones in the
@@ -228,8 +228,7 @@ void paragraph3(Page& p) {
     p.say(18);
 
     // The first mascot steps beside the problem on its blue box.
-    p.fill_box({20, 50}, {40, 110}, 0);
-    p.picture("\\pr.BMP", {415, 100});
+    p.move_picture("\\pr.BMP", {{20, 50}, {40, 110}}, {415, 100});
     p.fill_box({450, 80}, {640, 225}, 1);
     p.text({460, 90}, "水126m  と油72m  の比");
     p.text({460, 110}, "と比の値を求めなさい｡");
@@ -240,8 +239,7 @@ void paragraph3(Page& p) {
     p.say(36, 100);
     p.text({460, 140}, "比 126:72");
     p.pause(550);
-    p.fill_box({415, 100}, {447, 160}, 0);
-    p.picture("\\PF.BMP", {20, 50});
+    p.move_picture("\\PF.BMP", {{415, 100}, {447, 160}}, {20, 50});
     p.say(19);
     ratio_to_fraction(p, k126To72);
     p.pause(700);

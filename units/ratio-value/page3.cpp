@@ -14,21 +14,16 @@ namespace {
 using frame::Close;
 using frame::Narration;
 using frame::Page;
-using platform::PointF;
+using frame::PointF;
 
 constexpr std::string_view kHand = "上指.BMP";
-
-struct Corners {
-    PointF from;
-    PointF to;
-};
 
 // One place of the hand on its way along an example: the hand taken off
 // its last place and put down at the next, what is written there (a text,
 // or a sign with a fraction in the small font), then a pause, a narration
 // and its pause.
 struct HandStep {
-    std::optional<Corners> hand_off{};
+    std::optional<frame::Area> hand_off{};
     PointF hand_at{};
     std::string_view text{};
     PointF text_at{};
@@ -38,12 +33,14 @@ struct HandStep {
     int pause = 0;
     int narration = 0;
     int pause_after = 0;
-    std::optional<Corners> hand_off_after{};
+    std::optional<frame::Area> hand_off_after{};
 };
 
 void hand_step(Page& p, const HandStep& s) {
-    if (s.hand_off) p.fill_box(s.hand_off->from, s.hand_off->to, 0);
-    p.picture(kHand, s.hand_at);
+    if (s.hand_off)
+        p.move_picture(kHand, *s.hand_off, s.hand_at);
+    else
+        p.picture(kHand, s.hand_at);
     if (!s.text.empty()) p.text(s.text_at, s.text, s.colour);
     if (!s.top.empty()) {
         const frame::Scoped small = p.font_size(13);
@@ -57,38 +54,38 @@ void hand_step(Page& p, const HandStep& s) {
 
 const HandStep kExample1[] = {
     {.hand_at = {80, 80}, .pause = 50},
-    {.hand_off = Corners{{80, 80}, {100, 100}}, .hand_at = {112, 80},
+    {.hand_off = frame::Area{{80, 80}, {100, 100}}, .hand_at = {112, 80},
      .text = "0.5÷4", .text_at = {134, 100}, .pause = 50},
-    {.hand_off = Corners{{112, 80}, {132, 100}}, .hand_at = {194, 123},
+    {.hand_off = frame::Area{{112, 80}, {132, 100}}, .hand_at = {194, 123},
      .text = "＝─", .text_at = {182, 100}, .top = "0.5", .bottom = "4",
      .top_at = {198, 93}, .bottom_at = {202, 110}, .pause = 500, .narration = 37,
      .pause_after = 350},
-    {.hand_off = Corners{{194, 123}, {214, 143}}, .hand_at = {226, 123},
+    {.hand_off = frame::Area{{194, 123}, {214, 143}}, .hand_at = {226, 123},
      .text = "＝─", .text_at = {214, 100}, .top = "5", .bottom = "40",
      .top_at = {234, 93}, .bottom_at = {230, 110}, .pause = 400, .narration = 29,
      .pause_after = 100},
-    {.hand_off = Corners{{226, 123}, {246, 143}}, .hand_at = {258, 123},
+    {.hand_off = frame::Area{{226, 123}, {246, 143}}, .hand_at = {258, 123},
      .text = "＝─", .text_at = {246, 100}, .top = "1", .bottom = "8",
      .top_at = {266, 93}, .bottom_at = {266, 110}, .colour = 2, .pause = 400,
-     .hand_off_after = Corners{{258, 123}, {278, 143}}},
+     .hand_off_after = frame::Area{{258, 123}, {278, 143}}},
 };
 
 const HandStep kExample2[] = {
     {.hand_at = {80, 180}, .pause = 50},
-    {.hand_off = Corners{{80, 180}, {100, 200}}, .hand_at = {128, 180},
+    {.hand_off = frame::Area{{80, 180}, {100, 200}}, .hand_at = {128, 180},
      .text = "7.92÷3.6", .text_at = {134, 200}, .pause = 50},
-    {.hand_off = Corners{{128, 180}, {148, 200}}, .hand_at = {228, 223},
+    {.hand_off = frame::Area{{128, 180}, {148, 200}}, .hand_at = {228, 223},
      .text = "＝──", .text_at = {206, 200}, .top = "7.92", .bottom = "3.6",
      .top_at = {225, 193}, .bottom_at = {229, 210}, .pause = 550, .narration = 38,
      .pause_after = 350},
-    {.hand_off = Corners{{228, 223}, {248, 243}}, .hand_at = {274, 223},
+    {.hand_off = frame::Area{{228, 223}, {248, 243}}, .hand_at = {274, 223},
      .text = "＝──", .text_at = {254, 200}, .top = "792", .bottom = "360",
      .top_at = {278, 193}, .bottom_at = {278, 210}, .pause = 400, .narration = 33,
      .pause_after = 100},
-    {.hand_off = Corners{{274, 223}, {290, 243}}, .hand_at = {314, 223},
+    {.hand_off = frame::Area{{274, 223}, {290, 243}}, .hand_at = {314, 223},
      .text = "＝─", .text_at = {302, 200}, .top = "11", .bottom = "5",
      .top_at = {318, 193}, .bottom_at = {322, 210}, .colour = 2, .pause = 400,
-     .hand_off_after = Corners{{314, 223}, {330, 243}}},
+     .hand_off_after = frame::Area{{314, 223}, {330, 243}}},
 };
 
 

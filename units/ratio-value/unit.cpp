@@ -11,7 +11,6 @@ using frame::PageKind;
 namespace {
 
 const frame::Font kHyojun16{"標準明朝", 16};
-const std::vector<std::string_view> kEndHides{"FORM3", "FORM7", "FORM9"};
 
 }  // namespace
 
@@ -21,18 +20,14 @@ const frame::Unit unit{
     .title = "6年生の算数   比と比の値",
     .pages =
         {
-            {.number = 1, .kind = PageKind::Explanation, .count = 4, .title = "比と比の値",
+            {.number = 1, .kind = PageKind::Explanation, .paragraphs = 4, .title = "比と比の値",
              .draw = draw_page1},
-            {.number = 2, .kind = PageKind::Exercise, .count = 7, .title = "練習1",
-             .sheet = &page2},
-            {.number = 3, .kind = PageKind::Explanation, .count = 2, .title = "小数の比",
+            {.number = 2, .kind = PageKind::Exercise, .title = "練習1", .sheet = &page2},
+            {.number = 3, .kind = PageKind::Explanation, .paragraphs = 2, .title = "小数の比",
              .draw = draw_page3},
-            {.number = 4, .kind = PageKind::Exercise, .count = 7, .title = "練習2",
-             .sheet = &page4},
+            {.number = 4, .kind = PageKind::Exercise, .title = "練習2", .sheet = &page4},
         },
     .problem_groups = {{}},
-    .exercise_pages = {{.page = 2, .contents_row = 8, .end_hides = kEndHides},
-                       {.page = 4, .contents_row = 10, .end_hides = kEndHides}},
     .contents_lines =
         {
             {7, "(よく見よう!)  ☆ 比と比の値 ------------ 1ページ"},
@@ -54,7 +49,7 @@ const frame::Unit unit{
              .ok_handler = "BUTTON3_ON",
              .ok = {{.checks = {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}}}}},
         },
-    .record = {.header = {7, 7, 0}, .flag_counts = {7, 7}, .lists_on_first_line = 2},
+    .end_hides = {"FORM3", "FORM7", "FORM9"},
     .data_pictures = {"\\PF.BMP", "\\MF.BMP", "\\pr.BMP"},
     .folder_pictures = {"上指.BMP"},
 };

@@ -11,7 +11,7 @@ namespace {
 using frame::Close;
 using frame::Narration;
 using frame::Page;
-using platform::PointF;
+using frame::PointF;
 
 constexpr PointF kCentre{164, 180};
 constexpr PointF kSlid{294, 180};
@@ -32,7 +32,7 @@ void whole_circle(Page& p, int colour, int fill) { p.pie(kCentre, kRadius, colou
 
 // The dotted arc beside the right radius of a top quarter, and "6cm".
 void radius_arc(Page& p, float dx) {
-    const frame::Scoped dotted = p.pen(platform::PenStyle::Dotted);
+    const frame::Scoped dotted = p.pen(frame::PenStyle::Dotted);
     p.arc({164 + dx, 123}, 57, 7, 0, 0.25f);
 }
 
@@ -73,7 +73,7 @@ void slide_top_quarter(Page& p) {
         right_quarter(p);
         p.pie({164 + 5 * i, 180}, kRadius, 0, 0, kTopFrom, kTopTo);
         {
-            const frame::Scoped merge = p.mode(platform::DrawMode::Merge);
+            const frame::Scoped merge = p.mode(frame::DrawMode::Merge);
             top_quarter(p, {164 + 5 * i, 180}, 2);
         }
         top_angle(p, 5 * i);

@@ -9,7 +9,7 @@ namespace {
 using frame::Close;
 using frame::Narration;
 using frame::Page;
-using platform::PointF;
+using frame::PointF;
 
 constexpr PointF kCentre{164, 180};
 constexpr float kRadius = 80;
@@ -33,7 +33,7 @@ void sector_angle(Page& p) {
 // The dotted arc beside the radius up to 12 o'clock, and "12cm".
 void radius_mark(Page& p) {
     {
-        const frame::Scoped dotted = p.pen(platform::PenStyle::Dotted);
+        const frame::Scoped dotted = p.pen(frame::PenStyle::Dotted);
         p.arc({164, 140}, 8, 7, 0.75f, 0.25f, 5);
     }
     small_text(p, {174, 130}, "12cm");

@@ -13,7 +13,7 @@ void angle_mark(frame::Drawing& d, PointF centre, const Sector& s) {
 }  // namespace
 
 void draw_measure(frame::Drawing& d, const MeasuringArc& arc) {
-    const frame::Scoped dotted = d.pen(platform::PenStyle::Dotted);
+    const frame::Scoped dotted = d.pen(frame::PenStyle::Dotted);
     d.arc(arc.centre, arc.radius, 7, arc.from, arc.to, arc.aspect);
 }
 

@@ -9,7 +9,7 @@
 
 namespace units::sector_area {
 
-using platform::PointF;
+using frame::PointF;
 
 // The dotted arc that spans a measured length: an ellipse part.
 struct MeasuringArc {

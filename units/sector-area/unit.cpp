@@ -7,32 +7,22 @@ namespace units::sector_area {
 
 using frame::PageKind;
 
-namespace {
-
-const std::vector<std::string_view> kEndHides{"FORM3", "FORM7", "FORM9", "FORM10"};
-
-}  // namespace
-
 const frame::Unit unit{
     .name = "sector-area",
     .folder = "SECT",
     .title = "6年生の算数    発展･おうぎ形の面積",
     .pages =
         {
-            {.number = 1, .kind = PageKind::Explanation, .count = 2, .title = "おうぎ形って何?",
-             .draw = draw_page1},
-            {.number = 2, .kind = PageKind::Explanation, .count = 3, .title = "おうぎ形の面積1",
-             .draw = draw_page2},
-            {.number = 3, .kind = PageKind::Exercise, .count = 6, .title = "練習1",
-             .sheet = &page3},
-            {.number = 4, .kind = PageKind::Explanation, .count = 2, .title = "おうぎ形の面積2",
-             .draw = draw_page4},
-            {.number = 5, .kind = PageKind::Exercise, .count = 8, .title = "練習2",
-             .sheet = &page5},
+            {.number = 1, .kind = PageKind::Explanation, .paragraphs = 2,
+             .title = "おうぎ形って何?", .draw = draw_page1},
+            {.number = 2, .kind = PageKind::Explanation, .paragraphs = 3,
+             .title = "おうぎ形の面積1", .draw = draw_page2},
+            {.number = 3, .kind = PageKind::Exercise, .title = "練習1", .sheet = &page3},
+            {.number = 4, .kind = PageKind::Explanation, .paragraphs = 2,
+             .title = "おうぎ形の面積2", .draw = draw_page4},
+            {.number = 5, .kind = PageKind::Exercise, .title = "練習2", .sheet = &page5},
         },
     .problem_groups = {{}},
-    .exercise_pages = {{.page = 3, .contents_row = 9, .end_hides = kEndHides},
-                       {.page = 5, .contents_row = 11, .end_hides = kEndHides}},
     .contents_lines =
         {
             {7, "(よく見よう!)  ☆ おうぎ形って何? ------- 1ページ"},
@@ -59,8 +49,8 @@ const frame::Unit unit{
             {.form = "FORM10", .fields = {{"EDIT5", 1}, {"EDIT6", 2}, {"EDIT7", 3}},
              .ok_handler = "BUTTON4_ON", .ok = {{.checks = {{1, 1}, {2, 2}, {3, 3}}}}},
         },
+    .end_hides = {"FORM3", "FORM7", "FORM9", "FORM10"},
     .fresh_start = 0,
-    .record = {.header = {6, 8, 0}, .flag_counts = {6, 8}, .lists_on_first_line = 2},
     .data_pictures = {"\\PF.BMP", "\\MF.BMP"},
     .folder_pictures = {"上指.BMP", "左指.BMP", "右指.BMP"},
 };

@@ -2,6 +2,7 @@
 // axes (paragraph 1), corresponding points followed through the fold (2),
 // the segments between them crossing the axis at right angles (3), and a
 // star folded along each of its four axes (4).  Paragraph 5 closes the page.
+#include <optional>
 #include <string_view>
 
 #include "units/symmetry/pages.h"
@@ -17,8 +18,8 @@ using frame::Erase;
 using frame::Narration;
 using frame::Page;
 using frame::Scoped;
-using platform::PenStyle;
-using platform::PointF;
+using frame::PenStyle;
+using frame::PointF;
 
 constexpr int kYellow = 6;
 
@@ -156,8 +157,7 @@ void three_folds(Page& p, const Folds& f) {
 
 void corresponding_points(Page& p, const Folds& f) {
     p.say(8);
-    p.fill_box({280, 150}, {300, 210}, 0);
-    p.picture("\\mr.BMP", {300, 120});
+    p.move_picture("\\mr.BMP", {{280, 150}, {300, 210}}, {300, 120});
     {
         const Scoped small = p.font_size(12);
         const auto fixed = [&](int c) {
@@ -188,15 +188,13 @@ void corresponding_points(Page& p, const Folds& f) {
         p.pause(200);
 
         p.say(9);
-        p.fill_box({300, 120}, {340, 180}, 0);
-        p.picture("\\ml.BMP", {250, 230});
+        p.move_picture("\\ml.BMP", {{300, 120}, {340, 180}}, {250, 230});
         label(p, {213, 228}, "A");
         label(p, {50, 277}, "B");
         label(p, {213, 328}, "C");
         p.pause(600);
     }
-    p.fill_box({250, 230}, {290, 290}, 0);
-    p.picture("\\MF.BMP", {280, 150});
+    p.move_picture("\\MF.BMP", {{250, 230}, {290, 290}}, {280, 150});
     label(p, {210, 300}, "対称のじく", 2);
     p.say(10, 600);
     p.say(11);
@@ -236,10 +234,53 @@ void segments(Page& p) {
     p.pause(300);
 }
 
-void mascots(Page& p, std::string_view pointing, PointF cleared, std::string_view face) {
-    p.picture(pointing, {70, 130});
-    p.fill_box(cleared, {cleared.x + 20, 110}, 0);
-    p.picture(face, face == "\\MF.BMP" ? PointF{70, 50} : PointF{50, 50});
+// The mascots as a fold of the star begins: one child points at it, the
+// other's face moves from beside it (the box from `cleared` 20 wide, down
+// to 110) to its place.
+struct Mascots {
+    std::string_view pointing;
+    PointF cleared;
+    std::string_view face;
+    PointF face_at;
+};
+
+void mascots(Page& p, const Mascots& m) {
+    p.picture(m.pointing, {70, 130});
+    p.move_picture(m.face, {m.cleared, {m.cleared.x + 20, 110}}, m.face_at);
+}
+
+// What stands when a fold of the star begins: the star as the fold before
+// left it, the star drawn again over that, or the star alone on a cleared
+// area.
+enum class StarBefore { AsLeft, DrawnAgain, Cleared };
+
+// One fold of the star along one of its axes, the axis blinking first.
+struct StarFoldShown {
+    const StarFold* fold;
+    Axis axis;
+    StarBefore before;
+    int said;
+    std::optional<Mascots> mascots;
+};
+
+constexpr Mascots kBoyPoints{"\\pr.BMP", {50, 50}, "\\MF.BMP", {70, 50}};
+constexpr Mascots kGirlPoints{"\\mr.BMP", {70, 50}, "\\PF.BMP", {50, 50}};
+
+const StarFoldShown kStarFolds[] = {
+    {&kVerticalFold, kVertical, StarBefore::AsLeft, 31, kBoyPoints},
+    {&kHorizontalFold, kHorizontal, StarBefore::DrawnAgain, 32, {}},
+    {&kDiagonalFold, kDiagonal, StarBefore::Cleared, 34, kGirlPoints},
+    {&kOtherDiagonalFold, kOtherDiagonal, StarBefore::Cleared, 35, kBoyPoints},
+};
+
+void fold_star(Page& p, Star& star, const StarFoldShown& s) {
+    star.fill(*s.fold);
+    if (s.before == StarBefore::Cleared) p.fill_box({140, 40}, {360, 260}, 0);
+    if (s.before != StarBefore::AsLeft) star.draw(p);
+    p.say(s.said);
+    if (s.mascots) mascots(p, *s.mascots);
+    blink_axis(p, s.axis, 1, 11, 20);
+    star.fold(p, *s.fold);
 }
 
 void star_axes(Page& p) {
@@ -252,17 +293,8 @@ void star_axes(Page& p) {
     star.draw(p);
     p.pause(600);
 
-    star.fill(kVerticalFold);
-    p.say(31);
-    mascots(p, "\\pr.BMP", {50, 50}, "\\MF.BMP");
-    blink_axis(p, kVertical, 1, 11, 20);
-    star.fold(p, kVerticalFold);
-
-    star.fill(kHorizontalFold);
-    star.draw(p);
-    p.say(32);
-    blink_axis(p, kHorizontal, 1, 11, 20);
-    star.fold(p, kHorizontalFold);
+    fold_star(p, star, kStarFolds[0]);
+    fold_star(p, star, kStarFolds[1]);
 
     p.say(33);
     star.draw(p);
@@ -270,21 +302,8 @@ void star_axes(Page& p) {
     blink_axis(p, kHorizontal, 0, 9, 10);
     p.pause(200);
 
-    star.fill(kDiagonalFold);
-    p.fill_box({140, 40}, {360, 260}, 0);
-    star.draw(p);
-    p.say(34);
-    mascots(p, "\\mr.BMP", {70, 50}, "\\PF.BMP");
-    blink_axis(p, kDiagonal, 1, 11, 20);
-    star.fold(p, kDiagonalFold);
-
-    star.fill(kOtherDiagonalFold);
-    p.fill_box({140, 40}, {360, 260}, 0);
-    star.draw(p);
-    p.say(35);
-    mascots(p, "\\pr.BMP", {50, 50}, "\\MF.BMP");
-    blink_axis(p, kOtherDiagonal, 1, 11, 20);
-    star.fold(p, kOtherDiagonalFold);
+    fold_star(p, star, kStarFolds[2]);
+    fold_star(p, star, kStarFolds[3]);
 
     p.say(36);
     p.fill_box({160, 40}, {350, 260}, 0);

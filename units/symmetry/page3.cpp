@@ -14,7 +14,7 @@ using frame::Close;
 using frame::Erase;
 using frame::Narration;
 using frame::Page;
-using platform::PointF;
+using frame::PointF;
 
 struct Corner {
     float alpha;   // degrees, counter-clockwise from 3 o'clock
@@ -71,7 +71,7 @@ const Turn<3> kTriangle{
 // figure.
 void arrow_again(Page& p, PointF at) {
     p.text(at, "←", 0);
-    const frame::Scoped merge = p.mode(platform::DrawMode::Merge);
+    const frame::Scoped merge = p.mode(frame::DrawMode::Merge);
     p.text(at, "←");
 }
 

@@ -105,6 +105,7 @@ const frame::ExerciseSheet page4{
             kind("(15)正五角形", 8, nullptr, "2"),
             kind("(16)正八角形", 8, nullptr, "1"),
         },
+    .end_hides = {"FORM3", "FORM7"},
     .feedback_from = {0, 320},
     .feedback_to = {640, 362},
     .praise = {10, 17},

@@ -11,12 +11,12 @@
 namespace units::symmetry {
 
 template <std::size_t N>
-using Corners = std::array<platform::PointF, N>;
+using Corners = std::array<frame::PointF, N>;
 
 template <std::size_t N>
 void shape(frame::Drawing& d, const Corners<N>& corners) {
     [&]<std::size_t... I>(std::index_sequence<I...>) {
-        d.polygon({platform::PolyPoint{corners[I]}...}, 7, 2);
+        d.polygon({frame::PolyPoint{corners[I]}...}, 7, 2);
     }(std::make_index_sequence<N>{});
 }
 

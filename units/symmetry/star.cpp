@@ -7,7 +7,7 @@
 namespace units::symmetry {
 namespace {
 
-using platform::PointF;
+using frame::PointF;
 
 constexpr PointF kCentre{250, 150};
 

@@ -11,7 +11,7 @@
 namespace units::symmetry {
 
 struct Swing {
-    platform::PointF centre;  // between the corner and its mirror image
+    frame::PointF centre;  // between the corner and its mirror image
     float radius;
 };
 
@@ -20,8 +20,8 @@ struct StarFold {
     std::array<Swing, 3> swings;  // of it and the two after it
     float phi;                    // φ of frame 0
     float by;                     // φ added each frame
-    platform::PointF box_from;    // the area cleared before each frame
-    platform::PointF box_to;
+    frame::PointF box_from;       // the area cleared before each frame
+    frame::PointF box_to;
 };
 
 class Star {

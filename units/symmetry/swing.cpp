@@ -26,7 +26,7 @@ FoldTable fold_table(float radius, float alpha) {
     return table;
 }
 
-Path swing_path(platform::PointF centre, float radius, float first, float by) {
+Path swing_path(frame::PointF centre, float radius, float first, float by) {
     Path path{};
     for (int i = 0; i < kFrames; ++i) {
         const Offset o = swing(radius, first + by * i);
@@ -35,7 +35,7 @@ Path swing_path(platform::PointF centre, float radius, float first, float by) {
     return path;
 }
 
-Path turn_path(platform::PointF centre, float alpha, float radius) {
+Path turn_path(frame::PointF centre, float alpha, float radius) {
     return swing_path(centre, radius, 180 - alpha, 20);
 }
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "platform/surface.h"
+#include "frame/geometry.h"
 
 namespace units::symmetry {
 
@@ -23,16 +23,16 @@ struct Offset {
 Offset swing(float radius, float doubled_angle);
 
 using FoldTable = std::array<Offset, kFrames>;
-using Path = std::array<platform::PointF, kFrames>;
+using Path = std::array<frame::PointF, kFrames>;
 
 // The steps of a folding corner: frame i at φ = 180 − 20i − α.
 FoldTable fold_table(float radius, float alpha);
 
 // A corner turned about a centre: at angle α at rest, 20 degrees further
 // clockwise each frame (φ = 180 − α + 20i).
-Path turn_path(platform::PointF centre, float alpha, float radius);
+Path turn_path(frame::PointF centre, float alpha, float radius);
 
 // A corner on a circle about a centre, at φ = first + by × frame.
-Path swing_path(platform::PointF centre, float radius, float first, float by);
+Path swing_path(frame::PointF centre, float radius, float first, float by);
 
 }  // namespace units::symmetry

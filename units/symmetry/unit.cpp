@@ -13,18 +13,14 @@ const frame::Unit unit{
     .title = "6年生の算数   線対称と点対称",
     .pages =
         {
-            {.number = 1, .kind = PageKind::Explanation, .count = 5, .title = "線対称",
+            {.number = 1, .kind = PageKind::Explanation, .paragraphs = 5, .title = "線対称",
              .draw = draw_page1},
-            {.number = 2, .kind = PageKind::Exercise, .count = 15, .title = "練習1",
-             .sheet = &page2},
-            {.number = 3, .kind = PageKind::Explanation, .count = 2, .title = "点対称",
+            {.number = 2, .kind = PageKind::Exercise, .title = "練習1", .sheet = &page2},
+            {.number = 3, .kind = PageKind::Explanation, .paragraphs = 2, .title = "点対称",
              .draw = draw_page3},
-            {.number = 4, .kind = PageKind::Exercise, .count = 16, .title = "練習2",
-             .sheet = &page4},
+            {.number = 4, .kind = PageKind::Exercise, .title = "練習2", .sheet = &page4},
         },
     .problem_groups = {{}},
-    .exercise_pages = {{.page = 2, .contents_row = 8, .end_hides = {"FORM3", "FORM7", "FORM9"}},
-                       {.page = 4, .contents_row = 10, .end_hides = {"FORM3", "FORM7"}}},
     .contents_lines =
         {
             {7, "(よく見よう!)  ☆ 線対称 ---------------- 1ページ"},
@@ -43,9 +39,9 @@ const frame::Unit unit{
             {.form = "FORM9", .fields = {{"EDIT3", 1}, {"EDIT4", 2}}, .ok_handler = "BUTTON3_ON",
              .ok = {{.checks = {{1, 1}, {2, 2}}}}},
         },
+    .end_hides = {"FORM3", "FORM7", "FORM9"},
     .fresh_start = 0,
     .canvas_keeps_drawing = true,
-    .record = {.header = {15, 16, 0}, .flag_counts = {15, 16}, .lists_on_first_line = 2},
     .data_pictures = {"\\PF.BMP", "\\MF.BMP", "\\pr.BMP", "\\mr.BMP", "\\ml.BMP"},
     .folder_pictures = {"上指.BMP"},
 };

@@ -33,40 +33,40 @@ void times_two_thirds(Page& p) {
 void whole_then_fraction(Page& p) {
     p.picture("\\MF.BMP", {50, 10});  p.picture("\\PF.BMP", {10, 10});
     p.text({150, 40}, "5mのリボンの3倍は何mでしょう。", kRed);  p.pause(100);
-    swap_picture(p, {50, 10}, {70, 70}, "\\mr.BMP", {100, 24});
+    p.move_picture("\\mr.BMP", {{50, 10}, {70, 70}}, {100, 24});
     p.narrate(1, Close::No, frame::Narration::Background, 500);
-    swap_picture(p, {100, 24}, {135, 84}, "\\MF.BMP", {50, 10});
+    p.move_picture("\\MF.BMP", {{100, 24}, {135, 84}}, {50, 10});
     p.say(2, 350);  p.say(3);
-    swap_picture(p, {10, 10}, {30, 70}, "\\pr.BMP", {400, 24});
+    p.move_picture("\\pr.BMP", {{10, 10}, {30, 70}}, {400, 24});
     p.text({450, 40}, "5×3＝15　　答え 15m");  p.pause(700);
-    swap_picture(p, {400, 24}, {440, 84}, "\\PF.BMP", {10, 10});
+    p.move_picture("\\PF.BMP", {{400, 24}, {440, 84}}, {10, 10});
     p.say(4, 70);  p.say(1);
-    swap_picture(p, {50, 10}, {70, 70}, "\\mr.BMP", {100, 324});
+    p.move_picture("\\mr.BMP", {{50, 10}, {70, 70}}, {100, 324});
     p.text({150, 340}, "5mのリボンの─は何mでしょう。", kRed);
     p.text({250, 330}, "2", kRed);  p.text({250, 350}, "3", kRed);  p.pause(500);
-    swap_picture(p, {100, 324}, {140, 384}, "\\MF.BMP", {50, 10});
+    p.move_picture("\\MF.BMP", {{100, 324}, {140, 384}}, {50, 10});
     p.say(17, 350);  p.say(5, 300);
-    swap_picture(p, {50, 10}, {70, 70}, "\\mr.BMP", {400, 324});
+    p.move_picture("\\mr.BMP", {{50, 10}, {70, 70}}, {400, 324});
     p.text({450, 340}, "5×─＝─　　答え 3─m");
     p.text({478, 330}, "2   10          1");
     p.text({478, 350}, "3   3           3");  p.pause(400);
-    swap_picture(p, {400, 324}, {440, 384}, "\\MF.BMP", {50, 10});  p.say(45);
-    swap_picture(p, {10, 10}, {30, 70}, "\\pr.BMP", {400, 324});  p.pause(550);
-    swap_picture(p, {400, 324}, {440, 384}, "\\PF.BMP", {10, 10});  p.say(46);
+    p.move_picture("\\MF.BMP", {{400, 324}, {440, 384}}, {50, 10});  p.say(45);
+    p.move_picture("\\pr.BMP", {{10, 10}, {30, 70}}, {400, 324});  p.pause(550);
+    p.move_picture("\\PF.BMP", {{400, 324}, {440, 384}}, {10, 10});  p.say(46);
 }
 
 // 5 × 2/3 read as 5 ÷ 3 × 2, the hand following each piece.
 void divide_then_multiply(Page& p) {
     p.picture(kDown, {245, 310});  p.pause(550);  p.say(47);
-    swap_picture(p, {245, 310}, {265, 330}, kDown, {360, 280});
+    p.move_picture(kDown, {{245, 310}, {265, 330}}, {360, 280});
     p.text({350, 300}, "5÷3×2");  p.pause(600);  p.say(48);
-    swap_picture(p, {360, 280}, {380, 300}, kDown, {410, 270});
+    p.move_picture(kDown, {{360, 280}, {380, 300}}, {410, 270});
     p.text({406, 300}, "=─");  p.text({418, 290}, "5");  p.text({418, 310}, "3");
     p.pause(400);  p.say(49);
-    swap_picture(p, {410, 270}, {430, 290}, kDown, {430, 270});
+    p.move_picture(kDown, {{410, 270}, {430, 290}}, {430, 270});
     p.text({422, 300}, "──");  p.text({426, 290}, "×2");
     p.text({418, 310}, "3", 0);  p.text({428, 310}, "3");  p.pause(600);  p.say(50);
-    swap_picture(p, {430, 270}, {450, 290}, kDown, {470, 270});
+    p.move_picture(kDown, {{430, 270}, {450, 290}}, {470, 270});
     p.text({454, 300}, "=5×─");  p.text({490, 290}, "2");  p.text({490, 310}, "3");
     p.pause(100);
     p.text({465, 320}, "↓", kRed);  p.pause(700);  p.say(6);
@@ -80,54 +80,54 @@ void one_sentence(Page& p) {
     p.picture(kUp, {105, 226});
     p.arc({140, 210}, 70, kGreen, 0.25f, 0.5f, 2);  arrow_tip_up(p);
     p.pause(650);  p.say(7);
-    swap_picture(p, {103, 226}, {123, 246}, kUp, {246, 60});
+    p.move_picture(kUp, {{103, 226}, {123, 246}}, {246, 60});
     p.arc({140, 190}, 70, kGreen, 0.5f, 0.75f, 2);
     p.polyline({{135, 45}, {140, 50}, {135, 55}}, kGreen);  p.pause(650);  p.say(8);
-    swap_picture(p, {246, 60}, {266, 80}, kUp, {490, 60});  p.pause(500);  p.say(9);
-    swap_picture(p, {490, 60}, {510, 80}, kUp, {490, 370});  p.pause(500);  p.say(10);
+    p.move_picture(kUp, {{246, 60}, {266, 80}}, {490, 60});  p.pause(500);  p.say(9);
+    p.move_picture(kUp, {{490, 60}, {510, 80}}, {490, 370});  p.pause(500);  p.say(10);
 
-    swap_picture(p, {490, 370}, {510, 390}, kUp, {105, 226});
+    p.move_picture(kUp, {{490, 370}, {510, 390}}, {105, 226});
     p.text({110, 190}, "3");  level_balance(p, 92, "5         5");  p.pause(250);
-    swap_picture(p, {105, 226}, {125, 246}, kUp, {400, 175});
+    p.move_picture(kUp, {{105, 226}, {125, 246}}, {400, 175});
     times_three(p);  p.pause(450);  p.say(11);
     p.text({110, 190}, "3", 0);
-    swap_picture(p, {400, 175}, {420, 195}, kUp, {105, 226});
+    p.move_picture(kUp, {{400, 175}, {420, 195}}, {105, 226});
     p.text({107, 190}, "─");  p.text({111, 180}, "2");  p.text({111, 200}, "3");
     level_balance(p, 242, "5         5");  p.pause(250);
-    swap_picture(p, {105, 226}, {125, 246}, kUp, {400, 305});
+    p.move_picture(kUp, {{105, 226}, {125, 246}}, {400, 305});
     times_two_thirds(p);  p.pause(450);  p.say(22);
-    swap_picture(p, {400, 305}, {430, 325}, kUp, {240, 370});  p.pause(370);
-    swap_picture(p, {240, 370}, {270, 390}, kUp, {580, 370});  p.pause(500);  p.say(12);
+    p.move_picture(kUp, {{400, 305}, {430, 325}}, {240, 370});  p.pause(370);
+    p.move_picture(kUp, {{240, 370}, {270, 390}}, {580, 370});  p.pause(500);  p.say(12);
     p.fill_box({103, 175}, {126, 223}, kRed, 0);
-    swap_picture(p, {580, 370}, {600, 390}, kUp, {105, 226});  p.pause(500);  p.say(13);
+    p.move_picture(kUp, {{580, 370}, {600, 390}}, {105, 226});  p.pause(500);  p.say(13);
 }
 
 // The balances again from level, then the rule: set it up as in 2nd grade.
 void same_as_second_grade(Page& p) {
     erase(p, {300, 60}, {510, 190});  level_balance(p, 92, "5         5");
     erase(p, {300, 210}, {510, 330});  level_balance(p, 242, "5         5");  p.pause(350);
-    times_three(p);  swap_picture(p, {105, 226}, {125, 246}, kUp, {400, 175});  p.pause(200);
-    times_two_thirds(p);  swap_picture(p, {400, 175}, {420, 195}, kUp, {400, 305});
+    times_three(p);  p.move_picture(kUp, {{105, 226}, {125, 246}}, {400, 175});  p.pause(200);
+    times_two_thirds(p);  p.move_picture(kUp, {{400, 175}, {420, 195}}, {400, 305});
     p.pause(400);  p.say(23);
-    swap_picture(p, {400, 305}, {420, 325}, kUp, {105, 226});  p.pause(250);
-    swap_picture(p, {105, 226}, {125, 246}, kUp, {246, 60});  p.pause(200);
+    p.move_picture(kUp, {{400, 305}, {420, 325}}, {105, 226});  p.pause(250);
+    p.move_picture(kUp, {{105, 226}, {125, 246}}, {246, 60});  p.pause(200);
     same_as_before(p, 60, "2年生の問題と同じ");
 }
 
 // 4/5 m taken 2/3 times, answered 8/15 m.
 void fraction_times_fraction(Page& p) {
-    swap_picture(p, {10, 10}, {30, 70}, "\\pr.BMP", {100, 374});
+    p.move_picture("\\pr.BMP", {{10, 10}, {30, 70}}, {100, 374});
     p.text({150, 390}, "─mのリボンの─は何mでしょう。", kRed);
     p.text({154, 380}, "4", kRed);  p.text({154, 400}, "5", kRed);
     p.text({258, 380}, "2", kRed);  p.text({258, 400}, "3", kRed);  p.pause(100);
-    swap_picture(p, {100, 374}, {140, 434}, "\\pr.BMP", {400, 374});
+    p.move_picture("\\pr.BMP", {{100, 374}, {140, 434}}, {400, 374});
     p.text({450, 390}, "─×─＝─　　答え ─m");
     p.text({454, 380}, "4   2   8          8");
     p.text({454, 400}, "5   3");  p.text({514, 400}, "15         15");  p.pause(500);
-    swap_picture(p, {400, 374}, {440, 434}, "\\PF.BMP", {10, 10});  p.say(15);
+    p.move_picture("\\PF.BMP", {{400, 374}, {440, 434}}, {10, 10});  p.say(15);
     p.picture(kUp, {446, 420});  p.pause(550);  p.say(16);
-    swap_picture(p, {446, 420}, {470, 440}, kUp, {478, 420});  p.pause(200);
-    swap_picture(p, {478, 420}, {502, 440}, kUp, {514, 420});  p.pause(300);
+    p.move_picture(kUp, {{446, 420}, {470, 440}}, {478, 420});  p.pause(200);
+    p.move_picture(kUp, {{478, 420}, {502, 440}}, {514, 420});  p.pause(300);
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ const Sweep kSweeps[] = {
 
 void sweep(Page& p, const Sweep& s) {
     const auto hand = [&](float from, float width, float to) {
-        swap_picture(p, {from, s.y}, {from + width, s.y + 20}, kUp, {to, s.y});
+        p.move_picture(kUp, {{from, s.y}, {from + width, s.y + 20}}, {to, s.y});
     };
     p.pause(200);
     hand(s.right, 20, s.middle);  p.pause(80);
@@ -68,15 +68,15 @@ void whole_then_fraction(Page& p) {
     p.text({150, 340}, "─mが6kgの鉄のぼうがあります。", kRed);
     p.text({150, 370}, "このぼう1mの重さは何kgでしょう。", kRed);
     p.text({154, 330}, "5", kRed);  p.text({154, 350}, "8", kRed);  p.pause(100);
-    swap_picture(p, {50, 10}, {70, 70}, "\\mr.BMP", {100, 324});
+    p.move_picture("\\mr.BMP", {{50, 10}, {70, 70}}, {100, 324});
     p.narrate(1, Close::No, frame::Narration::Background, 600);  p.say(17, 400);  p.say(18);
     p.text({150, 40}, "3mが6kgの鉄のぼうがあります。", kRed);
     p.text({150, 60}, "このぼう1mの重さは何kgでしょう。", kRed);
-    swap_picture(p, {100, 324}, {140, 384}, "\\mr.BMP", {100, 24});  p.pause(600);
-    swap_picture(p, {100, 24}, {135, 84}, "\\MF.BMP", {50, 10});  p.say(19);
-    swap_picture(p, {10, 10}, {30, 70}, "\\pr.BMP", {400, 24});
+    p.move_picture("\\mr.BMP", {{100, 324}, {140, 384}}, {100, 24});  p.pause(600);
+    p.move_picture("\\MF.BMP", {{100, 24}, {135, 84}}, {50, 10});  p.say(19);
+    p.move_picture("\\pr.BMP", {{10, 10}, {30, 70}}, {400, 24});
     p.text({450, 40}, "6÷3＝2　　答え 2kg");  p.pause(800);
-    swap_picture(p, {400, 24}, {440, 84}, "\\PF.BMP", {10, 10});  p.say(4, 100);  p.say(6);
+    p.move_picture("\\PF.BMP", {{400, 24}, {440, 84}}, {10, 10});  p.say(4, 100);  p.say(6);
 
     p.text({32, 180}, "mが 6kgの鉄のぼうがあります。", kRed);
     p.text({3, 210}, "このぼう1mの重さは何kgでしょう。", kRed);
@@ -87,29 +87,29 @@ void whole_then_fraction(Page& p) {
     erase(p, {7, 155}, {23, 172});
     p.arc({140, 180}, 60, kGreen, 0.5f, 0.75f, 2);
     p.polyline({{135, 55}, {140, 60}, {135, 65}}, kGreen);
-    swap_picture(p, {50, 10}, {80, 70}, "\\mr.BMP", {400, 324});
+    p.move_picture("\\mr.BMP", {{50, 10}, {80, 70}}, {400, 324});
     p.text({450, 340}, "6÷─＝─　　答え 9─kg");
     p.text({478, 330}, "5   48          3");
     p.text({478, 350}, "8   5           5");  p.pause(700);
-    swap_picture(p, {400, 324}, {440, 384}, "\\MF.BMP", {50, 10});  p.say(20);
+    p.move_picture("\\MF.BMP", {{400, 324}, {440, 384}}, {50, 10});  p.say(20);
     p.picture(kUp, {490, 60});  p.pause(550);  p.say(21);
-    swap_picture(p, {490, 60}, {510, 80}, kUp, {490, 370});  p.pause(500);  p.say(31);
+    p.move_picture(kUp, {{490, 60}, {510, 80}}, {490, 370});  p.pause(500);  p.say(31);
 }
 
 // 3, then 5/8, in the box, and the balances they tip.
 void into_the_box(Page& p) {
-    swap_picture(p, {490, 370}, {510, 390}, kDown, {7, 155});
+    p.move_picture(kDown, {{490, 370}, {510, 390}}, {7, 155});
     p.text({13, 180}, "3");  level_balance(p, 102, kLevel);  p.pause(250);
     erase(p, {7, 155}, {25, 172});  divided_by_three(p);  p.pause(430);  p.say(32);
     p.text({13, 180}, "3", 0);
-    swap_picture(p, {400, 145}, {420, 165}, kDown, {7, 155});
+    p.move_picture(kDown, {{400, 145}, {420, 165}}, {7, 155});
     p.text({10, 184}, "─");  p.text({14, 176}, "5");  p.text({14, 192}, "8");
     level_balance(p, 242, kLevel);  p.pause(250);
     erase(p, {7, 155}, {23, 172});  divided_by_five_eighths(p);  p.pause(450);  p.say(33);
-    swap_picture(p, {400, 342}, {430, 362}, kDown, {160, 315});  p.pause(550);  p.say(34);
-    swap_picture(p, {160, 315}, {180, 335}, kDown, {580, 315});  p.pause(600);  p.say(12);
+    p.move_picture(kDown, {{400, 342}, {430, 362}}, {160, 315});  p.pause(550);  p.say(34);
+    p.move_picture(kDown, {{160, 315}, {180, 335}}, {580, 315});  p.pause(600);  p.say(12);
     p.fill_box({3, 175}, {30, 210}, kRed, 0);
-    swap_picture(p, {580, 315}, {600, 335}, kDown, {7, 155});  p.pause(500);  p.say(13);
+    p.move_picture(kDown, {{580, 315}, {600, 335}}, {7, 155});  p.pause(500);  p.say(13);
 }
 
 // The balances again from level, then the rule: set it up as in 3rd grade.
@@ -119,40 +119,40 @@ void same_as_third_grade(Page& p) {
     level_balance(p, 242, kLevel);  p.pause(250);
     erase(p, {7, 155}, {25, 172});  divided_by_three(p);  p.pause(100);
     erase(p, {400, 145}, {420, 165});  divided_by_five_eighths(p);  p.pause(450);  p.say(23);
-    swap_picture(p, {400, 342}, {420, 362}, kDown, {7, 155});  p.pause(250);
-    swap_picture(p, {7, 155}, {25, 172}, kUp, {246, 80});  p.pause(200);
+    p.move_picture(kDown, {{400, 342}, {420, 362}}, {7, 155});  p.pause(250);
+    p.move_picture(kUp, {{7, 155}, {25, 172}}, {246, 80});  p.pause(200);
     same_as_before(p, 80, "3年生の問題と同じ");
 }
 
 // 1/3 kg for 5/8 m, answered 8/15 kg; the hand reads both divisions, and
 // the weight of the sentence gets its box too.
 void fraction_divided_by_fraction(Page& p) {
-    swap_picture(p, {10, 10}, {30, 70}, "\\pr.BMP", {100, 394});
+    p.move_picture("\\pr.BMP", {{10, 10}, {30, 70}}, {100, 394});
     p.text({150, 410}, "─mが─kgの鉄のぼうがあります。", kRed);
     p.text({150, 440}, "このぼう1mの重さは何kgでしょう。", kRed);
     p.text({154, 400}, "5    1", kRed);  p.text({154, 420}, "8    3", kRed);  p.pause(100);
-    swap_picture(p, {100, 394}, {140, 454}, "\\pr.BMP", {400, 394});
+    p.move_picture("\\pr.BMP", {{100, 394}, {140, 454}}, {400, 394});
     p.text({450, 410}, "─÷─＝─ 　 答え ─kg");
     p.text({454, 400}, "1   5   8          8");
     p.text({454, 420}, "3   8");  p.text({514, 420}, "15         15");  p.pause(500);
-    swap_picture(p, {400, 394}, {440, 454}, "\\PF.BMP", {10, 10});  p.say(38);
+    p.move_picture("\\PF.BMP", {{400, 394}, {440, 454}}, {10, 10});  p.say(38);
 
     p.picture(kUp, {491, 70});
     sweep(p, kSweeps[0]);
-    swap_picture(p, {491, 70}, {511, 90}, kUp, {503, 370});
+    p.move_picture(kUp, {{491, 70}, {511, 90}}, {503, 370});
     sweep(p, kSweeps[1]);
 
     erase(p, {503, 370}, {515, 390});
     p.fill_box({57, 175}, {72, 210}, kRed, 0);
     both_boxes(p);  p.pause(600);  p.say(43);
-    swap_picture(p, {7, 155}, {76, 172}, kUp, {250, 80});  p.pause(700);  p.say(35);
-    swap_picture(p, {250, 80}, {270, 100}, kUp, {250, 465});  p.pause(600);  p.say(36);
+    p.move_picture(kUp, {{7, 155}, {76, 172}}, {250, 80});  p.pause(700);  p.say(35);
+    p.move_picture(kUp, {{250, 80}, {270, 100}}, {250, 465});  p.pause(600);  p.say(36);
     p.arc({140, 230}, 60, kGreen, 0.25f, 0.5f, 3);
     erase(p, {250, 465}, {270, 485});
     both_boxes(p);
     p.fill_box({3, 175}, {30, 210}, kRed, 0);
     p.fill_box({57, 175}, {72, 210}, kRed, 0);  p.pause(500);  p.say(37);
-    swap_picture(p, {7, 155}, {76, 172}, kUp, {250, 80});  p.pause(400);
+    p.move_picture(kUp, {{7, 155}, {76, 172}}, {250, 80});  p.pause(400);
 }
 
 }  // namespace

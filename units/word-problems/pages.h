@@ -23,13 +23,6 @@ inline void erase(frame::Page& p, frame::PointF from, frame::PointF to) {
     p.fill_box(from, to, 0);
 }
 
-// A picture taken away by its box, another put in its place.
-inline void swap_picture(frame::Page& p, frame::PointF from, frame::PointF to,
-                         std::string_view name, frame::PointF at) {
-    erase(p, from, to);
-    p.picture(name, at);
-}
-
 // A balance with the same number on both pans, level.
 inline void level_balance(frame::Page& p, float y, std::string_view pans) {
     p.picture("天秤1.BMP", {300, y});
@@ -42,8 +35,8 @@ inline void level_balance(frame::Page& p, float y, std::string_view pans) {
 inline void same_as_before(frame::Page& p, float hand_y, std::string_view grade_line) {
     p.line({380, 50}, {450, 50}, kGreen);
     p.polyline({{445, 45}, {450, 50}, {445, 55}}, kGreen);
-    swap_picture(p, {246, hand_y}, {266, hand_y + 20}, kUp, {490, 60});  p.pause(100);
-    swap_picture(p, {490, 60}, {510, 80}, kUp, {490, 370});  p.pause(200);
+    p.move_picture(kUp, {{246, hand_y}, {266, hand_y + 20}}, {490, 60});  p.pause(100);
+    p.move_picture(kUp, {{490, 60}, {510, 80}}, {490, 370});  p.pause(200);
     p.text({440, 180}, grade_line, kGreen);
     p.text({440, 200}, "様に式をたてよう", kGreen);
     p.line({490, 60}, {490, 330}, kGreen);

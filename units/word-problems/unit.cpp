@@ -7,30 +7,20 @@ namespace units::word_problems {
 
 using frame::PageKind;
 
-namespace {
-
-const std::vector<std::string_view> kEndHides{"FORM3", "FORM7", "FORM9"};
-
-}  // namespace
-
 const frame::Unit unit{
     .name = "word-problems",
     .folder = "WORD",
     .title = "6年生の算数    文章問題攻略法",
     .pages =
         {
-            {.number = 1, .kind = PageKind::Explanation, .count = 2,
+            {.number = 1, .kind = PageKind::Explanation, .paragraphs = 2,
              .title = "2年生の問題に直そう", .title_blanks = 8, .draw = draw_page1},
-            {.number = 2, .kind = PageKind::Exercise, .count = 7, .title = "練習1",
-             .sheet = &page2},
-            {.number = 3, .kind = PageKind::Explanation, .count = 2,
+            {.number = 2, .kind = PageKind::Exercise, .title = "練習1", .sheet = &page2},
+            {.number = 3, .kind = PageKind::Explanation, .paragraphs = 2,
              .title = "3年生の問題に直そう", .title_blanks = 8, .draw = draw_page3},
-            {.number = 4, .kind = PageKind::Exercise, .count = 7, .title = "練習2",
-             .sheet = &page4},
+            {.number = 4, .kind = PageKind::Exercise, .title = "練習2", .sheet = &page4},
         },
     .problem_groups = {{}},
-    .exercise_pages = {{.page = 2, .contents_row = 8, .end_hides = kEndHides},
-                       {.page = 4, .contents_row = 10, .end_hides = kEndHides}},
     .contents_lines =
         {
             {7, "(よく見よう!)  ☆ 2年生の問題に直そう --- 1ページ"},
@@ -48,8 +38,8 @@ const frame::Unit unit{
             {.form = "FORM9", .fields = {{"EDIT3", 1}, {"EDIT4", 2}, {"EDIT5", 3}},
              .ok_handler = "BUTTON3_ON", .ok = {{.checks = {{1, 1}, {2, 2}, {3, 3}}}}},
         },
+    .end_hides = {"FORM3", "FORM7", "FORM9"},
     .fresh_start = 0,
-    .record = {.header = {7, 7, 0}, .flag_counts = {7, 7}, .lists_on_first_line = 2},
     .data_pictures = {"\\PF.BMP", "\\MF.BMP", "\\pr.BMP", "\\mr.BMP"},
     .folder_pictures = {"上指.BMP", "下指.BMP", "天秤1.BMP", "天秤2.BMP", "天秤3.BMP"},
 };

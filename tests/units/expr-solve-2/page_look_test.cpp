@@ -21,7 +21,7 @@ int white_pixels(const QImage& shot, QRect area) {
 TEST(ExplanationPagesLook, EachFinishedPageShowsItsBandAndItsEquations) {
     for (int page : {1, 3, 5}) {
         harness::Pupil pupil(unit);
-        pupil.open(page, std::to_string(unit.lesson_page(page)->count));
+        pupil.open(page, std::to_string(unit.lesson_page(page)->count()));
         const QImage shot = pupil.screenshot();
         // The title band, on the canvas 22 pixels below the screen's top.
         EXPECT_EQ(shot.pixel(195, 22 + 10), qRgb(255, 0, 0)) << "page " << page;

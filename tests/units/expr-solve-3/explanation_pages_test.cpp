@@ -55,7 +55,7 @@ TEST(ExplanationPages, FromALaterParagraphTheEarlierOnesAppearAtOnceAndSilently)
             EXPECT_EQ(log.commands.back(), "close wave1");
         }
         for (const auto& [text, at] : s.solved) EXPECT_EQ(last_colour(pupil, text, at), 7) << text;
-        const int last = unit.lesson_page(s.page)->count;
+        const int last = unit.lesson_page(s.page)->count();
         EXPECT_EQ(last_colour(pupil, "だん落 " + std::to_string(last), {570, 2}), 7);
         EXPECT_EQ(pupil.lesson().current_paragraph, last - 1);
         EXPECT_EQ(last_colour(pupil, s.end_mark, s.end_at), 1);
