@@ -153,7 +153,6 @@ FormWindow::Control FormWindow::make_control(const ControlDescription& control) 
     case WindowKind::Form:
         break;   // no widget: the sound device stands for the MCI control
     }
-    if (made.widget) made.widget->setObjectName(QString::fromStdString(control.name));
     return made;
 }
 

@@ -43,7 +43,6 @@ void combine_layer(QImage& target, QPoint origin, const QImage& layer, DrawMode 
 void prepare_painter(QPainter& painter) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
 DrawMode draw_mode_from_code(int code) {

@@ -50,7 +50,7 @@ private:
     QRgb result_ = 0;
 };
 
-// Sets a painter up as every figure is drawn: nothing anti-aliased or smoothed.
+// Sets a painter up as every figure is drawn: nothing anti-aliased.
 void prepare_painter(QPainter& painter);
 
 // A figure painted with QPainter: its pens and brushes are opaque colours.

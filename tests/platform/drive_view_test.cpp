@@ -133,6 +133,11 @@ TEST_F(TempDrive, PathsLeavingTheDriveAreRefused) {
     fs::create_directory_symlink(drive_ / "SANSU" / "da", drive_ / "DI1" / "pictures");
     EXPECT_EQ(view.to_host("\\DI1\\pictures\\MF.BMP"), drive_ / "DI1" / "pictures" / "MF.BMP");
 
+    // A link from outside to the drive itself, or into it, leads onto the drive.
+    fs::create_directory_symlink(drive_, top_ / "alias");
+    EXPECT_EQ(view.to_drive(top_ / "alias"), "C:\\");
+    EXPECT_EQ(view.to_drive(top_ / "alias" / "SANSU"), "C:\\SANSU");
+
     EXPECT_EQ(error_of([&] { DriveView(drive_, top_ / "outside"); }), 52);
 }
 

@@ -85,6 +85,17 @@ TEST(FormStream, ReadsTheFormItsControlsAndTheClosingItems) {
     EXPECT_EQ(&form.controls[1], &button);
 }
 
+TEST(FormStream, AnEventListEndsAtTheFirstCodeBelowTheLowestEvent) {
+    Bytes form;
+    form.u16(0).u16(0).u16(1).u16(0x0a).u16(0).u32(2);
+    form.u16(0x50).u16(0x01).u16(0x64).raw("FORM_LOWEST").u16(0x6c).raw("FORM_CLICK").u16(0x63);
+    form.u16(0x02);
+    const FormDescription read = platform::read_form_stream(form.b);
+    ASSERT_EQ(read.events.size(), 2u);
+    EXPECT_EQ(read.events[0], (platform::EventHandler{EventKind{0x64}, "FORM_LOWEST"}));
+    EXPECT_EQ(read.events[1], (platform::EventHandler{EventKind::Click, "FORM_CLICK"}));
+}
+
 TEST(FormStream, MagicAndVersionAreNotChecked) {
     const FormDescription usual = platform::read_form_stream(entry_bar().b);
     const FormDescription other = platform::read_form_stream(entry_bar("ZZ", 7).b);

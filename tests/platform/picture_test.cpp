@@ -79,6 +79,14 @@ TEST(Picture, ABitmapCutShortIsNotABitmap) {
         EXPECT_EQ(run_error_of([&] { Picture::from_bytes(whole.substr(0, whole.size() / 2)); }), 75) << format;
         EXPECT_EQ(run_error_of([&] { Picture::from_bytes(whole.substr(0, whole.size() - 1)); }), 75) << format;
     }
+
+    // The old header of 12 bytes: 3 x 2 pixels of 24 bits, rows of 12 bytes.
+    const auto le16 = [](int v) { return std::string{char(v & 0xff), char(v >> 8)}; };
+    const std::string old_header = "BM" + le16(50) + le16(0) + le16(0) + le16(0) + le16(26) + le16(0) +
+                                   le16(12) + le16(0) + le16(3) + le16(2) + le16(1) + le16(24);
+    const std::string old_bitmap = old_header + std::string(24, '\x40');
+    EXPECT_EQ(Picture::from_bytes(old_bitmap).size(), QSize(3, 2));
+    EXPECT_EQ(run_error_of([&] { Picture::from_bytes(old_bitmap.substr(0, 49)); }), 75);
 }
 
 TEST(Picture, DrivePathsAreLimitedTo128Bytes) {

@@ -61,7 +61,14 @@ TEST(SurfaceCopy, CopyPastTheTargetEdgesIsCutThere) {
     small.block_copy({-5, -5}, 640, 480, canvas, {0, 0});  // into a bitmap, in pixels
     EXPECT_EQ(small.colour_index_at({0, 0}), 9);  // green is entry 9 of a new palette
     EXPECT_EQ(small.rgb_at({0, 0}), canvas.rgb_at({5, 5}));
-    EXPECT_EQ(run_error_of([&] { small.block_copy({0, 0}, -1, 5, canvas, {0, 0}); }), 5);
+    // A negative size is refused; an empty one copies nothing and is no error.
+    struct Case { int width, height, error; };
+    for (const Case c : {Case{-1, 5, 5}, Case{5, -1, 5}, Case{0, 5, 0}, Case{5, 0, 0}}) {
+        Surface target = pixel_canvas();
+        EXPECT_EQ(run_error_of([&] { target.block_copy({0, 0}, c.width, c.height, canvas, {0, 0}); }),
+                  c.error) << c.width << " x " << c.height;
+        EXPECT_EQ(pixels_not_of(target, QRect(0, 0, 640, 480), 0), 0);
+    }
 }
 
 TEST(SurfaceCopy, WindowPointsAreLogicalAndASurfaceCopiesOntoItself) {

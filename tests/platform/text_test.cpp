@@ -63,7 +63,9 @@ TEST(Text, WhatTheCodePageCannotHoldBecomesQuestionMarks) {
     EXPECT_EQ(to_cp932("aéb€c"), "a?b?c");
     EXPECT_EQ(to_cp932("a\xE3\x81"), "a?");         // cut-off UTF-8
     EXPECT_EQ(to_cp932("a\xFF" "b"), "a?b");        // no UTF-8 at all
-    EXPECT_EQ(from_cp932("A\x85\x40" "B"), "A?B");  // an unassigned pair
+    EXPECT_EQ(from_cp932("A\x85\x40" "B"), "A?B");  // unassigned pairs, each one '?'
+    EXPECT_EQ(from_cp932("A\x85\xFC" "B"), "A?B");
+    EXPECT_EQ(from_cp932("A\xFC\xFC" "B"), "A?B");
     EXPECT_EQ(from_cp932("A\x80" "B"), "A?B");
     EXPECT_EQ(from_cp932("A\x81"), "A?");           // a lead byte at the end
 }

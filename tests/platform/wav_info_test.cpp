@@ -48,6 +48,7 @@ TEST(WavLength, HasNoneForWhatIsNotAPlayableWav) {
                                    wm::wav({.sample_rate = 22050, .data_bytes = 800, .byte_rate = 44100}),
                                    wm::wav({.channels = 2, .data_bytes = 800, .block = 1}),
                                    wm::wav({.bits = 12, .data_bytes = 800}),
+                                   wm::wav({.bits = 0, .data_bytes = 800}),
                                    wm::wav({.format = 3, .bits = 16, .data_bytes = 800}),
                                    wm::wav({.sample_rate = 1, .data_bytes = 800}),
                                    wm::wav({.sample_rate = 999, .data_bytes = 800}),
