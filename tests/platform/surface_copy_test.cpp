@@ -90,6 +90,9 @@ TEST(SurfaceCopy, ClearFillsTheBackgroundAndWatchersSeeChanges) {
     canvas.draw_line({10, 20}, {30, 40});
     EXPECT_TRUE(changed.contains(QRect(QPoint(10, 20), QPoint(30, 40))));
     EXPECT_TRUE(QRect(0, 0, 640, 480).contains(changed));
+    changed = QRect();
+    canvas.set_point({50, 60}, 2);  // a point changes its pixel only
+    EXPECT_EQ(changed, QRect(50, 60, 1, 1));
     canvas.set_cell_position(3, 3);
     canvas.set_colours(7, 6);
     canvas.clear();

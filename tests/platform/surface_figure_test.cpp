@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <utility>
+
 #include "platform/polygon.h"
 #include "surface_test_canvas.h"
 
@@ -63,6 +67,21 @@ TEST(SurfaceFigure, DottedFiguresHaveGapsButAPolylineAskedSolidHasNone) {
     EXPECT_EQ(run_error_of([&] { dotted.set_draw_style(7); }), 6);
     EXPECT_EQ(run_error_of([&] { dotted.set_draw_style(-1); }), 6);
     EXPECT_EQ(dotted.state().style, platform::PenStyle::Dotted);
+}
+
+// The first 18 pixels of a line drawn from x = 10 in each broken style.
+TEST(SurfaceFigure, EachBrokenStyleDrawsItsRunsAndGaps) {
+    const std::pair<int, std::string_view> styles[] = {
+        {1, "######...######..."}, {2, "#..#..#..#..#..#.."},
+        {3, "######...#...#####"}, {4, "######...#...#...#"}};
+    for (const auto& [code, runs] : styles) {
+        platform::Surface canvas = pixel_canvas();
+        canvas.set_draw_style(code);
+        canvas.draw_line({10, 10}, {109, 10});
+        std::string drawn;
+        for (int x = 10; x < 28; ++x) drawn += canvas.colour_index_at({x, 10}) == 0 ? '.' : '#';
+        EXPECT_EQ(drawn, runs) << "style " << code;
+    }
 }
 
 TEST(SurfaceFigure, PolylineStepsAndFilledConcavePolygon) {

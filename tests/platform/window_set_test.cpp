@@ -214,6 +214,7 @@ TEST_F(WindowSetTest, TheScreenshotStacksTopmostFormsAboveTheOthers) {
     EXPECT_EQ(at(screen, 2, 450), kLightGrey);   // the bar over the canvas
     EXPECT_EQ(at(screen, 700, 100), kLightGrey);  // the mascot panel
     EXPECT_NE(at(screen, 200, 455), kWhite);     // a navigation button's picture
+    EXPECT_EQ(at(screen, 640, 100), kBlack);     // between the canvas and the panel: no form
 
     // Showing a visible form leaves it where it is; shown anew it is above
     // the ordinary forms shown before it.
