@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "platform/picture.h"
@@ -55,6 +57,17 @@ TEST(Picture, FilesThatAreNoBitmapsAreErrors63And75) {
     const std::string pipe = dir.filePath("pipe.bmp").toStdString();
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     EXPECT_EQ(run_error_of([&] { Picture::load(pipe); }), 63);  // never waits for a writer
+    // A folder or a pipe turned away leaves no file open.
+    const auto open_files = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                             std::filesystem::directory_iterator());
+    };
+    const auto files_before = open_files();
+    for (int i = 0; i < 4; ++i) {
+        run_error_of([&] { Picture::load(dir.path().toStdString()); });
+        run_error_of([&] { Picture::load(pipe); });
+    }
+    EXPECT_EQ(open_files(), files_before);
 
     QImage pixels(4, 4, QImage::Format_RGB32);
     pixels.fill(Qt::red);
