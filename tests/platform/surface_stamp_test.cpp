@@ -144,6 +144,7 @@ TEST(SurfaceStamp, TextSplitsIntoTheCharactersQtReads) {
         "aｱ漢𠀋¥‾",              // well-formed: one to four bytes a character
         "\xff",                  // no lead byte
         "a\xe3\x81",             // cut short
+        "\xc3(b",                // a lead byte without its continuation
         "\xc0\xaf",              // overlong slashes
         "\xe0\x80\xaf",
         "\xed\xa0\x80",          // a surrogate
