@@ -54,10 +54,11 @@ TEST(SurfaceCoordinates, ClientSizeKeepsTheDrawing) {
     platform::Surface canvas = page_canvas(440);
     canvas.fill_box({0, 0}, {639, 568}, 6);
     canvas.set_client_size(640, 392);
+    canvas.set_colours(7, 5);
     canvas.set_client_size(700, 500);
     EXPECT_EQ(canvas.client_size(), QSize(700, 500));
     EXPECT_EQ(canvas.colour_index_at({639, 479}), 6);
-    EXPECT_EQ(canvas.colour_index_at({650, 490}), 0);  // new area in the background colour
+    EXPECT_EQ(canvas.colour_index_at({650, 490}), 5);  // new area in the background colour
     EXPECT_EQ(run_error_of([&] { canvas.set_client_size(-1, 10); }), 5);
     EXPECT_EQ(run_error_of([&] { canvas.set_client_size(10, 32768); }), 5);
     EXPECT_EQ(run_error_of([&] { (void)canvas.rgb_at({700, 0}); }), 5);
