@@ -2,6 +2,7 @@
 #include <QFontMetrics>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string_view>
 #include <vector>
 
@@ -71,6 +72,15 @@ TEST(SurfaceText, GlyphsStayInsideTheirCells) {
         narrow.set_cell_position(0, 10);
         narrow.draw_cell_text(glyph);
         EXPECT_LE(ink_of(narrow, 0).width(), metrics.horizontalAdvance(glyph)) << glyph;
+    }
+    // ... and stands in the middle of it.
+    for (const char* glyph : {"i", "l", "I", "!"}) {
+        platform::Surface narrow = page_canvas();
+        narrow.set_font("ＭＳ Ｐ明朝", 48);
+        narrow.set_cell_position(0, 2);
+        narrow.draw_cell_text(glyph);
+        const QRect ink = ink_of(narrow, 0);
+        EXPECT_LE(std::abs(ink.left() - (23 - ink.right())), 1) << glyph << " " << ink.left() << ".." << ink.right();
     }
 }
 
