@@ -95,6 +95,9 @@ TEST(SurfaceFigure, PolylineStepsAndFilledConcavePolygon) {
     const PolyPoint onwards[] = {PolyPoint::step(10, 0)};
     canvas.draw_polyline(onwards, 4);  // a first step goes on from the last point
     EXPECT_EQ(canvas.colour_index_at({40, 30}), 4);
+    canvas.set_point({300, 300}, 4);
+    canvas.draw_polyline(onwards, 4);  // and from a point
+    EXPECT_EQ(canvas.colour_index_at({310, 300}), 4);
 
     // A U shape: the notch between its arms stays empty.
     const PolyPoint u[] = {PolyPoint::at(100, 100), PolyPoint::at(130, 100),
