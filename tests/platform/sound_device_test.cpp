@@ -112,7 +112,9 @@ TEST_F(SoundFolder, ReadsKeywordsAndAliasesInAnyCaseAndQuotedNames) {
     EXPECT_TRUE(sound_.send("OPEN \"MY SOUND.WAV\" ALIAS Wave1"));
     EXPECT_TRUE(sound_.send("Play WAVE1  Notify  Wait"));
     EXPECT_TRUE(sound_.send("open SOUND1.WAV alias wave2"));
-    EXPECT_TRUE(sound_.send("play wave2 wait"));
+    EXPECT_TRUE(sound_.send("play WAVE2 wait"));
+    EXPECT_TRUE(sound_.send("open SOUND1.WAV alias AZ"));  // every letter, A to Z
+    EXPECT_TRUE(sound_.send("close az"));
     EXPECT_TRUE(sound_.send("close wave1"));
     EXPECT_TRUE(sound_.send("play wave2"));  // the other alias stays open
     EXPECT_EQ(clock_.sleeps(), (std::vector{300ms, 500ms}));
