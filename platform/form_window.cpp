@@ -226,12 +226,10 @@ void FormWindow::show() {
 
 void FormWindow::hide() { widget_->hide(); }
 
-// Changing the window's flags re-creates it hidden; its position is kept.
+// Changing the window's flags re-creates it hidden, where it was.
 void FormWindow::make_topmost() {
     if (!topmost_) {
-        const QPoint at = widget_->pos();
         widget_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-        widget_->move(at);
         topmost_ = true;
     }
     show();
