@@ -53,12 +53,14 @@ bool holds_whole_bitmap(std::string_view bytes) {
 
     // The pixels begin where the file header says, and never inside the headers.
     const std::uint64_t start = std::max<std::uint64_t>(little_endian(bytes, 10, 4), kFileHeader + header_size);
-    std::uint64_t pixel_bytes = header.image_size;
-    if (header.compression != kRunLength8 && header.compression != kRunLength4) {
-        const std::uint64_t row = (static_cast<std::uint64_t>(header.width) * header.bits + 31) / 32 * 4;
-        pixel_bytes = row * static_cast<std::uint64_t>(std::llabs(header.height));
-    }
-    return pixel_bytes > 0 && start + pixel_bytes <= bytes.size();
+    const std::uint64_t room = bytes.size() - std::min<std::uint64_t>(start, bytes.size());
+    if (header.compression == kRunLength8 || header.compression == kRunLength4)
+        return header.image_size > 0 && header.image_size <= room;
+    // Rows of whole 32-bit words.  One row fits in 64 bits whatever the
+    // header says; all of them need not, so the room is divided instead.
+    const std::uint64_t row = (static_cast<std::uint64_t>(header.width) * header.bits + 31) / 32 * 4;
+    const auto rows = static_cast<std::uint64_t>(std::llabs(header.height));
+    return row <= room / rows;
 }
 
 }  // namespace platform

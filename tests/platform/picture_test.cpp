@@ -11,6 +11,7 @@
 #include <iterator>
 #include <string>
 
+#include "platform/bitmap_extent.h"
 #include "platform/picture.h"
 #include "surface_test_canvas.h"
 
@@ -100,6 +101,46 @@ TEST(Picture, ABitmapCutShortIsNotABitmap) {
     const std::string old_bitmap = old_header + std::string(24, '\x40');
     EXPECT_EQ(Picture::from_bytes(old_bitmap).size(), QSize(3, 2));
     EXPECT_EQ(run_error_of([&] { Picture::from_bytes(old_bitmap.substr(0, 49)); }), 75);
+}
+
+// Headers of 40 bytes whose sizes are checked against the pixels present.
+TEST(Picture, ABitmapIsWholeOnlyWhenItsHeaderAddsUp) {
+    const auto le = [](std::uint32_t v, int width) {
+        std::string bytes;
+        for (int i = 0; i < width; ++i) bytes += char((v >> (8 * i)) & 0xff);
+        return bytes;
+    };
+    struct Case {
+        std::uint32_t width, height;
+        int bits, compression, image_size;
+        std::size_t pixel_bytes;
+        std::uint32_t offset;
+        bool whole;
+    };
+    const Case cases[] = {
+        {2, 2, 24, 0, 0, 16, 54, true},            // two rows of 6 bytes padded to 8
+        {2, 2, 24, 0, 0, 15, 54, false},
+        {2, 0xfffffffe, 24, 0, 0, 16, 54, true},   // rows stored top down
+        {2, 2, 24, 0, 0, 16, 55, false},           // pixels start one byte later
+        {2, 2, 24, 0, 0, 16, 20, true},            // never inside the headers
+        {0, 2, 24, 0, 0, 16, 54, false},
+        {0xffffffff, 8, 32, 0, 0, 22, 54, false},  // its rows would wrap round to 22 bytes
+        {2, 0, 24, 0, 0, 16, 54, false},
+        {2, 2, 0, 0, 0, 16, 54, false},
+        {0x7fffffff, 0x80000000, 32, 0, 0, 64, 54, false},
+        {4, 4, 8, 1, 10, 10, 54, true},            // run-length: its stated size
+        {4, 4, 8, 1, 11, 10, 54, false},
+        {4, 4, 4, 2, 0, 10, 54, false},
+    };
+    for (const Case& c : cases) {
+        const std::string header = le(40, 4) + le(c.width, 4) + le(c.height, 4) + le(1, 2) +
+                                   le(c.bits, 2) + le(c.compression, 4) + le(c.image_size, 4) +
+                                   std::string(16, '\0');
+        const std::string file = "BM" + le(0, 4) + le(0, 4) + le(c.offset, 4) + header +
+                                 std::string(c.pixel_bytes, '\x40');
+        EXPECT_EQ(platform::holds_whole_bitmap(file), c.whole)
+            << c.width << " x " << c.height << " x " << c.bits << ", " << c.pixel_bytes << " bytes";
+    }
 }
 
 TEST(Picture, DrivePathsAreLimitedTo128Bytes) {
