@@ -67,6 +67,18 @@ TEST(SurfaceRaster, MergedPictureKeepsWhatIsUnderItsColourZero) {
     QFile::remove(file);
 }
 
+TEST(SurfaceRaster, ANewFormStartsWithTheSixteenStandardColours) {
+    const QRgb standard[platform::kPaletteSize] = {
+        qRgb(0, 0, 0),     qRgb(128, 128, 128), qRgb(0, 0, 128),   qRgb(0, 0, 255),
+        qRgb(128, 0, 0),   qRgb(255, 0, 0),     qRgb(128, 0, 128), qRgb(255, 0, 255),
+        qRgb(0, 128, 0),   qRgb(0, 255, 0),     qRgb(0, 128, 128), qRgb(0, 255, 255),
+        qRgb(128, 128, 0), qRgb(255, 255, 0),   qRgb(192, 192, 192), qRgb(255, 255, 255),
+    };
+    const platform::Palette palette = platform::Palette::new_form();
+    for (int index = 0; index < platform::kPaletteSize; ++index)
+        EXPECT_EQ(palette.at(index), standard[index]) << "index " << index;
+}
+
 TEST(SurfaceRaster, EveryDrawModeCodeIsARasterOperation) {
     const platform::Palette palette = platform::Palette::new_form();
     const QRgb pen = palette.at(0b1100), under = palette.at(0b1010);
