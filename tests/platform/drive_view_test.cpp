@@ -75,6 +75,11 @@ TEST_F(TempDrive, DrivePathsMapToHostPathsAndBack) {
         EXPECT_EQ(view.to_drive(view.to_host(path)), path);
     EXPECT_EQ(error_of([&] { view.to_drive(top_ / "outside"); }), 52);
     EXPECT_EQ(error_of([&] { view.to_drive(top_ / "drive_c2"); }), 52);
+
+    // The drive's own path may be spelled with "..", "." and a closing separator.
+    DriveView spelled(top_ / "outside" / ".." / "." / "drive_c" / "", unit_);
+    EXPECT_EQ(spelled.to_host("C:\\DI1"), drive_ / "DI1");
+    EXPECT_EQ(spelled.to_drive(unit_), "C:\\SANSU\\ROKU1\\ES2");
 }
 
 TEST_F(TempDrive, ChangingTheFolderMovesRelativeNames) {
