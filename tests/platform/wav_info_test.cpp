@@ -27,6 +27,13 @@ TEST(WavLength, IsTheDataBytesOverTheByteRateRoundedUp) {
     EXPECT_EQ(wav_length(wm::riff(odd_list + wm::format_chunk(shape) + wm::data_chunk(shape))),
               500ms);
     EXPECT_EQ(wav_length(wm::riff(wm::data_chunk(shape) + wm::format_chunk(shape))), 500ms);
+    // The walk reads 64 chunks at most: the data as the 64th is found, as the 65th not.
+    std::string empty_chunks;
+    for (int i = 0; i < 62; ++i) empty_chunks += wm::chunk("junk", "");
+    const std::string format = wm::format_chunk(shape);
+    EXPECT_EQ(wav_length(wm::riff(format + empty_chunks + wm::data_chunk(shape))), 500ms);
+    EXPECT_EQ(wav_length(wm::riff(format + empty_chunks + wm::chunk("junk", "") + wm::data_chunk(shape))),
+              std::nullopt);
     // A file cut inside its data counts the data that is there.
     const std::string whole = wm::silence_ms(2000);
     EXPECT_EQ(wav_length(whole.substr(0, whole.size() - 8000)), 1000ms);
