@@ -60,6 +60,18 @@ TEST(SurfaceArc, EqualEndsDrawTheWholeEllipse) {
     EXPECT_EQ(surface_test::ink_of(circle, 0), QRect(QPoint(220, 90), QPoint(420, 390)));
 }
 
+// Aspect 0 flattens the ellipse into its horizontal diameter: an arc of it
+// lies on that line and reaches the point of its middle turn.
+TEST(SurfaceArc, AFlatEllipsesArcLiesOnItsDiameter) {
+    for (const auto& [start, end, middle_x] : {std::tuple{0.1f, 0.3f, 351}, {0.6f, 0.9f, 320}}) {
+        platform::Surface canvas = pixel_canvas();
+        canvas.draw_arc({320, 240}, 100, 7, 0, start, end);
+        EXPECT_TRUE(near_colour(canvas, {middle_x, 240}, 7)) << start << " to " << end;
+        const QRect ink = surface_test::ink_of(canvas, 0);
+        EXPECT_TRUE(QRect(220, 240, 201, 1).contains(ink)) << start << " to " << end;
+    }
+}
+
 TEST(SurfaceArc, FilledArcIsAPieSliceOutlinedInItsColour) {
     platform::Surface canvas = pixel_canvas();
     canvas.draw_arc({320, 240}, 100, 2, 1.0f, 0, 0.25f, 5);  // 3 o'clock to 6 o'clock
