@@ -64,9 +64,7 @@ int text_room(const QLineEdit& field) {
     QStyleOptionFrame edge;
     edge.initFrom(&field);
     edge.rect = field.rect();
-    edge.lineWidth =
-        field.hasFrame() ? field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &edge, &field)
-                         : 0;
+    edge.lineWidth = field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &edge, &field);
     const QRect inside = field.style()->subElementRect(QStyle::SE_LineEditContents, &edge, &field);
     const QMargins margins = field.textMargins();
     return inside.width() - margins.left() - margins.right() - 2 * kLineEditMargin - 1;

@@ -39,9 +39,9 @@ private:
     std::function<void()> changed_;
 };
 
-// How many pixels wide a text may be for the field to show it whole, the
-// cursor after it: the field's width inside its edge and text margins, less
-// the cursor's pixel.
+// How many pixels wide a text may be for one of the program's fields (all
+// have their sunken edge) to show it whole, the cursor after it: the field's
+// width inside its edge and text margins, less the cursor's pixel.
 int text_room(const QLineEdit& field);
 
 }  // namespace platform

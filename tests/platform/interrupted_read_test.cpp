@@ -1,6 +1,7 @@
 // A read of a record or a picture that a signal interrupts is tried again:
-// the file is read whole, not given up.  The interruptions are made here, in
-// the C library's read calls, for the one file the test reads.
+// the file is read whole, not given up; a read that fails otherwise gives no
+// file.  The failures are made here, in the C library's read calls, for the
+// one file the test reads.
 #include <dlfcn.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,10 +19,11 @@
 
 namespace {
 
-std::atomic<ino_t> interrupted_file{0};  // 0: no file's reads are interrupted
+std::atomic<ino_t> interrupted_file{0};  // 0: no file's reads fail
 std::atomic<int> interruptions_left{0};
+std::atomic<int> failure{EINTR};
 
-// Whether this read of the descriptor fails as interrupted.
+// Whether this read of the descriptor fails (with `failure`).
 bool interrupts(int descriptor) {
     struct stat status {};
     if (interrupted_file == 0 || ::fstat(descriptor, &status) != 0) return false;
@@ -39,7 +41,7 @@ Call next_in_c_library(const char* name) {
 extern "C" ssize_t read(int descriptor, void* buffer, size_t count) {
     static const auto real = next_in_c_library<ssize_t (*)(int, void*, size_t)>("read");
     if (interrupts(descriptor)) {
-        errno = EINTR;
+        errno = failure;
         return -1;
     }
     return real(descriptor, buffer, count);
@@ -48,7 +50,7 @@ extern "C" ssize_t read(int descriptor, void* buffer, size_t count) {
 extern "C" ssize_t pread(int descriptor, void* buffer, size_t count, off_t at) {
     static const auto real = next_in_c_library<ssize_t (*)(int, void*, size_t, off_t)>("pread");
     if (interrupts(descriptor)) {
-        errno = EINTR;
+        errno = failure;
         return -1;
     }
     return real(descriptor, buffer, count, at);
@@ -56,7 +58,7 @@ extern "C" ssize_t pread(int descriptor, void* buffer, size_t count, off_t at) {
 
 namespace {
 
-TEST(RegularFile, AnInterruptedReadIsTriedAgain) {
+TEST(RegularFile, AReadIsTriedAgainWhenInterruptedAndGivesNoFileWhenItFails) {
     QTemporaryDir folder;
     const std::filesystem::path file = folder.filePath("ES2.DAT").toStdString();
     const std::string bytes = "8,8,6,1,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n";
@@ -64,12 +66,17 @@ TEST(RegularFile, AnInterruptedReadIsTriedAgain) {
 
     struct stat status {};
     ASSERT_EQ(::stat(file.c_str(), &status), 0);
-    interruptions_left = 3;
-    interrupted_file = status.st_ino;
-    const std::optional<std::string> read = platform::read_regular_file(file);
-    interrupted_file = 0;
-    EXPECT_LE(interruptions_left, 0);  // every interruption was met
-    EXPECT_EQ(read, bytes);
+    const auto read_failing = [&](int error, int times) {
+        failure = error;
+        interruptions_left = times;
+        interrupted_file = status.st_ino;
+        const std::optional<std::string> read = platform::read_regular_file(file);
+        interrupted_file = 0;
+        EXPECT_LE(interruptions_left, 0);  // every failure was met
+        return read;
+    };
+    EXPECT_EQ(read_failing(EINTR, 3), bytes);
+    EXPECT_EQ(read_failing(EIO, 1), std::nullopt);
 }
 
 }  // namespace
