@@ -40,11 +40,6 @@ void combine_layer(QImage& target, QPoint origin, const QImage& layer, DrawMode 
 
 }  // namespace
 
-void prepare_painter(QPainter& painter) {
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-}
-
 DrawMode draw_mode_from_code(int code) {
     if (code < kFirstMode || code > kLastMode) throw RunError(ErrorNumber::BadDrawArgument);
     return static_cast<DrawMode>(code);
@@ -68,7 +63,6 @@ QRect paint_figure(QImage& target, QRect reach, DrawMode mode, const Palette& pa
     if (area.isEmpty()) return {};
     if (mode == DrawMode::Copy) {
         QPainter painter(&target);
-        prepare_painter(painter);
         painter.setClipRect(area);
         figure(painter);
         return area;
@@ -77,7 +71,6 @@ QRect paint_figure(QImage& target, QRect reach, DrawMode mode, const Palette& pa
     layer.fill(Qt::transparent);
     {
         QPainter painter(&layer);
-        prepare_painter(painter);
         painter.translate(-area.topLeft());
         figure(painter);
     }

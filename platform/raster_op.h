@@ -50,10 +50,9 @@ private:
     QRgb result_ = 0;
 };
 
-// Sets a painter up as every figure is drawn: nothing anti-aliased.
-void prepare_painter(QPainter& painter);
-
 // A figure painted with QPainter: its pens and brushes are opaque colours.
+// A painter anti-aliases no figure unless asked (none is), nor text in the
+// program's fonts (fonts.h).
 using Figure = std::function<void(QPainter&)>;
 
 // Paints the figure onto the target in the draw mode.  `reach` is a pixel

@@ -40,7 +40,6 @@ std::optional<Stamp> take_stamp(QSize reach, Painting painting, const PlacedFigu
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
-        prepare_painter(painter);
         if (painting == Painting::Clipped) painter.setClipRect(QRect(origin, reach));
         figure(painter, origin);
     }
