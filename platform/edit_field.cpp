@@ -26,7 +26,6 @@ LineEditField::LineEditField(Form& form, const ControlDescription& description, 
     line_->setObjectName(QString::fromStdString(description.name));
     line_->setFrame(true);                               // the sunken edge
     line_->setTextMargins(kTextMargins);
-    line_->setFocusPolicy(Qt::StrongFocus);
     dress_control(*line_, description, Qt::black, Qt::white);
     // Typing tells of the change; text set by the program is told in set_text.
     QObject::connect(line_, &QLineEdit::textEdited, line_, [this] {

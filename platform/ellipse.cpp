@@ -62,16 +62,12 @@ Wedge::Wedge(QPointF centre, QPointF radii, ArcSweep sweep)
     over_half_ = length > 0.5;
 }
 
-QPointF Wedge::on_ellipse(QPointF pixel) const {
-    return {(pixel.x() - centre_.x()) * across_.x(), (pixel.y() - centre_.y()) * across_.y()};
-}
-
 // Along a row the pixels' directions turn one way, so whether the wedge holds
 // a pixel changes only where the row crosses the line of one of its ends:
 // these are the pixels round those crossings, in order.
 Wedge::Turns Wedge::turns_on(int y, int left, int right) const {
     Turns turns;
-    const double v = on_ellipse(QPointF(0, y)).y();
+    const double v = (y - centre_.y()) * across_.y();
     for (const QPointF end : {from_, to_}) {
         if (end.y() == 0) continue;  // the line runs along the row or misses it
         const double x = centre_.x() + radii_.x() * end.x() * v / end.y();

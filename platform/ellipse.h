@@ -71,7 +71,6 @@ private:
         int count = 0;
     };
 
-    QPointF on_ellipse(QPointF pixel) const;
     Turns turns_on(int y, int left, int right) const;
     QLineF radius_to(QPointF direction) const;
 

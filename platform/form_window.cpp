@@ -39,8 +39,9 @@ bool is_tab_stop_kind(WindowKind kind) {
 
 FormWidget::FormWidget(const Surface& surface)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), surface_(surface) {
+    // Its focus policy stays a widget's default, no focus: only a left press
+    // or the program focuses it.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::NoFocus);   // only a left press or the program focuses it
 }
 
 void FormWidget::paintEvent(QPaintEvent* event) {

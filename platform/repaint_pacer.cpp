@@ -1,16 +1,15 @@
 #include "platform/repaint_pacer.h"
 
+#include <QTimer>
+
 namespace platform {
 
-RepaintPacer::RepaintPacer(QWidget* window) : QObject(window), window_(window) {
-    timer_.setSingleShot(true);
-    timer_.setInterval(kScreenFrame);
-    connect(&timer_, &QTimer::timeout, this, [this] { repaint(); });
-}
+RepaintPacer::RepaintPacer(QWidget* window) : QObject(window), window_(window) {}
 
+// The first change after a repaint asks for the next one.
 void RepaintPacer::changed(QRect area) {
+    if (pending_.isEmpty()) QTimer::singleShot(kScreenFrame, this, [this] { repaint(); });
     pending_ |= area;
-    if (!timer_.isActive()) timer_.start();
 }
 
 void RepaintPacer::repaint() {

@@ -10,7 +10,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QRect>
-#include <QTimer>
 #include <QWidget>
 
 #include <chrono>
@@ -32,7 +31,6 @@ private:
 
     QPointer<QWidget> window_;
     QRect pending_;
-    QTimer timer_;
 };
 
 }  // namespace platform

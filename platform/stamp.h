@@ -32,6 +32,10 @@ struct Stamp {
     std::vector<StampRun> runs;
 };
 
+// The colour a stamp is painted in: any opaque one, as it keeps only which
+// pixels the figure covers.
+inline constexpr QRgb kStampInk = 0xff000000u;
+
 // Larger figures are drawn each time rather than kept.
 inline constexpr int kLargestStampArea = 256 * 256;
 

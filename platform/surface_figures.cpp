@@ -50,7 +50,7 @@ const Stamp* ellipse_stamp(StampCache<ArcKey, ArcKeyHash>& stamps, QSize size, D
     const ArcKey key{size.width(), size.height(), painting_in(mode)};
     return stamps.find(key, [&] {
         const QRect frame(QPoint(kPenMargin, kPenMargin), size);
-        const QPen pen = make_pen(qRgb(255, 255, 255), PenStyle::Solid);
+        const QPen pen = make_pen(kStampInk, PenStyle::Solid);
         return take_stamp(reach_of(frame).size(), key.painting,
                           [&](QPainter& painter, QPoint origin) {
                               painter.setPen(pen);

@@ -42,7 +42,7 @@ std::optional<Stamp> take_glyph(const Glyph& glyph, QSize box, const Lettering& 
                                 Painting painting) {
     const QFont font = make_font(look.face, look.pixel_size);
     return take_stamp(box, painting, [&](QPainter& painter, QPoint origin) {
-        painter.setPen(QColor(Qt::white));
+        painter.setPen(QColor::fromRgb(kStampInk));
         draw_glyph(painter, glyph, QRect(origin, box), font, look.x_stretch);
     });
 }
