@@ -37,8 +37,21 @@ bool is_special(char32_t code) {
     return code == 0xFEFF || (code >= 0xFDD0 && code <= 0xFDEF) || (code & 0xFFFE) == 0xFFFE;
 }
 
-// The characters of a text of plain well-formed UTF-8; none when it holds
-// anything else (a broken sequence, an overlong form, a surrogate).
+// Any text, through Qt's reading of UTF-8.
+std::vector<Glyph> split_through_qt(std::string_view utf8) {
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    std::vector<Glyph> glyphs;
+    for (const char32_t code : text.toUcs4()) {
+        const QByteArray bytes = QString::fromUcs4(&code, 1).toUtf8();
+        const int width = cell_width(std::string_view(bytes.constData(),
+                                                      static_cast<std::size_t>(bytes.size())));
+        glyphs.push_back({code, std::clamp(width, 1, 2)});
+    }
+    return glyphs;
+}
+
+}  // namespace
+
 std::optional<std::vector<Glyph>> split_well_formed(std::string_view utf8) {
     std::vector<Glyph> glyphs;
     glyphs.reserve(utf8.size());
@@ -61,21 +74,6 @@ std::optional<std::vector<Glyph>> split_well_formed(std::string_view utf8) {
     }
     return glyphs;
 }
-
-// Any text, through Qt's reading of UTF-8.
-std::vector<Glyph> split_through_qt(std::string_view utf8) {
-    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    std::vector<Glyph> glyphs;
-    for (const char32_t code : text.toUcs4()) {
-        const QByteArray bytes = QString::fromUcs4(&code, 1).toUtf8();
-        const int width = cell_width(std::string_view(bytes.constData(),
-                                                      static_cast<std::size_t>(bytes.size())));
-        glyphs.push_back({code, std::clamp(width, 1, 2)});
-    }
-    return glyphs;
-}
-
-}  // namespace
 
 std::vector<Glyph> split_glyphs(std::string_view utf8) {
     if (auto glyphs = split_well_formed(utf8)) return std::move(*glyphs);

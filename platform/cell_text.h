@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QSize>
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -21,8 +22,13 @@ struct Glyph {
     int cells = 1;
 };
 
-// The characters of a UTF-8 text with their cells.
+// The characters of a UTF-8 text with their cells, as Qt reads the text.
 std::vector<Glyph> split_glyphs(std::string_view utf8);
+
+// The same, read quickly, for a text of plain well-formed UTF-8 only; none
+// for a text that Qt may read otherwise: a broken sequence, an overlong form,
+// a surrogate, the byte order mark or a noncharacter.
+std::optional<std::vector<Glyph>> split_well_formed(std::string_view utf8);
 
 // Cells taken by the glyphs together.
 int total_cells(const std::vector<Glyph>& glyphs);

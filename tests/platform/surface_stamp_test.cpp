@@ -140,22 +140,38 @@ TEST(SurfaceStamp, ArcsAreThePixelsQtPaints) {
 }
 
 TEST(SurfaceStamp, TextSplitsIntoTheCharactersQtReads) {
-    const std::string texts[] = {
-        "aｱ漢𠀋¥‾",              // well-formed: one to four bytes a character
-        "\xff",                  // no lead byte
-        "a\xe3\x81",             // cut short
-        "\xc3(b",                // a lead byte without its continuation
-        "\xc0\xaf",              // overlong slashes
-        "\xe0\x80\xaf",
-        "\xed\xa0\x80",          // a surrogate
-        "\xef\xbb\xbf" "a",      // a byte order mark
-        "\xef\xbf\xbf",          // a noncharacter
+    struct Case {
+        std::string text;
+        bool quick;  // read without Qt
     };
-    for (const std::string& text : texts) {
+    const Case cases[] = {
+        {"aｱ漢𠀋¥‾", true},              // well-formed: one to four bytes a character
+        {"\x7f\xc2\x80\xf4\x8f\xbf\xbd", true},  // the ends of the ranges
+        {"\xff", false},                  // no lead byte
+        {"\xf5\x80\x80\x80", false},
+        {"a\xe3\x81", false},             // cut short
+        {"\xc3(b", false},                // a lead byte without its continuation
+        {"\xc0\xaf", false},              // overlong slashes
+        {"\xe0\x80\xaf", false},
+        {"\xf0\x8f\xbf\xbf", false},     // an overlong U+FFFF
+        {"\xf4\x90\x80\x80", false},     // past U+10FFFF
+        {"\xed\xa0\x80", false},          // surrogates
+        {"\xed\xbf\xbf", false},
+        {"\xed\x9f\xbf", true},           // U+D7FF
+        {"\xef\xbb\xbf" "a", false},      // a byte order mark
+        {"\xef\xbf\xbf", false},          // noncharacters
+        {"\xef\xbf\xbe", false},
+        {"\xf0\x9f\xbf\xbe", false},
+        {"\xef\xb7\x90", false},
+        {"\xef\xb7\xaf", false},
+        {"\xef\xb7\x8f" "\xef\xb7\xb0" "\xef\xbf\xbd", true},  // U+FDCF, U+FDF0, U+FFFD
+    };
+    for (const Case& c : cases) {
         std::vector<char32_t> codes;
-        for (const platform::Glyph& glyph : platform::split_glyphs(text)) codes.push_back(glyph.code);
-        const QList<uint> read = QString::fromUtf8(text.data(), qsizetype(text.size())).toUcs4();
-        EXPECT_EQ(codes, std::vector<char32_t>(read.begin(), read.end())) << text;
+        for (const platform::Glyph& glyph : platform::split_glyphs(c.text)) codes.push_back(glyph.code);
+        const QList<uint> read = QString::fromUtf8(c.text.data(), qsizetype(c.text.size())).toUcs4();
+        EXPECT_EQ(codes, std::vector<char32_t>(read.begin(), read.end())) << c.text;
+        EXPECT_EQ(platform::split_well_formed(c.text).has_value(), c.quick) << c.text;
     }
     std::vector<int> cells;
     for (const platform::Glyph& glyph : platform::split_glyphs("aｱ漢𠀋¥‾")) cells.push_back(glyph.cells);
