@@ -108,12 +108,12 @@ Chunks read_chunks(const WavBytes& bytes) {
         } else if (id == "data" && !found.data_bytes) {
             found.data_bytes = present;
         }
-        if ((found.format && found.data_bytes) || present < declared) {
-            break;  // all that is needed, or the file ends inside this chunk
+        if (found.format && found.data_bytes) {
+            break;  // all that is needed
         }
         const std::uint64_t next = body + declared + (declared % 2);  // chunks are word aligned
         if (next >= bytes.size) {
-            break;
+            break;  // the file ends inside this chunk or right after it
         }
         at = next;
     }

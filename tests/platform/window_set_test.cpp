@@ -65,6 +65,7 @@ TEST_F(WindowSetTest, FormsAreBuiltHiddenAndTakeThePlacesTheyAreGiven) {
     auto* notice = qobject_cast<QLabel*>(windows->build("FORM6").control_widget("TEXT2"));
     ASSERT_NE(notice, nullptr);
     EXPECT_EQ(notice->alignment(), Qt::AlignCenter);
+    EXPECT_EQ(notice->font().pixelSize(), 12);  // 9 points
 }
 
 TEST_F(WindowSetTest, BadNamesAreRunTimeErrors) {
