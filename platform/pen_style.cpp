@@ -30,8 +30,7 @@ PenStyle pen_style_from_code(int code) {
 }
 
 QPen make_pen(QRgb colour, PenStyle style) {
-    QPen pen{QColor::fromRgb(colour)};
-    pen.setWidth(1);
+    QPen pen{QColor::fromRgb(colour)};  // one pixel wide
     pen.setCosmetic(true);
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);

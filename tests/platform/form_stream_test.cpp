@@ -63,7 +63,8 @@ TEST(FormStream, ReadsTheFormItsControlsAndTheClosingItems) {
     EXPECT_EQ(form.style, 0x2u);
     EXPECT_EQ(form.place, (platform::Geometry{11, 147, 642, 29}));
     EXPECT_EQ(form.background_colour, 14);
-    EXPECT_EQ(form.text_colour, 7);  // no item: the default
+    EXPECT_EQ(form.text_colour, 7);  // no item: the defaults
+    EXPECT_EQ(form.drawing_colour, 15);
     EXPECT_FALSE(form.coordinate_mode.has_value());
     EXPECT_EQ(form.frame_setting, 0);  // a closing item after the controls
     ASSERT_EQ(form.events.size(), 1u);
