@@ -66,6 +66,16 @@ TEST_F(WindowSetTest, FormsAreBuiltHiddenAndTakeThePlacesTheyAreGiven) {
     ASSERT_NE(notice, nullptr);
     EXPECT_EQ(notice->alignment(), Qt::AlignCenter);
     EXPECT_EQ(notice->font().pixelSize(), 12);  // 9 points
+
+    // Fields black on white, buttons and labels black on grey.
+    const auto colours = [](const QWidget* control, QPalette::ColorRole ink, QPalette::ColorRole paper) {
+        return std::pair(control->palette().color(ink).rgb(), control->palette().color(paper).rgb());
+    };
+    EXPECT_EQ(colours(edit, QPalette::Text, QPalette::Base), std::pair(qRgb(0, 0, 0), qRgb(255, 255, 255)));
+    EXPECT_EQ(colours(bar.control_widget("BUTTON2"), QPalette::ButtonText, QPalette::Button),
+              std::pair(qRgb(0, 0, 0), qRgb(192, 192, 192)));
+    EXPECT_EQ(colours(notice, QPalette::WindowText, QPalette::Window),
+              std::pair(qRgb(0, 0, 0), qRgb(192, 192, 192)));
 }
 
 TEST_F(WindowSetTest, BadNamesAreRunTimeErrors) {
