@@ -90,7 +90,7 @@ struct WavBytes {
 Chunks read_chunks(const WavBytes& bytes) {
     Chunks found;
     std::uint64_t at = 12;
-    for (int walked = 0; walked < kMostChunks && bytes.size - at >= kChunkHeader; ++walked) {
+    for (int walked = 0; walked < kMostChunks && at + kChunkHeader <= bytes.size; ++walked) {
         const std::string header = bytes.read(at, kChunkHeader);
         if (header.size() < kChunkHeader) {
             break;
@@ -111,11 +111,7 @@ Chunks read_chunks(const WavBytes& bytes) {
         if (found.format && found.data_bytes) {
             break;  // all that is needed
         }
-        const std::uint64_t next = body + declared + (declared % 2);  // chunks are word aligned
-        if (next >= bytes.size) {
-            break;  // the file ends inside this chunk or right after it
-        }
-        at = next;
+        at = body + declared + (declared % 2);  // chunks are word aligned
     }
     return found;
 }

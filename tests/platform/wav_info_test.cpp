@@ -16,6 +16,7 @@ TEST(WavLength, IsTheDataBytesOverTheByteRateRoundedUp) {
                   {.channels = 2, .sample_rate = 44100, .bits = 16, .data_bytes = 176400})),
               1000ms);
     EXPECT_EQ(wav_length(wm::wav({.data_bytes = 9})), 2ms);  // 1.125 ms
+    EXPECT_EQ(wav_length(wm::wav({.data_bytes = 0})), 0ms);  // the file ends with the data's header
     EXPECT_EQ(wav_length(wm::wav({.format = 3, .sample_rate = 1000, .bits = 32, .data_bytes = 2000})),
               500ms);
     EXPECT_EQ(wav_length(wm::wav({.format = 0xFFFE, .channels = 2, .sample_rate = 768000, .bits = 24,
