@@ -23,11 +23,11 @@ struct Header {
 };
 
 // The header after the file header; false when it is of no size the
-// programs know or the file is too short to hold the fields read from it.
+// programs know or the file is too short to hold the fields read from it
+// (the caller has seen that it holds the old header's).
 bool read_header(std::string_view bytes, std::uint32_t size, Header& header) {
     const std::size_t at = kFileHeader + 4;
     if (size == kCoreHeader) {
-        if (bytes.size() < kFileHeader + kCoreHeader) return false;
         header.width = little_endian(bytes, at, 2);
         header.height = static_cast<std::int16_t>(little_endian(bytes, at + 2, 2));
         header.bits = little_endian(bytes, at + 6, 2);
@@ -45,7 +45,8 @@ bool read_header(std::string_view bytes, std::uint32_t size, Header& header) {
 }  // namespace
 
 bool holds_whole_bitmap(std::string_view bytes) {
-    if (bytes.size() < kFileHeader + 4 || bytes.substr(0, 2) != "BM") return false;
+    // Shorter than the file header and the old header together: no bitmap.
+    if (bytes.size() < kFileHeader + kCoreHeader || bytes.substr(0, 2) != "BM") return false;
     const std::uint32_t header_size = little_endian(bytes, kFileHeader, 4);
     Header header;
     if (!read_header(bytes, header_size, header) || header.width <= 0 || header.height == 0 || header.bits == 0)
