@@ -17,6 +17,7 @@ struct Seen {
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
     Qt::WindowModality modality;
+    bool on_top;
 };
 
 // Watches for modal boxes and presses, on the n-th one, the button
@@ -35,7 +36,7 @@ private:
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr || seen.size() >= presses_.size()) return;
         seen.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                        box->windowModality()});
+                        box->windowModality(), box->windowFlags().testFlag(Qt::WindowStaysOnTopHint)});
         box->button(presses_[seen.size() - 1])->click();
     }
 
@@ -72,6 +73,8 @@ TEST(QtMessageBoxes, ShowIconTitleTextAndOkUntilOkIsPressed) {
     EXPECT_EQ(pupil.seen[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     EXPECT_EQ(pupil.seen[1].icon, QMessageBox::Critical);
     EXPECT_EQ(pupil.seen[1].modality, Qt::ApplicationModal);
+    EXPECT_FALSE(pupil.seen[0].on_top);
+    EXPECT_TRUE(pupil.seen[1].on_top);  // above every window of the program
 }
 
 TEST(QtMessageBoxes, HelpShowsANoteAndThenTheSameBoxAgain) {

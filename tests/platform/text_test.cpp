@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 namespace {
@@ -100,6 +101,9 @@ TEST(Text, NumberValueOfTypedTexts) {
     for (const char* nothing : {"", "   ", ".", "-", "+", "- 3", "--3", "+-3"})
         EXPECT_EQ(number_value(nothing), 0) << '"' << nothing << '"';
     EXPECT_EQ(number_value("99999999999999999999"), 1e20);
+    // Past what a double holds: too large is infinite, too small nothing.
+    EXPECT_EQ(number_value("-1" + std::string(400, '0')), -HUGE_VAL);
+    EXPECT_EQ(number_value("0." + std::string(400, '0') + "1"), 0);
     for (const double x : {0.0, 3.0, -2.0, 2.5, 40000.0}) EXPECT_EQ(number_value(number_text(x)), x);
 }
 
