@@ -9,7 +9,6 @@ namespace platform {
 void Surface::draw_picture(const Picture& picture, PointF at) {
     if (watched())
         tell({.kind = DrawCall::Kind::Picture, .at = at, .mode = state_.mode, .picture = &picture});
-    if (picture.empty()) return;
     changed(blend_image(image_, to_pixel(at), picture.image(), state_.mode, state_.palette));
 }
 
