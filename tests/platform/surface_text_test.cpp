@@ -114,6 +114,15 @@ TEST(SurfaceText, ScaledTextGrowsWithItsScales) {
     const int in_colour_7 = area - pixels_not_of(wide, large, 7);
     EXPECT_GT(in_colour_7, 0);
     EXPECT_EQ(in_colour_7 + area - pixels_not_of(wide, large, 0), area);
+
+    // One character twice as wide as high is widened, not centred as it was.
+    const auto ink_width = [](int x_scale) {
+        platform::Surface canvas = page_canvas();
+        canvas.set_logical_window(0, 0, 639, 479);
+        canvas.draw_scaled_text({100, 100}, "M", x_scale, 1);
+        return ink_of(canvas, 0).width();
+    };
+    EXPECT_GT(ink_width(2), ink_width(1) * 3 / 2);
 }
 
 // A text too large to keep as a stamp is painted directly, its glyphs as
