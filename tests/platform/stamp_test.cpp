@@ -3,6 +3,7 @@
 #include "platform/stamp.h"
 
 #include "platform/fonts.h"
+#include "platform/stamp_cache.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,34 @@ TEST(Stamp, KeepsTheCoveredPixelsOrNone) {
         p.drawText(o + QPoint(0, 14), "落");
     };
     EXPECT_NE(runs_of(platform::take_stamp({16, 16}, Painting::Clipped, character)), "none");
+}
+
+// A cache takes each stamp once, keeps a figure that has none as none, and
+// starts afresh once it holds more than its most.
+TEST(Stamp, ACacheTakesEachStampOnceUntilItIsFull) {
+    platform::StampCache<int, std::hash<int>> cache;
+    int takes = 0;
+    const auto find = [&](int key) {
+        return cache.find(key, [&]() -> std::optional<platform::Stamp> {
+            ++takes;
+            if (key < 0) return std::nullopt;
+            return platform::Stamp{{{key, 0, 1}}};
+        });
+    };
+    EXPECT_EQ(find(7)->runs.front().y, 7);
+    EXPECT_EQ(find(-1), nullptr);
+    EXPECT_EQ(find(7)->runs.front().y, 7);
+    EXPECT_EQ(find(-1), nullptr);
+    EXPECT_EQ(takes, 2);
+
+    for (int key = 0; key < int(platform::kMostStamps) - 1; ++key) find(key);  // 7 and -1 among them
+    cache.make_room();  // just full: kept
+    find(7);
+    EXPECT_EQ(takes, 2 + int(platform::kMostStamps) - 2);
+    find(int(platform::kMostStamps));  // one more than the most
+    cache.make_room();
+    find(7);
+    EXPECT_EQ(takes, 2 + int(platform::kMostStamps) - 2 + 2);
 }
 
 }  // namespace
