@@ -22,10 +22,10 @@ TEST(WavLength, IsTheDataBytesOverTheByteRateRoundedUp) {
     EXPECT_EQ(wav_length(wm::wav({.format = 0xFFFE, .channels = 2, .sample_rate = 768000, .bits = 24,
                                   .data_bytes = 4608000})),
               1000ms);
-    // Other chunks (one of odd size, padded) and any order of the two.
+    // Other chunks (of odd and even sizes, the odd one padded) and any order of the two.
     const wm::Shape shape{.data_bytes = 4000};
-    const std::string odd_list = wm::chunk("LIST", "INFOabc");
-    EXPECT_EQ(wav_length(wm::riff(odd_list + wm::format_chunk(shape) + wm::data_chunk(shape))),
+    const std::string others = wm::chunk("LIST", "INFOabc") + wm::chunk("junk", "abcd");
+    EXPECT_EQ(wav_length(wm::riff(others + wm::format_chunk(shape) + wm::data_chunk(shape))),
               500ms);
     EXPECT_EQ(wav_length(wm::riff(wm::data_chunk(shape) + wm::format_chunk(shape))), 500ms);
     // The walk reads 64 chunks at most: the data as the 64th is found, as the 65th not.
