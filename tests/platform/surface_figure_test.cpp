@@ -136,6 +136,10 @@ TEST(SurfaceFigure, FloodFillStopsAtItsBorder) {
                                 QPoint(336, 336)})
         EXPECT_EQ(pixels_not_of(canvas, QRect(corner, QSize(10, 10)), 0), 0);
     EXPECT_EQ(run_error_of([&] { canvas.set_fill_colour({0, 256, 0}); }), 5);
+    // With no border in its way a fill reaches every edge of the surface.
+    canvas.clear();
+    canvas.flood_fill({320, 240}, {255, 0, 0});
+    EXPECT_EQ(pixels_not_of(canvas, QRect(0, 0, 640, 480), 1), 0);
     for (const int style : {-1, 8}) EXPECT_EQ(run_error_of([&] { canvas.set_fill_style(style); }), 5);
     for (const int style : {0, 7}) EXPECT_EQ(run_error_of([&] { canvas.set_fill_style(style); }), 0);
 }
