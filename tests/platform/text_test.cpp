@@ -66,6 +66,7 @@ TEST(Text, WhatTheCodePageCannotHoldBecomesQuestionMarks) {
     EXPECT_EQ(to_cp932("a\xFF" "b"), "a?b");        // no UTF-8 at all
     EXPECT_EQ(from_cp932("A\x85\x40" "B"), "A?B");  // unassigned pairs, each one '?'
     EXPECT_EQ(from_cp932("A\x85\xFC" "B"), "A?B");
+    EXPECT_EQ(from_cp932("A\x81\xAD" "B"), "A?B");  // the lowest lead byte, a katakana byte after it
     EXPECT_EQ(from_cp932("A\xFC\xFC" "B"), "A?B");
     EXPECT_EQ(from_cp932("A\x80" "B"), "A?B");
     EXPECT_EQ(from_cp932("A\x81"), "A?");           // a lead byte at the end
