@@ -172,7 +172,11 @@ TEST(SurfaceText, CellsOutsideTheGridAndBadTextSettingsAreError5) {
     EXPECT_EQ(run_error_of([&] { canvas.set_cell_position(639, 195); }), 0);
     EXPECT_EQ(run_error_of([&] { canvas.set_cell_position(640, 0); }), 5);
     EXPECT_EQ(run_error_of([&] { canvas.set_text_colour(16); }), 5);
-    EXPECT_EQ(run_error_of([&] { canvas.set_colours(7, 0, -1); }), 5);
+    // A bad colour among the three sets none of them.
+    for (const auto& [text, background, drawing] : {std::tuple{7, 0, -1}, {7, 16, 3}, {16, 0, 3}})
+        EXPECT_EQ(run_error_of([&] { canvas.set_colours(text, background, drawing); }), 5);
+    EXPECT_EQ(canvas.state().text_colour, 7);
+    EXPECT_EQ(canvas.state().background_colour, 0);
     EXPECT_EQ(canvas.state().drawing_colour, 7);
     EXPECT_EQ(run_error_of([&] { canvas.set_font_size(0); }), 5);
     EXPECT_EQ(run_error_of([&] { canvas.draw_scaled_text({0, 0}, "a", 0, 1); }), 5);
