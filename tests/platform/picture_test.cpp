@@ -14,9 +14,11 @@
 #include "platform/bitmap_extent.h"
 #include "platform/picture.h"
 #include "surface_test_canvas.h"
+#include "tests/platform/little_endian.h"
 
 using platform::Picture;
 using surface_test::run_error_of;
+using test_bytes::le;
 
 namespace {
 
@@ -95,9 +97,8 @@ TEST(Picture, ABitmapCutShortIsNotABitmap) {
     }
 
     // The old header of 12 bytes: 3 x 2 pixels of 24 bits, rows of 12 bytes.
-    const auto le16 = [](int v) { return std::string{char(v & 0xff), char(v >> 8)}; };
-    const std::string old_header = "BM" + le16(50) + le16(0) + le16(0) + le16(0) + le16(26) + le16(0) +
-                                   le16(12) + le16(0) + le16(3) + le16(2) + le16(1) + le16(24);
+    const std::string old_header = "BM" + le(50, 4) + le(0, 4) + le(26, 4) + le(12, 4) + le(3, 2) +
+                                   le(2, 2) + le(1, 2) + le(24, 2);
     const std::string old_bitmap = old_header + std::string(24, '\x40');
     EXPECT_EQ(Picture::from_bytes(old_bitmap).size(), QSize(3, 2));
     EXPECT_EQ(run_error_of([&] { Picture::from_bytes(old_bitmap.substr(0, 49)); }), 75);
@@ -105,11 +106,6 @@ TEST(Picture, ABitmapCutShortIsNotABitmap) {
 
 // Headers of 40 bytes whose sizes are checked against the pixels present.
 TEST(Picture, ABitmapIsWholeOnlyWhenItsHeaderAddsUp) {
-    const auto le = [](std::uint32_t v, int width) {
-        std::string bytes;
-        for (int i = 0; i < width; ++i) bytes += char((v >> (8 * i)) & 0xff);
-        return bytes;
-    };
     struct Case {
         std::uint32_t width, height;
         int bits, compression, image_size;

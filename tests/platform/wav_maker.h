@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "tests/platform/little_endian.h"
+
 namespace wav_maker {
 
 struct Shape {
@@ -19,11 +21,7 @@ struct Shape {
     std::optional<std::uint16_t> block{};
 };
 
-inline std::string le(std::uint32_t value, int width) {
-    std::string out;
-    for (int i = 0; i < width; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-    return out;
-}
+using test_bytes::le;
 
 inline std::string chunk(const std::string& id, const std::string& body) {
     return id + le(static_cast<std::uint32_t>(body.size()), 4) + body +
