@@ -7,108 +7,20 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdint>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/wav_info.h"
+#include "tests/support/page_timeline.h"
 #include "units/course_units.h"
 
 namespace fs = std::filesystem;
 using std::chrono::milliseconds;
 
 namespace {
-
-// What a page gives a narration it plays in the background: the sleeps from
-// its "play" to the next "close", in which the sound must have ended.
-struct Slot {
-    std::string page;   // the trace's name
-    std::string sound;  // "SOUND5.WAV"
-    milliseconds length{0};
-};
-
-struct PageSounds {
-    std::vector<std::string> named;  // every sound the page opens
-    std::vector<Slot> closed;        // the background narrations it closes itself
-};
-
-// The text between a trace line's fixed beginning and end, if it has them.
-std::optional<std::string> between(const std::string& line, std::string_view head,
-                                   std::string_view tail) {
-    if (line.size() <= head.size() + tail.size() || !line.starts_with(head) ||
-        !line.ends_with(tail))
-        return std::nullopt;
-    return line.substr(head.size(), line.size() - head.size() - tail.size());
-}
-
-// A narration played to its end ("play wave1 notify wait") needs no slot;
-// one the page leaves playing at its end has none.
-PageSounds sounds_of(const fs::path& trace) {
-    PageSounds page;
-    std::optional<Slot> playing;
-    std::ifstream in(trace);
-    for (std::string line; std::getline(in, line);) {
-        if (const auto sound = between(line, R"(sound "open )", R"( alias wave1")")) {
-            page.named.push_back(*sound);
-        } else if (line == R"(sound "play wave1")" && !page.named.empty()) {
-            playing = Slot{trace.stem().string(), page.named.back()};
-        } else if (line.starts_with(R"(sound "play wave1 )")) {
-            playing.reset();
-        } else if (const auto ms = between(line, "sleep ", "ms"); ms && playing) {
-            playing->length += milliseconds(std::stoi(*ms));
-        } else if (line == R"(sound "close wave1")" && playing) {
-            page.closed.push_back(*playing);
-            playing.reset();
-        }
-    }
-    return page;
-}
-
-std::string contents(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-std::uint32_t little_endian(const std::string& bytes, std::size_t at, int size) {
-    std::uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i) value = value << 8 | std::uint8_t(bytes[at + i]);
-    return value;
-}
-
-// How long a 16-bit sound speaks: up to its last sample louder than 3 % of
-// full scale, so that the quiet tail a voice leaves does not count.
-std::optional<milliseconds> spoken_length(const fs::path& file) {
-    const std::string bytes = contents(file);
-    std::uint32_t rate = 0, channels = 0, bits = 0;
-    for (std::size_t at = 12; at + 8 <= bytes.size();) {
-        const std::string id = bytes.substr(at, 4);
-        const std::size_t size = little_endian(bytes, at + 4, 4);
-        if (id == "fmt " && size >= 16 && at + 24 <= bytes.size()) {
-            channels = little_endian(bytes, at + 10, 2);
-            rate = little_endian(bytes, at + 12, 4);
-            bits = little_endian(bytes, at + 22, 2);
-        } else if (id == "data" && bits == 16 && rate > 0 && channels > 0) {
-            const std::size_t end = std::min(bytes.size(), at + 8 + size) & ~std::size_t{1};
-            std::size_t loud_end = at + 8;
-            for (std::size_t s = at + 8; s + 2 <= end; s += 2) {
-                const auto sample = std::int16_t(little_endian(bytes, s, 2));
-                if (std::abs(sample) > 32768 * 3 / 100) loud_end = s + 2;
-            }
-            const std::size_t frames = (loud_end - at - 8) / 2 / channels;
-            return milliseconds(frames * 1000 / rate);
-        }
-        at += 8 + size + (size & 1);
-    }
-    return std::nullopt;
-}
 
 fs::path traces_of(std::string_view unit) {
     return fs::path(COURSE_TESTS_DIR) / "units" / std::string(unit) / "traces";
@@ -126,19 +38,21 @@ void for_every_page(Visit visit) {
         for (const auto& entry : fs::directory_iterator(traces_of(unit->name)))
             if (entry.path().extension() == ".trace") traces.push_back(entry.path());
         std::ranges::sort(traces);
-        for (const fs::path& trace : traces) visit(unit->name, sounds_of(trace));
+        for (const fs::path& trace : traces)
+            visit(unit->name, trace.stem().string(),
+                  harness::page_timeline(trace, sounds_of_unit(unit->name), {}));
     }
 }
 
 TEST(Narration, EverySoundAPageNamesIsMadeAndSpeaksForASaneTime) {
     int named = 0;
-    for_every_page([&](std::string_view unit, const PageSounds& page) {
-        for (const std::string& sound : page.named) {
+    for_every_page([&](std::string_view unit, std::string_view, const harness::PageTimeline& page) {
+        for (const std::string& sound : page.opened) {
             SCOPED_TRACE(std::string(unit) + " " + sound);
             ++named;
             const fs::path file = sounds_of_unit(unit) / sound;
             const auto played = platform::wav_file_length(file);
-            const auto spoken = spoken_length(file);
+            const auto spoken = harness::spoken_length(file);
             ASSERT_TRUE(played && spoken) << file << " is not a 16-bit sound";
             EXPECT_GE(*spoken, milliseconds(300));
             EXPECT_LE(*spoken, milliseconds(20000));
@@ -151,16 +65,19 @@ TEST(Narration, EveryBackgroundNarrationEndsATenthOfASecondBeforeItsPageClosesIt
     constexpr milliseconds kSpare{100};
     int heard = 0;
     std::optional<milliseconds> least;
-    for_every_page([&](std::string_view unit, const PageSounds& page) {
-        for (const Slot& slot : page.closed) {
-            const auto spoken = spoken_length(sounds_of_unit(unit) / slot.sound);
+    for_every_page([&](std::string_view unit, std::string_view trace,
+                       const harness::PageTimeline& page) {
+        for (const harness::Narration& narration : page.narrations) {
+            if (!narration.closed) continue;  // played to its end, or on past the page's end
+            const auto spoken = harness::spoken_length(sounds_of_unit(unit) / narration.sound);
             if (!spoken) continue;  // the test above names it
             ++heard;
-            const milliseconds spare = slot.length - *spoken;
+            const milliseconds slot = *narration.closed - narration.start;
+            const milliseconds spare = slot - *spoken;
             least = std::min(least.value_or(spare), spare);
-            EXPECT_GE(spare, kSpare) << unit << " " << slot.page << " " << slot.sound << ": "
+            EXPECT_GE(spare, kSpare) << unit << " " << trace << " " << narration.sound << ": "
                                      << spoken->count() << " ms spoken in a slot of "
-                                     << slot.length.count() << " ms";
+                                     << slot.count() << " ms";
         }
     });
     EXPECT_GT(heard, 600);
