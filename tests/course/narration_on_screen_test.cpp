@@ -49,8 +49,8 @@ bool unwritten(std::string_view unit, int page, const Narration& line, const std
     });
 }
 
-// The title band every page opens with, and its paragraph number: what it
-// fills or writes at the top of the canvas is the page's, not the lesson's.
+// The title band every page opens with: its red is the page's, not the
+// lesson's.
 bool in_title_band(const Drawing& drawing) {
     if (!drawing.line.starts_with("MAINFORM text (") &&
         !drawing.line.starts_with("MAINFORM fillbox ("))
@@ -59,18 +59,31 @@ bool in_title_band(const Drawing& drawing) {
     return std::stoi(drawing.line.substr(comma + 1)) < 22;
 }
 
+// The numbers a text gives the lesson: not the page number of the title
+// ("3ﾍﾟｰｼﾞ"), nor the paragraph's ("だん落 2").
+std::vector<std::string> lesson_numbers(std::string text) {
+    if (text.starts_with("だん落")) return {};
+    if (const auto page = text.find("ﾍﾟｰｼﾞ"); page != std::string::npos) {
+        auto digits = page;
+        while (digits > 0 && text[digits - 1] >= '0' && text[digits - 1] <= '9') --digits;
+        text.erase(digits, page - digits);
+    }
+    return harness::numbers_in(text);
+}
+
 // The lesson's drawings made by the time the line has been said.
 std::vector<const Drawing*> shown_by_end(const harness::PageTimeline& page,
                                          const Narration& line) {
     std::vector<const Drawing*> shown;
     for (const Drawing& drawing : page.drawings)
-        if (drawing.at <= line.end && !drawing.erases && !in_title_band(drawing))
+        if (drawing.at <= line.end && !drawing.erases)
             shown.push_back(&drawing);
     return shown;
 }
 
 bool shows_colour(const std::vector<const Drawing*>& shown, const ColourWord& colour) {
     return std::ranges::any_of(shown, [&](const Drawing* drawing) {
+        if (in_title_band(*drawing)) return false;
         return std::ranges::any_of(drawing->colours, [&](int c) {
             return std::ranges::find(colour.colours, c) != colour.colours.end();
         });
@@ -80,7 +93,7 @@ bool shows_colour(const std::vector<const Drawing*>& shown, const ColourWord& co
 bool writes_number(const std::vector<const Drawing*>& shown, const std::string& number) {
     return std::ranges::any_of(shown, [&](const Drawing* drawing) {
         return std::ranges::any_of(drawing->texts, [&](const std::string& text) {
-            const std::vector<std::string> written = harness::numbers_in(text);
+            const std::vector<std::string> written = lesson_numbers(text);
             return std::ranges::find(written, number) != written.end();
         });
     });
