@@ -40,7 +40,7 @@ struct Unwritten {
 };
 
 const Unwritten kUnwritten[] = {
-    {"", 0, "", "", ""},
+    {"symmetry", 1, "SOUND33.WAV", "2", "the star's two axes, drawn as its two folds' lines"},
 };
 
 bool unwritten(std::string_view unit, int page, const Narration& line, const std::string& number) {
