@@ -40,7 +40,10 @@ struct Unwritten {
 };
 
 const Unwritten kUnwritten[] = {
-    {"", 0, "", "", ""},
+    {"circle-area", 1, "SOUND20.WAV", "6", "the circle is cut into six sectors"},
+    {"circle-area", 1, "SOUND26.WAV", "20", "the next circle is cut into twenty sectors"},
+    {"circle-area", 1, "SOUND27.WAV", "60", "the next circle is cut into sixty sectors"},
+    {"circle-area", 1, "SOUND28.WAV", "60", "the sixty sectors laid out"},
 };
 
 bool unwritten(std::string_view unit, int page, const Narration& line, const std::string& number) {
