@@ -40,6 +40,10 @@ struct Unwritten {
 };
 
 const Unwritten kUnwritten[] = {
+    {"circle-area", 1, "SOUND20.WAV", "6", "the circle is cut into six sectors"},
+    {"circle-area", 1, "SOUND26.WAV", "20", "the next circle is cut into twenty sectors"},
+    {"circle-area", 1, "SOUND27.WAV", "60", "the next circle is cut into sixty sectors"},
+    {"circle-area", 1, "SOUND28.WAV", "60", "the sixty sectors laid out"},
     {"symmetry", 1, "SOUND33.WAV", "2", "the star's two axes, drawn as its two folds' lines"},
 };
 
