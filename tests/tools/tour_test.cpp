@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <string>
 
@@ -18,7 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kUnit = "frac-divide";
+constexpr std::string_view kUnit = "expr-solve-2";  // hints chosen by what was typed
 
 struct ToolRun {
     int status = -1;
@@ -78,11 +79,16 @@ TEST(ScreenTour, WritesEveryScreenOfTheTablesAndScreenDiffFindsOnePlantedPixel) 
     QTemporaryDir temp;
     const fs::path a = temp.filePath("a").toStdString();
     const fs::path b = temp.filePath("b").toStdString();
+    const fs::path screens = a / kUnit;
+    fs::create_directories(screens);  // a former tour's screen goes, anything else stays
+    for (const char* left : {"p99-q01-hint.png", "notes.txt"}) std::ofstream(screens / left) << "x";
     const ToolRun tour = run(COURSE_TOUR, {QString::fromUtf8(kUnit), QString::fromStdString(a)});
     ASSERT_EQ(tour.status, 0) << tour.err;
     EXPECT_EQ(tour.err, "");
-    const fs::path screens = a / kUnit;
-    ASSERT_EQ(files_in(screens), screens_of(unit_named(kUnit)));
+    std::set<std::string> written = files_in(screens);
+    EXPECT_EQ(written.erase("notes.txt"), 1u);
+    ASSERT_EQ(written, screens_of(unit_named(kUnit)));
+    fs::remove(screens / "notes.txt");
 
     fs::copy(a, b, fs::copy_options::recursive);
     const ToolRun same = run(COURSE_SCREEN_DIFF, {QString::fromStdString(a), QString::fromStdString(b)});
@@ -105,7 +111,9 @@ TEST(ScreenTour, WritesEveryScreenOfTheTablesAndScreenDiffFindsOnePlantedPixel) 
     EXPECT_EQ(files_in(out / kUnit), std::set<std::string>{"p02-q01-praise.png"});
     const QImage shown(QString::fromStdString((out / name).string()));
     EXPECT_EQ(shown.pixel(123, 45), qRgb(255, 0, 0));
-    EXPECT_NE(shown.pixel(124, 45), qRgb(255, 0, 0));
+    EXPECT_EQ(shown.pixel(121, 45), qRgb(255, 255, 0));  // the frame around it
+    const QRgb dimmed = shown.pixel(124, 45);
+    EXPECT_TRUE(qRed(dimmed) == qGreen(dimmed) && qGreen(dimmed) == qBlue(dimmed) && qRed(dimmed) < 110);
 
     fs::remove(b / name);
     const ToolRun unmatched = run(COURSE_SCREEN_DIFF, {QString::fromStdString(a), QString::fromStdString(b)});
@@ -128,6 +136,7 @@ TEST(ScreenTour, BothToolsAnswerHelpAndRefuseUnknownOptionsCreatingNothing) {
                           Case{COURSE_TOUR, {kUnit.data(), made, "--fast"}, 2, false, "usage: "},
                           Case{COURSE_TOUR, {"-x", kUnit.data(), made}, 2, false, "usage: "},
                           Case{COURSE_TOUR, {"no-such-unit", made}, 2, false, "no unit named"},
+                          Case{COURSE_TOUR, {kUnit.data()}, 2, false, "usage: "},
                           Case{COURSE_SCREEN_DIFF, {"-h"}, 0, true},
                           Case{COURSE_SCREEN_DIFF, {temp.path(), temp.path(), made, "--help"}, 0, true},
                           Case{COURSE_SCREEN_DIFF, {temp.path(), temp.path(), made, "-q"}, 2, false, "usage: "},
