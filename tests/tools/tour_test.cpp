@@ -111,9 +111,22 @@ TEST(ScreenTour, WritesEveryScreenOfTheTablesAndScreenDiffFindsOnePlantedPixel) 
     EXPECT_EQ(files_in(out / kUnit), std::set<std::string>{"p02-q01-praise.png"});
     const QImage shown(QString::fromStdString((out / name).string()));
     EXPECT_EQ(shown.pixel(123, 45), qRgb(255, 0, 0));
-    EXPECT_EQ(shown.pixel(121, 45), qRgb(255, 255, 0));  // the frame around it
+    for (const QPoint frame : {QPoint(121, 45), QPoint(125, 45), QPoint(123, 43), QPoint(123, 47)})
+        EXPECT_EQ(shown.pixel(frame), qRgb(255, 255, 0)) << frame.x() << "," << frame.y();
     const QRgb dimmed = shown.pixel(124, 45);
     EXPECT_TRUE(qRed(dimmed) == qGreen(dimmed) && qGreen(dimmed) == qBlue(dimmed) && qRed(dimmed) < 110);
+
+    // A screen one column narrower: that column differs.
+    const QImage whole(QString::fromStdString((a / name).string()));
+    ASSERT_TRUE(whole.copy(0, 0, whole.width() - 1, whole.height())
+                    .save(QString::fromStdString((b / name).string())));
+    const ToolRun narrower = run(COURSE_SCREEN_DIFF, {QString::fromStdString(a), QString::fromStdString(b)});
+    const std::string right = std::to_string(whole.width() - 1);
+    EXPECT_EQ(narrower.out.substr(0, narrower.out.find('\n')),
+              name + ": " + std::to_string(whole.height()) + " pixels differ in x " + right + ".." +
+                  right + ", y 0.." + std::to_string(whole.height() - 1) + " (A is " +
+                  std::to_string(whole.width()) + "x" + std::to_string(whole.height()) + ", B " +
+                  right + "x" + std::to_string(whole.height()) + ")");
 
     fs::remove(b / name);
     const ToolRun unmatched = run(COURSE_SCREEN_DIFF, {QString::fromStdString(a), QString::fromStdString(b)});

@@ -34,6 +34,10 @@ public:
         : unit_(unit), folder_(std::move(folder)), missed_(missed), pupil_(unit) {}
 
     Count walk() {
+        if (pupil_.ended()) {
+            miss("p00-contents", "the unit ended at start-up" + box_text());
+            return count_;
+        }
         contents();
         for (const frame::LessonPage& page : unit_.pages) {
             if (!dialog(page.number)) continue;
@@ -48,7 +52,6 @@ public:
 
 private:
     void contents() {
-        if (pupil_.ended()) return miss("p00-contents", "the unit ended at start-up" + box_text());
         save("p00-contents", pupil_.screenshot());
         pupil_.press(Nav::Where);
         save("p00-page-select", pupil_.screenshot());

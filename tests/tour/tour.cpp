@@ -4,6 +4,7 @@
 //   tour UNIT|all DIR
 #include <QApplication>
 
+#include <exception>
 #include <filesystem>
 #include <iostream>
 #include <span>
@@ -79,7 +80,13 @@ int main(int argc, char** argv) {
             return 1;
         }
         clear_screens(folder);
-        const tour::Count count = tour::tour_unit(*unit, folder, std::cerr);
+        tour::Count count;
+        try {
+            count = tour::tour_unit(*unit, folder, std::cerr);
+        } catch (const std::exception& failure) {  // the program stopped: the rest is not reached
+            std::cerr << "tour: " << unit->name << ": stopped: " << failure.what() << "\n";
+            count.missed = 1;
+        }
         std::cout << unit->name << ": " << count.written << " screens\n";
         total.written += count.written;
         total.missed += count.missed;
