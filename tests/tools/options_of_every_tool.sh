@@ -53,6 +53,10 @@ for tool in "${tools[@]}"; do
       [ ! -s "$scratch/err" ] || fail "$said: standard error holds: $(head -c 200 "$scratch/err")"
     else
       [ ! -s "$scratch/out" ] || fail "$said: standard output holds: $(head -c 200 "$scratch/out")"
+      # a refusal that says whose it is says it by the tool's own name
+      while IFS= read -r teller; do
+        [ "$teller" = "$name" ] || fail "$said: the refusal is told by \"$teller\""
+      done < <(sed -n 's/^\([^ ]*\): unknown option.*/\1/p' "$scratch/err")
     fi
     [ -z "$(ls -A "$folder")" ] || fail "$said: created $(ls -A "$folder" | tr '\n' ' ')"
   done
