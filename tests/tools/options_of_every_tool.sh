@@ -51,7 +51,10 @@ for tool in "${tools[@]}"; do
     grep -q "usage: $name" "$scratch/$stream" || fail "$said: no usage on standard $stream"
     if [ "$stream" = out ]; then
       [ ! -s "$scratch/err" ] || fail "$said: standard error holds: $(head -c 200 "$scratch/err")"
+      cp "$scratch/out" "$scratch/usage"
     else
+      grep -v 'unknown option' "$scratch/err" | cmp -s - "$scratch/usage" ||
+        fail "$said: the usage refused is not the usage --help gives"
       [ ! -s "$scratch/out" ] || fail "$said: standard output holds: $(head -c 200 "$scratch/out")"
       # a refusal that says whose it is says it by the tool's own name
       while IFS= read -r teller; do
