@@ -5,11 +5,16 @@
 #include <filesystem>
 
 #include "course/course_folder.h"
+#include "platform/tool_options.h"
 #include "units/course_units.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr std::string_view kUsage =
+    "usage: course-layout DEST   lays out a runnable course folder at DEST\n"
+    "                            and lists its units in DEST/units.txt\n";
 
 // DEST as an absolute path without a trailing separator.
 fs::path absolute_folder(const char* given) {
@@ -22,10 +27,8 @@ fs::path absolute_folder(const char* given) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2 || argv[1][0] == '\0') {
-        std::fputs("usage: course-layout DEST\n", stderr);
-        return 2;
-    }
+    if (const auto answered = platform::answer_options(argc, argv, kUsage)) return *answered;
+    if (argc != 2 || argv[1][0] == '\0') return platform::refuse_call(kUsage);
     try {
         const course::CourseFolder course{absolute_folder(argv[1]), COURSE_PICTURES_DIR,
                                           COURSE_SOUNDS_DIR};

@@ -11,7 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/tool_options.h"
+
 namespace {
+
+constexpr std::string_view kUsage =
+    "usage: jingle-maker OUT.WAV   writes the jingle of a right answer\n";
 
 constexpr int kSampleRate = 22050;
 constexpr double kLength = 0.8;     // seconds
@@ -77,10 +82,8 @@ std::string wave_file(const std::vector<std::int16_t>& samples) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fputs("usage: jingle-maker OUT.WAV\n", stderr);
-        return 2;
-    }
+    if (const auto answered = platform::answer_options(argc, argv, kUsage)) return *answered;
+    if (argc != 2) return platform::refuse_call(kUsage);
     const std::string bytes = wave_file(jingle());
     std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -14,6 +14,7 @@
 
 #include "course/picture_catalogue.h"
 #include "course/pictures.h"
+#include "platform/tool_options.h"
 
 namespace course {
 namespace {
@@ -79,20 +80,20 @@ void write_pictures(bool navigation, const QString& folder_name) {
         if ((file.folder == Folder::Navigation) == navigation) write_picture(file, folder);
 }
 
-int usage() {
-    std::fputs("usage: picture-maker course DIR | picture-maker navigation DIR\n", stderr);
-    return 2;
-}
+constexpr std::string_view kUsage =
+    "usage: picture-maker course DIR       the data-folder and unit-folder pictures\n"
+    "       picture-maker navigation DIR   the seven navigation button bitmaps\n";
 
 }  // namespace
 }  // namespace course
 
 int main(int argc, char** argv) {
+    if (const auto answered = platform::answer_options(argc, argv, course::kUsage)) return *answered;
+    if (argc != 3) return platform::refuse_call(course::kUsage);
+    const std::string_view mode = argv[1];
+    if (mode != "course" && mode != "navigation") return platform::refuse_call(course::kUsage);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 3) return course::usage();
-    const std::string_view mode = argv[1];
-    if (mode != "course" && mode != "navigation") return course::usage();
     try {
         course::write_pictures(mode == "navigation", QString::fromLocal8Bit(argv[2]));
     } catch (const std::exception& error) {

@@ -21,7 +21,8 @@ QFont control_font(const WindowDescription& description) {
                                   : !description.plain_font_name.empty()
                                       ? std::string_view(description.plain_font_name)
                                       : kDefaultFace;
-    QFont font(font_family(face));
+    QFont font(description.kind == WindowKind::EditField ? field_font_family(face)
+                                                         : font_family(face));
     font.setPixelSize(pixels_of_points(description.font_size.value_or(kDefaultPointSize)));
     font.setBold(description.bold);
     font.setItalic(description.italic);

@@ -26,7 +26,8 @@ constexpr bool has_style(std::uint32_t style, ControlStyle bit) {
 }
 
 // The description's font for a control; its size is in points on the forms'
-// 96-dpi screen (pixels_of_points).
+// 96-dpi screen (pixels_of_points).  An edit field draws its face in the
+// family field_font_family gives, every other control in font_family's.
 QFont control_font(const WindowDescription& description);
 
 // Places the widget, gives it its font and colours (the description's, or

@@ -17,6 +17,12 @@ inline constexpr std::string_view kScaledTextFace = "ＭＳ 明朝";
 // fixed-pitch Mincho family.
 QString font_family(std::string_view face);
 
+// The installed font family an edit field draws a face in: as font_family,
+// but a proportional face is drawn by its fixed-pitch sibling, whose
+// half-width digits are half an em wide, as the forms' fields are measured
+// for.
+QString field_font_family(std::string_view face);
+
 // The whole pixels of the em a control's font of `points` points has on the
 // 96-dpi screen the forms were laid out on (14 points: 18), whatever the
 // resolution the screen reports: a control's text takes the room the form

@@ -42,6 +42,9 @@ FormWidget::FormWidget(const Surface& surface)
     // Its focus policy stays a widget's default, no focus: only a left press
     // or the program focuses it.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The keyboard focus stays in the window the pupil types in; the tool
+    // tips of the other windows' controls show all the same.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
 }
 
 void FormWidget::paintEvent(QPaintEvent* event) {

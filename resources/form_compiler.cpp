@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/tool_options.h"
 #include "resources/fixed_resources.h"
 #include "resources/form_source.h"
 
@@ -58,20 +59,21 @@ int compile(const std::string& in_path, const std::string& out_path) {
     }
 }
 
-int usage() {
-    std::cerr << "usage: form-compiler IN.form OUT\n"
-                 "       form-compiler --bitmap-list OUT\n"
-                 "       form-compiler --version-info OUT\n";
-    return 2;
-}
+constexpr std::string_view kUsage =
+    "usage: form-compiler IN.form OUT          one form\n"
+    "       form-compiler --bitmap-list OUT    the list of the navigation bitmaps\n"
+    "       form-compiler --version-info OUT   the version resource\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) return usage();
+    if (const auto answered =
+            platform::answer_options(argc, argv, kUsage, {"--bitmap-list", "--version-info"}))
+        return *answered;
+    if (argc != 3) return platform::refuse_call(kUsage);
     const std::string first = argv[1];
     if (first == "--bitmap-list") return write_file(argv[2], resources::bitmap_list()) ? 0 : 1;
     if (first == "--version-info") return write_file(argv[2], resources::version_info()) ? 0 : 1;
-    if (first.starts_with("--")) return usage();
+    if (std::string_view(argv[2]).starts_with('-')) return platform::refuse_call(kUsage);
     return compile(first, argv[2]);
 }

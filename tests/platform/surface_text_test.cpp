@@ -85,13 +85,33 @@ TEST(SurfaceText, GlyphsStayInsideTheirCells) {
 }
 
 // Every face the forms and pages name is drawn in the installed Japanese
-// font it stands for, never in a fallback.
+// font it stands for, never in a fallback: of its kind (Gothic or Mincho),
+// proportional where the face is, and in an edit field with half-width
+// digits half an em wide.
 TEST(SurfaceText, EveryFaceTheProgramsNameHasItsInstalledFont) {
-    for (std::string_view face : {"標準明朝", "ＭＳ 明朝", "ＭＳ Ｐ明朝", "ＭＳ Ｐゴシック",
-                                  "$ＪＳゴシック", "FixedSys"}) {
-        const QString family = platform::font_family(face);
-        EXPECT_TRUE(family.startsWith("IPA")) << face;
-        EXPECT_EQ(QFontInfo(platform::make_font(face, 16)).family(), family) << face;
+    struct Face {
+        std::string_view name;
+        const char* kind;
+        bool proportional;
+    };
+    for (const Face& face : {Face{"標準明朝", "Mincho", false}, Face{"ＭＳ 明朝", "Mincho", false},
+                             Face{"ＭＳ Ｐ明朝", "Mincho", true},
+                             Face{"ＭＳ Ｐゴシック", "Gothic", true},
+                             Face{"$ＪＳゴシック", "Gothic", false},
+                             Face{"FixedSys", "Gothic", false}}) {
+        const QString family = platform::font_family(face.name);
+        EXPECT_TRUE(family.startsWith("IPA") && family.contains(face.kind)) << face.name;
+        EXPECT_EQ(QFontInfo(platform::make_font(face.name, 16)).family(), family) << face.name;
+        const QFontMetrics text(platform::make_font(face.name, 18));
+        EXPECT_EQ(text.horizontalAdvance('O') > text.horizontalAdvance('l'), face.proportional)
+            << face.name;
+
+        const QString field_family = platform::field_font_family(face.name);
+        EXPECT_TRUE(field_family.contains(face.kind)) << face.name;
+        QFont field_font(field_family);
+        field_font.setPixelSize(18);
+        EXPECT_EQ(QFontInfo(field_font).family(), field_family) << face.name;
+        EXPECT_EQ(QFontMetrics(field_font).horizontalAdvance("0123456789"), 10 * 9) << face.name;
     }
 }
 

@@ -4,7 +4,9 @@
 # buttons and the "O  K" buttons, real key presses, screenshots of the root
 # window.  It checks what the headless harness cannot see: a click while a
 # page animates reaches the program and leaves the page, the answer bar shown
-# over the entry bar lies above it, typed keys reach the focused field.
+# over the entry bar lies above it, a navigation button's tool tip shows
+# while the pointer rests on it though the answer field keeps the focus,
+# typed keys reach the focused field.
 #
 #   answer_on_bare_x.sh PROGRAM COURSE_LAYOUT ROOT_COLOURS WORK_FOLDER
 #
@@ -20,6 +22,7 @@ done
 # Screen places: the canvas lies at (0,22), the bars at (0,414), the
 # navigation bar at (0,440).
 readonly NEXT_BUTTON="226 456" EXIT_BUTTON="578 456" BAR_OK_BUTTON="360 425"
+readonly BEFOR_BUTTON="138 456"                # the one with a tool tip
 readonly OFF_THE_WINDOWS="816 576"             # bare root window
 readonly CANVAS_PATCH="300,370,40,20"          # below every page's text
 readonly ENTRY_BAR_WORD="200,415,40,22"        # "から" on the entry bar only
@@ -101,6 +104,38 @@ praised() {
   [ "$praise_red" -gt 100 ]
 }
 ! praised || fail "the praise stands there before any answer"
+
+# --- the tool tip of 前ページ, the focus staying in the answer field ------------
+# The program's shown windows, one id a line.
+windows_shown() { xdotool search --onlyvisible --classname "$(basename "$program")" | sort; }
+# The window that holds the keyboard focus, as "X,Y".
+focus_place() {
+  local X Y
+  eval "$(xdotool getwindowfocus getwindowgeometry --shell 2>/dev/null | grep -E '^[XY]=')"
+  echo "${X:-},${Y:-}"
+}
+# A window of the program that was not shown before, just below and right of
+# the pointer (the tip's place), with the ink of its text in it.
+tip_shown() {
+  local tip X Y WIDTH HEIGHT
+  tip=$(comm -13 <(echo "$windows_before") <(windows_shown) | head -n 1)
+  [ -n "$tip" ] || return 1
+  eval "$(xdotool getwindowgeometry --shell "$tip" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+  tip_area="$X,$Y,$WIDTH,$HEIGHT"
+  [ $((X - ${BEFOR_BUTTON% *})) -ge 0 ] && [ $((X - ${BEFOR_BUTTON% *})) -le 40 ] &&
+    [ $((Y - ${BEFOR_BUTTON#* })) -ge 0 ] && [ $((Y - ${BEFOR_BUTTON#* })) -le 40 ] || return 1
+  # "前のページへ": six characters of black ink on the tip
+  [ "$(look "$tip_area=000000")" -ge 60 ]
+}
+tip_gone() { [ -z "$(comm -13 <(echo "$windows_before") <(windows_shown))" ]; }
+[ "$(focus_place)" = "0,414" ] || fail "the answer bar does not hold the focus (the focus is at $(focus_place))"
+windows_before=$(windows_shown)
+xdotool mousemove $BEFOR_BUTTON sleep 0.1 mousemove_relative 1 1
+wait_for 5 tip_shown || fail "no tool tip while the pointer rests on 前ページ${tip_area:+ (a window at $tip_area)}"
+cp "$work/last.png" "$work/tip.png"
+[ "$(focus_place)" = "0,414" ] || fail "showing the tool tip took the focus from the answer bar"
+xdotool mousemove $OFF_THE_WINDOWS
+wait_for 5 tip_gone || fail "the tool tip stays when the pointer leaves the button"
 
 # --- the right answer, and the praise in red where it belongs -----------------
 type_keys 54

@@ -16,7 +16,14 @@
 #include <optional>
 #include <vector>
 
+#include "platform/tool_options.h"
+
 namespace {
+
+constexpr std::string_view kUsage =
+    "usage: root-colours OUT.png [X,Y,W,H=RRGGBB ...]\n"
+    "  grabs the screen of the X server in DISPLAY into OUT.png and prints, one a\n"
+    "  line, how many pixels of each area have the colour given\n";
 
 struct Area {
     QRect rect;
@@ -46,13 +53,11 @@ int count(const QImage& screen, const Area& area) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const auto answered = platform::answer_options(argc, argv, kUsage)) return *answered;
+    if (argc < 2) return platform::refuse_call(kUsage);
     qputenv("QT_QPA_PLATFORM", "xcb");   // the X server named by DISPLAY
     QGuiApplication app(argc, argv);
     const QStringList arguments = app.arguments();
-    if (arguments.size() < 2) {
-        std::fprintf(stderr, "usage: root-colours OUT.png [X,Y,W,H=RRGGBB ...]\n");
-        return 2;
-    }
     std::vector<Area> areas;
     for (const QString& argument : arguments.mid(2)) {
         const std::optional<Area> area = read_area(argument);

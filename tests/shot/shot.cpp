@@ -13,10 +13,17 @@
 #include <span>
 #include <sstream>
 
+#include "platform/tool_options.h"
 #include "tests/support/pupil.h"
 #include "units/course_units.h"
 
 namespace {
+
+constexpr std::string_view kUsage =
+    "usage: shot UNIT OUT.png [STEP...]\n"
+    "  runs UNIT headless and writes a PNG of every visible window; steps, in order:\n"
+    "  next, befor, last, where, head, top, tag, ok, type:FIELD:TEXT,\n"
+    "  open:PAGE:START, answer:TEXT[,TEXT...]\n";
 
 using harness::Nav;
 using harness::Pupil;
@@ -59,12 +66,10 @@ bool act(Pupil& pupil, const std::string& step) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const auto answered = platform::answer_options(argc, argv, kUsage)) return *answered;
+    if (argc < 3) return platform::refuse_call(kUsage);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    if (argc < 3) {
-        std::cerr << "usage: shot UNIT OUT.png [STEP...]\n";
-        return 2;
-    }
     for (const frame::Unit* unit : units::course_units()) {
         if (unit->name != argv[1]) continue;
         Pupil pupil(*unit);
