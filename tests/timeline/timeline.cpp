@@ -7,12 +7,12 @@
 //
 //   timeline UNIT [PAGE]
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <string>
 #include <string_view>
 
+#include "platform/tool_options.h"
 #include "tests/support/page_timeline.h"
 #include "units/course_units.h"
 
@@ -77,19 +77,14 @@ void print_page(const frame::Unit& unit, const frame::LessonPage& page) {
 }
 
 int usage_error(std::string_view message) {
-    std::cerr << "timeline: " << message << "\n" << kUsage;
-    return 2;
+    std::cerr << "timeline: " << message << "\n";
+    return platform::refuse_call(kUsage);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::cout << kUsage;
-        return 0;
-    }
-    for (int i = 1; i < argc; ++i)
-        if (argv[i][0] == '-') return usage_error(std::string("unknown option ") + argv[i]);
+    if (const auto status = platform::answer_options(argc, argv, kUsage)) return *status;
     if (argc < 2 || argc > 3) return usage_error("needs a unit and at most one page");
     for (const frame::Unit* unit : units::course_units()) {
         if (unit->name != argv[1]) continue;

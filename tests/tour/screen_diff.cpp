@@ -13,7 +13,7 @@
 #include <span>
 #include <string>
 
-#include "tests/tour/options.h"
+#include "platform/tool_options.h"
 #include "tests/tour/screen_compare.h"
 
 namespace {
@@ -94,10 +94,9 @@ void compare_one(const fs::path& dir_a, const fs::path& dir_b, const fs::path* o
 
 int main(int argc, char** argv) {
     const std::span<char* const> arguments(argv + 1, static_cast<std::size_t>(argc - 1));
-    if (const auto status = tour::answer_options(arguments, kUsage)) return *status;
+    if (const auto status = platform::answer_options(argc, argv, kUsage)) return *status;
     if (arguments.size() != 2 && arguments.size() != 3) {
-        std::cerr << kUsage;
-        return 2;
+        return platform::refuse_call(kUsage);
     }
     const fs::path dir_a = arguments[0];
     const fs::path dir_b = arguments[1];

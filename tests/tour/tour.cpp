@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/tour/options.h"
+#include "platform/tool_options.h"
 #include "tests/tour/screen_tour.h"
 #include "units/course_units.h"
 
@@ -56,10 +56,9 @@ void clear_screens(const std::filesystem::path& folder) {
 
 int main(int argc, char** argv) {
     const std::span<char* const> arguments(argv + 1, static_cast<std::size_t>(argc - 1));
-    if (const auto status = tour::answer_options(arguments, kUsage)) return *status;
+    if (const auto status = platform::answer_options(argc, argv, kUsage)) return *status;
     if (arguments.size() != 2) {
-        std::cerr << kUsage;
-        return 2;
+        return platform::refuse_call(kUsage);
     }
     const std::vector<const frame::Unit*> units = units_named(arguments[0]);
     if (units.empty()) {
