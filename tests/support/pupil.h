@@ -73,6 +73,8 @@ public:
     int colour_at(std::string_view form, QPoint pixel) const;
     QImage screenshot() const { return windows_->screenshot(); }
     const std::vector<std::string>& sound_commands() const { return audio_.commands(); }
+    // Told of each sound command as it is sent, before the sound device acts.
+    void on_sound_command(std::function<void(std::string_view)> sent) { audio_.on_command(std::move(sent)); }
     const std::vector<platform::MessageBoxRequest>& boxes() const { return boxes_.shown(); }
     const std::vector<LauncherStart>& launcher_starts() const { return launcher_.starts; }
     const CourseDrive& drive() const { return *drive_; }
