@@ -1,5 +1,6 @@
 #include "frame/record_files.h"
 
+#include <chrono>
 #include <optional>
 #include <system_error>
 #include <utility>
@@ -18,6 +19,12 @@ namespace {
 // record with junk appended still holds the pupil's passes, and the next
 // rewrite leaves it clean.  Neither time nor memory grows with the file.
 constexpr std::size_t kMostRead = 64 * 1024;
+
+// How long an exit waits for the record's folder while another copy holds
+// it: far longer than any rewrite takes, short enough that a copy stuck in
+// its rewrite (or a drive that hangs) costs the pupil a few seconds, not the
+// exit.
+constexpr std::chrono::seconds kMostWait{5};
 
 struct FileStart {
     std::string bytes;
@@ -50,12 +57,12 @@ StoredProgress read_stored_progress(const platform::DriveView& drive, const Reco
 }
 
 void write_stored_progress(const platform::DriveView& drive, std::string_view record_name,
-                           const RecordLayout& layout, const PassFlags& flags) {
+                           const RecordLayout& layout, const PassFlags& flags, platform::Clock& clock) {
     const std::filesystem::path record = record_path(drive, record_name);
     std::error_code error;
     if (!std::filesystem::is_regular_file(record, error))
         throw platform::RunError(platform::ErrorNumber::FileNotFound);
-    replace_file(record, progress_text(layout, flags));
+    replace_file(record, [&] { return progress_text(layout, flags); }, {.clock = clock, .most = kMostWait});
 }
 
 void load_progress(Lesson& lesson) {
@@ -65,7 +72,8 @@ void load_progress(Lesson& lesson) {
 }
 
 void save_progress(Lesson& lesson) {
-    write_stored_progress(lesson.io.drive, lesson.record_name, lesson.unit.record_layout(), lesson.pass_flags);
+    write_stored_progress(lesson.io.drive, lesson.record_name, lesson.unit.record_layout(), lesson.pass_flags,
+                          lesson.io.clock);
 }
 
 }  // namespace frame

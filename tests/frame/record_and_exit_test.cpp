@@ -1,13 +1,18 @@
 // The progress record across runs, the end of a unit and the run-time
 // error report.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
+#include <functional>
 #include <new>
 #include <optional>
 
 #include "tests/support/bytes_read.h"
+#include "tests/support/forked.h"
 #include "tests/support/pupil.h"
 #include "units/expr-solve-2/unit.h"
 
@@ -15,6 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using harness::CourseDrive;
+using harness::Forked;
 using harness::Nav;
 using harness::Pupil;
 const frame::Unit& unit = units::expr_solve_2::unit;
@@ -189,6 +195,68 @@ TEST(Exit, AReadOnlyRecordIsAnErrorAndStaysAsItWas) {
     EXPECT_EQ(pupil.drive().record_bytes(), before);
     EXPECT_EQ(fs::status(pupil.drive().record()).permissions(), read_only);
     EXPECT_TRUE(pupil.launcher_starts().empty());
+}
+
+// Another process holding the lock of the record's folder (a copy stopped in
+// the middle of its rewrite, a drive that hangs) until the test lets it go,
+// or for a while longer than any test takes.
+std::function<int(Forked::Steps&)> holding_the_lock(const fs::path& folder) {
+    return [folder](Forked::Steps& steps) {
+        const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+        if (descriptor < 0 || ::flock(descriptor, LOCK_EX) != 0) return 1;
+        steps.ready();
+        steps.go_given(std::chrono::seconds(30));
+        return 0;
+    };
+}
+
+// A start-up leaves the clean-up to the next one and goes on; an exit waits
+// some seconds (on the program's clock), then ends with error 63 and the
+// record as it was, or writes the record once the lock is let go meanwhile.
+TEST(Exit, AFolderLockedByAnotherProcessDelaysNoStartAndAnExitOnlyForSeconds) {
+    const struct {
+        bool let_go_meanwhile;
+        int error;
+    } cases[] = {{false, 63}, {true, 0}};
+    for (const auto& [let_go_meanwhile, error] : cases) {
+        std::optional<Forked> holder;
+        fs::path stale;
+        Pupil pupil(unit, {}, [&](const CourseDrive& d) {
+            stale = d.record().parent_path() / ".ES2.DAT.4711.new";
+            std::ofstream(stale) << "8,8";
+            holder.emplace(holding_the_lock(d.record().parent_path()));
+            ASSERT_TRUE(holder->wait_ready());
+        });
+        ASSERT_FALSE(pupil.ended());
+        EXPECT_TRUE(fs::exists(stale)) << "the start-up waited for the lock";
+        const std::string before = pupil.drive().record_bytes();
+        pupil.lesson().pass_flags[0][0] = 1;
+        if (let_go_meanwhile)
+            pupil.clock().on_sleep([&](std::chrono::milliseconds) {
+                holder->go();
+                EXPECT_EQ(holder->exit_status(), 0);
+            });
+
+        const std::chrono::milliseconds exit_from = pupil.clock().elapsed();
+        pupil.press(Nav::Exit);
+        const std::chrono::milliseconds waited = pupil.clock().elapsed() - exit_from;
+        EXPECT_TRUE(pupil.ended());
+        ASSERT_EQ(pupil.boxes().size(), error ? 1u : 0u);
+        EXPECT_EQ(pupil.launcher_starts().size(), error ? 0u : 1u);
+        ASSERT_FALSE(pupil.sound_commands().empty());
+        EXPECT_EQ(pupil.sound_commands().back(), "close wave1");
+        if (error) {
+            EXPECT_NE(pupil.boxes()[0].text.find(":エラー[63]"), std::string::npos);
+            EXPECT_EQ(pupil.drive().record_bytes(), before);
+            EXPECT_GE(waited, std::chrono::seconds(2));
+            EXPECT_LE(waited, std::chrono::seconds(10));
+        } else {
+            EXPECT_EQ(pupil.drive().record_bytes(), "8,8,6,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n");
+            EXPECT_LT(waited, std::chrono::seconds(1));
+        }
+        holder->go();
+        EXPECT_EQ(holder->exit_status(), 0);
+    }
 }
 
 }  // namespace
