@@ -26,7 +26,9 @@ struct StoredProgress {
 StoredProgress read_stored_progress(const platform::DriveView& drive, const RecordLayout& layout);
 
 // Rewrites the progress record "C:\DI1" + name from the flags (through a
-// link, the file it leads to).  The old record stays whole until the new
+// link, the file it leads to), keeping every pass the record holds by then:
+// another copy of the unit, started alongside, may have written its passes
+// since this one read the record.  The old record stays whole until the new
 // one is complete, whatever other copies of a unit do with it meanwhile; a
 // record that is missing is a RunError (FileNotFound), one that cannot be
 // rewritten, or whose folder another copy holds for seconds on the clock,

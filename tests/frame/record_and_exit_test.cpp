@@ -197,6 +197,51 @@ TEST(Exit, AReadOnlyRecordIsAnErrorAndStaysAsItWas) {
     EXPECT_TRUE(pupil.launcher_starts().empty());
 }
 
+// What another copy of the unit may have written to the record while this
+// one ran: its passes stay, whatever this copy holds in their place; this
+// copy's passes and numbers stay where the record holds no pass.  A record
+// that can no longer be read gets this copy's flags.
+TEST(Exit, KeepsThePassesTheRecordGainedWhileTheUnitRan) {
+    const struct {
+        std::string meanwhile;
+        std::string rewritten;
+    } cases[] = {
+        {"8,8,6,1,0,1,0,0,0,0,0,0,0,0,0,0,0,0,1\r\n0,0,0,0,0,1\r\n",
+         "8,8,6,1,1,1,2,-3,0,0,0,0,0,0,0,0,0,0,1\r\n0,0,0,0,0,1\r\n"},
+        {"1,1,1,2,0,5,-1,1,0,0,0\r\n0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n",
+         "8,8,6,0,1,5,2,1,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n"},
+        {"8,8,6,1,1\r\n", "8,8,6,0,1,5,2,-3,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n"},
+    };
+    for (const auto& [meanwhile, rewritten] : cases) {
+        Pupil pupil(unit, "8,8,6,0,0,5,2,-3,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n");
+        pupil.lesson().pass_flags[0][1] = 1;  // this run's pass
+        std::ofstream(pupil.drive().record(), std::ios::binary) << meanwhile;
+        pupil.press(Nav::Exit);
+        EXPECT_TRUE(pupil.boxes().empty()) << meanwhile;
+        EXPECT_EQ(pupil.drive().record_bytes(), rewritten) << meanwhile;
+    }
+}
+
+// Two copies of the unit on one record, as a double click starts them, in
+// processes of their own: each passes a problem of page 2 and exits, the
+// first while the second still runs on what it read at its start.
+TEST(Exit, TwoCopiesOnOneRecordKeepBothTheirPasses) {
+    const CourseDrive drive(unit);
+    const auto copy = [&drive](const char* problem, const char* answer) {
+        return std::vector<std::string>{drive.root().string(), problem, answer};
+    };
+    Forked first(COURSE_UNIT_COPY, copy("1", "54"));
+    Forked second(COURSE_UNIT_COPY, copy("3", "116"));
+    ASSERT_TRUE(first.wait_ready());
+    ASSERT_TRUE(second.wait_ready());
+    first.go();
+    EXPECT_EQ(first.exit_status(), 0);
+    EXPECT_EQ(drive.record_bytes(), "8,8,6,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n");
+    second.go();
+    EXPECT_EQ(second.exit_status(), 0);
+    EXPECT_EQ(drive.record_bytes(), "8,8,6,1,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n");
+}
+
 // Another process holding the lock of the record's folder (a copy stopped in
 // the middle of its rewrite, a drive that hangs) until the test lets it go,
 // or for a while longer than any test takes.

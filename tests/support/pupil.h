@@ -46,6 +46,8 @@ public:
     using DriveChange = std::function<void(const CourseDrive&)>;
     explicit Pupil(const frame::Unit& unit, std::optional<std::string> record = {},
                    const DriveChange& change_drive = {});
+    // On a course drive that other pupils (copies of a unit) may share.
+    Pupil(const frame::Unit& unit, std::shared_ptr<const CourseDrive> drive);
     ~Pupil();
 
     // Acting.  Each runs the program until it is idle again.
@@ -94,7 +96,7 @@ public:
 private:
     platform::Form& form_holding(std::string_view control);
 
-    std::unique_ptr<CourseDrive> drive_;
+    std::shared_ptr<const CourseDrive> drive_;
     platform::DriveView view_;
     platform::EventQueue queue_;
     platform::TestClock clock_;
