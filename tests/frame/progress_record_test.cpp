@@ -281,7 +281,7 @@ TEST_F(RecordFile, CopiesRewritingAtOnceNeverBreakTheRecordNorStopEachOther) {
 }
 
 TEST_F(RecordFile, StaleRewritesBesideTheRecordAreRemoved) {
-    for (const char* name : {"DI1ES2.DAT", ".DI1ES2.DAT.new", ".DI1ES2.DAT.4711.new", ".DI1ES2.DAT.9.new",
+    for (const char* name : {"DI1ES2.DAT", ".DI1ES2.DAT.new", ".DI1ES2.DAT.4710.new", ".DI1ES2.DAT.9.new",
                              ".DI1ES2.DAT.x9.new", ".DI1ES2.DAT..new", ".OTHER.DAT.new", "DI1ES2.DAT.new"})
         std::ofstream(folder_ / name) << "x";
     fs::create_directory(folder_ / ".DI1ES2.DAT.12.new" );

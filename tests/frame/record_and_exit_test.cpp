@@ -44,6 +44,7 @@ TEST(Exit, RewritesTheRecordAndStartsTheLauncherInTheBaseFolder) {
 
     pupil.press(Nav::Exit);
     EXPECT_TRUE(pupil.ended());
+    EXPECT_EQ(pupil.exit_code(), 0);
     const std::string rewritten = "8,8,6,0,1,0,0,0,0,0,2,0,0,0,1,0,0,0,0\r\n1,0,0,0,0,1\r\n";
     EXPECT_EQ(pupil.drive().record_bytes(), rewritten);
     EXPECT_EQ(record_at_close, rewritten);
