@@ -1,7 +1,6 @@
 // The contents page, the page-select screen and the end-of-unit page.
 #include "frame/screens.h"
 
-#include <numeric>
 #include <string>
 
 #include "frame/letter_mark.h"
@@ -20,9 +19,7 @@ void draw_contents_lines(Lesson& lesson) {
     for (platform::PointF mark : lesson.unit.contents_marks) draw_letter_mark(canvas, mark, 7);
     const std::vector<const LessonPage*> exercises = lesson.unit.exercise_pages();
     for (std::size_t list = 0; list < exercises.size(); ++list) {
-        const auto& flags = lesson.pass_flags[list];
-        const int passed = std::accumulate(flags.begin(), flags.end(), 0);
-        if (passed == int(flags.size()))
+        if (all_passed(lesson.pass_flags[list]))
             canvas.draw_cell_text(lesson.unit.contents_pass_column,
                                   lesson.unit.contents_row(exercises[list]->number), "ごうかく!");
     }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 #include <string>
 
 #include "frame/answer_bars.h"
@@ -113,8 +112,7 @@ void check_reward(Lesson& lesson, const ExerciseSheet& sheet) {
     platform::Surface& canvas = lesson.canvas();
     canvas.fill_box({0, 30}, {640, 490}, 0);
     canvas.set_text_colour(7);
-    const auto& flags = flags_of(lesson, sheet);
-    if (std::accumulate(flags.begin(), flags.end(), 0) != int(flags.size())) return;
+    if (!all_passed(flags_of(lesson, sheet))) return;
     canvas.set_font_size(24);
     canvas.draw_cell_text(sheet.reward.column, sheet.reward.row,
                           "やったね!パスワードは " + std::string(sheet.password) + " だよ!");

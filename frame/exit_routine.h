@@ -1,5 +1,6 @@
 #pragma once
-// The end of a unit: the record rewritten, the launcher started.
+// The end of a unit: the record rewritten, the narration stopped, the
+// launcher started.
 
 #include "frame/lesson.h"
 

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <numeric>
 
 #include "platform/run_error.h"
 #include "platform/text.h"
@@ -79,6 +81,12 @@ std::string_view ItemReader::next_item(bool numeric) {
 std::string ItemReader::next_text() { return platform::from_cp932(next_item(false)); }
 
 long ItemReader::next_number() { return whole_number<long>(platform::number_value(next_item(true))); }
+
+bool all_passed(const std::vector<int>& page_flags) {
+    // Wide enough for any count of flags a record can hold.
+    const std::int64_t sum = std::accumulate(page_flags.begin(), page_flags.end(), std::int64_t{0});
+    return sum == static_cast<std::int64_t>(page_flags.size());
+}
 
 PassFlags read_progress(std::string_view cp932, const RecordLayout& layout, TextEnd end) {
     ItemReader reader(cp932, end);

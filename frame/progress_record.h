@@ -55,6 +55,10 @@ struct RecordLayout {
 // The pass flags of each exercise page, in page order.
 using PassFlags = std::vector<std::vector<int>>;
 
+// Whether a page's problems have all passed: its flags sum to its problem
+// count.  The sum is exact for any flags a record holds, however large.
+bool all_passed(const std::vector<int>& page_flags);
+
 // The pass flags of a record (its header is read and ignored; items after
 // the last flag are ignored).  A record with too few items is a RunError
 // (InputPastEnd).

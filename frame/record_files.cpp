@@ -1,5 +1,7 @@
 #include "frame/record_files.h"
 
+#include <algorithm>
+#include <chrono>
 #include <optional>
 #include <system_error>
 #include <utility>
@@ -19,6 +21,12 @@ namespace {
 // rewrite leaves it clean.  Neither time nor memory grows with the file.
 constexpr std::size_t kMostRead = 64 * 1024;
 
+// How long an exit waits for the record's folder while another copy holds
+// it: far longer than any rewrite takes, short enough that a copy stuck in
+// its rewrite (or a drive that hangs) costs the pupil a few seconds, not the
+// exit.
+constexpr std::chrono::seconds kMostWait{5};
+
 struct FileStart {
     std::string bytes;
     TextEnd end;
@@ -37,6 +45,28 @@ std::filesystem::path record_path(const platform::DriveView& drive, std::string_
     return drive.to_host("C:\\DI1" + std::string(record_name));
 }
 
+// The flags the record holds, read as at start-up; nothing where it can no
+// longer be read.
+std::optional<PassFlags> flags_held(const std::filesystem::path& record, const RecordLayout& layout) {
+    try {
+        const FileStart held = read_start(record);
+        return read_progress(held.bytes, layout, held.end);
+    } catch (const platform::RunError&) {
+        return std::nullopt;
+    }
+}
+
+// The flags of this run with every pass the record holds kept: another copy
+// of the unit on the same record may have ended since this one read it, and
+// a pass, once earned, is never taken back.
+PassFlags with_passes_kept(PassFlags flags, const std::optional<PassFlags>& held) {
+    if (!held) return flags;
+    for (std::size_t page = 0; page < std::min(flags.size(), held->size()); ++page)
+        for (std::size_t k = 0; k < std::min(flags[page].size(), (*held)[page].size()); ++k)
+            if ((*held)[page][k] == 1) flags[page][k] = 1;
+    return flags;
+}
+
 }  // namespace
 
 StoredProgress read_stored_progress(const platform::DriveView& drive, const RecordLayout& layout) {
@@ -50,12 +80,14 @@ StoredProgress read_stored_progress(const platform::DriveView& drive, const Reco
 }
 
 void write_stored_progress(const platform::DriveView& drive, std::string_view record_name,
-                           const RecordLayout& layout, const PassFlags& flags) {
+                           const RecordLayout& layout, const PassFlags& flags, platform::Clock& clock) {
     const std::filesystem::path record = record_path(drive, record_name);
     std::error_code error;
     if (!std::filesystem::is_regular_file(record, error))
         throw platform::RunError(platform::ErrorNumber::FileNotFound);
-    replace_file(record, progress_text(layout, flags));
+    replace_file(
+        record, [&] { return progress_text(layout, with_passes_kept(flags, flags_held(record, layout))); },
+        {.clock = clock, .most = kMostWait});
 }
 
 void load_progress(Lesson& lesson) {
@@ -65,7 +97,8 @@ void load_progress(Lesson& lesson) {
 }
 
 void save_progress(Lesson& lesson) {
-    write_stored_progress(lesson.io.drive, lesson.record_name, lesson.unit.record_layout(), lesson.pass_flags);
+    write_stored_progress(lesson.io.drive, lesson.record_name, lesson.unit.record_layout(), lesson.pass_flags,
+                          lesson.io.clock);
 }
 
 }  // namespace frame

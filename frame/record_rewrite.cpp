@@ -7,8 +7,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "platform/run_error.h"
@@ -23,18 +25,19 @@ using platform::RunError;
 constexpr mode_t kNewFileMode = 0666;  // as the process's umask allows
 constexpr int kNameTries = 100;
 
+// How often a busy lock is tried again: another copy's rewrite takes a few
+// milliseconds.
+constexpr std::chrono::milliseconds kRetry{20};
+
 // The advisory lock of a folder, held while the object lives (and by the
-// system no longer than the process).  Where the folder cannot be locked (no
-// read permission on it, a file system without locks) it is not held.
+// system no longer than the process).  It is taken only when free: a lock
+// another copy holds is busy, and where the folder cannot be locked (no read
+// permission on it, a file system without locks) it is not held either.
 class FolderLock {
 public:
     explicit FolderLock(const fs::path& folder)
         : descriptor_(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
-        while (descriptor_ >= 0 && ::flock(descriptor_, LOCK_EX) != 0) {
-            if (errno == EINTR) continue;
-            ::close(descriptor_);
-            descriptor_ = -1;
-        }
+        try_once();
     }
     ~FolderLock() {
         if (descriptor_ >= 0) ::close(descriptor_);
@@ -42,10 +45,35 @@ public:
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
-    bool held() const { return descriptor_ >= 0; }
+    // Tries again, sleeping on the clock between tries, while the lock is
+    // busy and the wait lasts.
+    void wait(const LockWait& wait) {
+        const std::chrono::milliseconds since = wait.clock.elapsed();
+        while (busy_ && wait.clock.elapsed() - since < wait.most) {
+            wait.clock.sleep(kRetry);
+            try_once();
+        }
+    }
+
+    bool held() const { return descriptor_ >= 0 && !busy_; }
+    bool busy() const { return busy_; }
 
 private:
+    void try_once() {
+        busy_ = false;
+        while (descriptor_ >= 0 && ::flock(descriptor_, LOCK_EX | LOCK_NB) != 0) {
+            if (errno == EINTR) continue;
+            if (errno == EWOULDBLOCK) {
+                busy_ = true;
+                return;
+            }
+            ::close(descriptor_);
+            descriptor_ = -1;
+        }
+    }
+
     int descriptor_;
+    bool busy_ = false;
 };
 
 // The file a rewrite of `file` replaces: the file itself, or the one a link
@@ -123,13 +151,16 @@ bool is_rewrite(std::string_view entry, std::string_view name) {
 
 }  // namespace
 
-void replace_file(const fs::path& file, std::string_view bytes) {
+void replace_file(const fs::path& file, const std::function<std::string()>& rewrite, const LockWait& wait) {
     const std::optional<fs::path> target = written_file(file);
     if (!target) throw RunError(ErrorNumber::FileNotOpened);
     // Where the folder cannot be locked the rewrite goes on all the same: its
     // own new file harms no other copy, and no clean-up runs unlocked.
-    const FolderLock lock(target->parent_path());
+    FolderLock lock(target->parent_path());
+    lock.wait(wait);
+    if (lock.busy()) throw RunError(ErrorNumber::FileNotOpened);
     const std::optional<mode_t> mode = writable_mode(*target);
+    const std::string bytes = rewrite();
     const FreshFile fresh = create_fresh(*target);
 
     bool written = (!mode || ::fchmod(fresh.descriptor, *mode) == 0) && write_all(fresh.descriptor, bytes) &&
@@ -146,7 +177,7 @@ void remove_stale_rewrites(const fs::path& file) {
     const std::optional<fs::path> target = written_file(file);
     if (!target) return;
     const FolderLock lock(target->parent_path());
-    if (!lock.held()) return;  // another copy's rewrite may be under way
+    if (!lock.held()) return;  // another copy's rewrite may be under way: the next start clears up
     const std::string name = target->filename().string();
     std::error_code error;
     for (fs::directory_iterator it(target->parent_path(), error), end; !error && it != end; it.increment(error))

@@ -6,24 +6,41 @@
 // clearing away of what cut-short rewrites left, holds the advisory lock of
 // the record's folder, so none ever meets another's new file half written.
 // A rewrite cut short (the program killed) leaves at most its own file
-// behind, which the next start-up removes.
+// behind, which the next start-up removes.  Nothing waits on the lock without
+// a bound: a copy stopped inside its rewrite, or a drive that hangs, holds it
+// for as long as it lasts.
 
+#include <chrono>
 #include <filesystem>
-#include <string_view>
+#include <functional>
+#include <string>
+
+#include "platform/clock.h"
 
 namespace frame {
 
-// Rewrites `file` with `bytes`; the new file keeps the old one's permissions.
-// A link is written through: the file it leads to gets the bytes, the new
-// file is made beside that one, and the link stays.  A file the pupil may not
-// write (read-only, or not the pupil's to write), a link that leads to no
-// file, and any failure on the way, is a RunError (FileNotOpened) that leaves
-// the old file as it was.
-void replace_file(const std::filesystem::path& file, std::string_view bytes);
+// How long a rewrite waits while another holds the folder's lock, and the
+// clock it waits by.
+struct LockWait {
+    platform::Clock& clock;
+    std::chrono::milliseconds most;
+};
+
+// Rewrites `file` with the bytes `rewrite` makes; the new file keeps the old
+// one's permissions.  `rewrite` runs once the folder's lock is held, so what
+// it reads of the file then is what the new bytes replace.  A link is written
+// through: the file it leads to gets the bytes, the new file is made beside
+// that one, and the link stays.  A file the pupil may not write (read-only,
+// or not the pupil's to write), a link that leads to no file, a folder still
+// locked by another when the wait is over, and any failure on the way, is a
+// RunError (FileNotOpened) that leaves the old file as it was.
+void replace_file(const std::filesystem::path& file, const std::function<std::string()>& rewrite,
+                  const LockWait& wait);
 
 // Removes what cut-short rewrites of `file` (or of the file it links to) left
 // beside it, under the names rewrites use and the fixed name ".<name>.new" of
 // earlier versions of the programs; never a file a running rewrite holds.
+// It never waits: while another holds the folder's lock, it removes nothing.
 void remove_stale_rewrites(const std::filesystem::path& file);
 
 }  // namespace frame

@@ -4,7 +4,10 @@
 
 #include "frame/answer_bars.h"
 #include "frame/exercise_page.h"
+#include <limits>
+
 #include "tests/support/pupil.h"
+#include "tests/support/screens_seen.h"
 #include "units/expr-solve-2/unit.h"
 
 namespace {
@@ -102,6 +105,31 @@ TEST(ExercisePage, WithEveryFlagSetAnyPassShowsThePasswordAgain) {
     EXPECT_TRUE(shows_cell(pupil, "(2)", 0, 6));
     // 200 ms jingle start, 2.5 s celebration, 2 s with the password.
     EXPECT_EQ(pupil.clock().elapsed() - before, std::chrono::milliseconds(200 + 2500 + 2000));
+}
+
+// Flags far from 0 and 1, as an edited record may hold them: a page has
+// passed only where its flags truly sum to its problem count, on the
+// contents page as in the reward check.  Summed in an int, the pages marked
+// "wrapped" would reach their counts.
+TEST(ExercisePage, HugeFlagsOfARecordAreSummedWithoutOverflow) {
+    constexpr int kMost = std::numeric_limits<int>::max(), kLeast = std::numeric_limits<int>::min();
+    const frame::PassFlags flags{{kMost, kMost, 1, 1, 1, 1, 1, 5},  // wrapped
+                                 {kLeast, kMost, 1, 1, 1, 1, 1, 4},
+                                 {kLeast, kLeast, 1, 1, 1, 3}};  // wrapped
+    harness::expect_passes(test_unit(), {.record = harness::record_with(test_unit(), flags),
+                                         .contents_marks = {{55, 10}},
+                                         .passed_problems = {{2, {3, 4, 5, 6, 7}}, {4, {3, 4, 5, 6, 7}}, {6, {3, 4, 5}}}});
+
+    const struct {
+        int third, last;
+        bool rewarded;
+    } rewards[] = {{kMost, 5, false}, {kLeast, 4, true}};  // wrapped, and truly 8
+    for (const auto& [third, last, rewarded] : rewards) {
+        const frame::PassFlags before{{0, kMost, third, 1, 1, 1, 1, last}, {0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}};
+        Pupil pupil(test_unit(), harness::record_with(test_unit(), before));
+        pupil.open(2, "1").answer({"54"});
+        EXPECT_EQ(shows_cell(pupil, "やったね!パスワードは 貯水(ちょすい) だよ!", 5, 7), rewarded) << third;
+    }
 }
 
 TEST(ExercisePage, OrderFreeBarsSortTheAnswersAndCountEmptyAsZero) {

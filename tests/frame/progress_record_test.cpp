@@ -12,7 +12,9 @@
 #include <functional>
 #include <set>
 #include <sstream>
+#include <thread>
 
+#include "platform/clock.h"
 #include "platform/run_error.h"
 #include "platform/text.h"
 
@@ -38,6 +40,26 @@ int error_of(const std::function<void()>& action) {
         return error.number();
     }
     return 0;
+}
+
+// Sleeps for real, without Qt, in a process a test forked.
+class SleepingClock final : public platform::Clock {
+public:
+    void sleep(std::chrono::milliseconds length) override {
+        std::this_thread::sleep_for(length);
+        slept_ += length;
+    }
+    std::chrono::milliseconds elapsed() const override { return slept_; }
+
+private:
+    std::chrono::milliseconds slept_{0};
+};
+
+// Rewrites the file with fixed bytes, as an exit does, waiting for the
+// folder as long as an exit would.
+void replace_with(const fs::path& file, const std::string& bytes) {
+    SleepingClock clock;
+    replace_file(file, [&] { return bytes; }, {.clock = clock, .most = std::chrono::seconds(5)});
 }
 
 PassFlags some_passes() { return {{1, 0, 0, 1, 1, 0, 0, 1}, {0, 0, 0, 0, 0, 0, 0, 1}, {1, 2, 0, -1, 0, 1}}; }
@@ -179,13 +201,13 @@ TEST_F(RecordFile, ReplacingWritesTheNewBytesInPlaceOfTheOld) {
     std::ofstream(folder_ / killed) << "8,8";
     fs::permissions(record, fs::perms::owner_read | fs::perms::owner_write);
     const std::string fresh = progress_text(kThreePages, some_passes());
-    for (int rewrite = 0; rewrite < 3; ++rewrite) replace_file(record, fresh);
+    for (int rewrite = 0; rewrite < 3; ++rewrite) replace_with(record, fresh);
     EXPECT_EQ(contents(record), fresh);
     EXPECT_EQ(names(), (std::set<std::string>{"DI1ES2.DAT", ".DI1ES2.DAT.new", killed}));  // nothing added
     EXPECT_EQ(contents(folder_ / killed), "8,8");
     EXPECT_EQ(fs::status(record).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 
-    replace_file(folder_ / "new.DAT", "1\r\n");
+    replace_with(folder_ / "new.DAT", "1\r\n");
     EXPECT_EQ(contents(folder_ / "new.DAT"), "1\r\n");
 }
 
@@ -194,12 +216,12 @@ TEST_F(RecordFile, AFailedReplaceLeavesTheOldAsItWas) {
     const fs::path record = folder_ / "DI1ES2.DAT";
     fs::create_directory(record);
     std::ofstream(record / "inside") << "kept";
-    EXPECT_EQ(error_of([&] { replace_file(record, "8,8,6\r\n"); }), 63);
+    EXPECT_EQ(error_of([&] { replace_with(record, "8,8,6\r\n"); }), 63);
     EXPECT_TRUE(fs::is_directory(record));
     EXPECT_EQ(contents(record / "inside"), "kept");
     EXPECT_EQ(entries(), 1u);
 
-    EXPECT_EQ(error_of([&] { replace_file(folder_ / "missing" / "x.DAT", "1"); }), 63);
+    EXPECT_EQ(error_of([&] { replace_with(folder_ / "missing" / "x.DAT", "1"); }), 63);
 }
 
 TEST_F(RecordFile, AReadOnlyRecordIsNotReplaced) {
@@ -207,7 +229,7 @@ TEST_F(RecordFile, AReadOnlyRecordIsNotReplaced) {
     std::ofstream(record, std::ios::binary) << "8,8,6\r\n";
     const fs::perms read_only = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
     fs::permissions(record, read_only);
-    EXPECT_EQ(error_of([&] { replace_file(record, "1,1,1\r\n"); }), 63);
+    EXPECT_EQ(error_of([&] { replace_with(record, "1,1,1\r\n"); }), 63);
     EXPECT_EQ(contents(record), "8,8,6\r\n");
     EXPECT_EQ(fs::status(record).permissions(), read_only);
     EXPECT_EQ(entries(), 1u);
@@ -230,7 +252,7 @@ TEST_F(RecordFile, CopiesRewritingAtOnceNeverBreakTheRecordNorStopEachOther) {
         try {
             for (int round = 0; round < kRounds; ++round) {
                 remove_stale_rewrites(record);
-                replace_file(record, flags);
+                replace_with(record, flags);
             }
         } catch (const platform::RunError& error) {
             ::_exit(error.number());
@@ -259,7 +281,7 @@ TEST_F(RecordFile, CopiesRewritingAtOnceNeverBreakTheRecordNorStopEachOther) {
 }
 
 TEST_F(RecordFile, StaleRewritesBesideTheRecordAreRemoved) {
-    for (const char* name : {"DI1ES2.DAT", ".DI1ES2.DAT.new", ".DI1ES2.DAT.4711.new", ".DI1ES2.DAT.9.new",
+    for (const char* name : {"DI1ES2.DAT", ".DI1ES2.DAT.new", ".DI1ES2.DAT.4710.new", ".DI1ES2.DAT.9.new",
                              ".DI1ES2.DAT.x9.new", ".DI1ES2.DAT..new", ".OTHER.DAT.new", "DI1ES2.DAT.new"})
         std::ofstream(folder_ / name) << "x";
     fs::create_directory(folder_ / ".DI1ES2.DAT.12.new" );

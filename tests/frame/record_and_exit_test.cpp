@@ -1,13 +1,18 @@
 // The progress record across runs, the end of a unit and the run-time
 // error report.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
+#include <functional>
 #include <new>
 #include <optional>
 
 #include "tests/support/bytes_read.h"
+#include "tests/support/forked.h"
 #include "tests/support/pupil.h"
 #include "units/expr-solve-2/unit.h"
 
@@ -15,6 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using harness::CourseDrive;
+using harness::Forked;
 using harness::Nav;
 using harness::Pupil;
 const frame::Unit& unit = units::expr_solve_2::unit;
@@ -26,11 +32,23 @@ TEST(Exit, RewritesTheRecordAndStartsTheLauncherInTheBaseFolder) {
     Pupil pupil(unit, record);
     pupil.lesson().pass_flags[1][3] = 1;  // a pass of this run
     EXPECT_EQ(pupil.drive().record_bytes(), record);  // nothing written before "exit"
+    // Closing the sound may keep the program waiting (a sound layer stuck on
+    // a broken file): the record is written by then, the launcher not yet.
+    std::optional<std::string> record_at_close;
+    bool launcher_at_close = true;
+    pupil.on_sound_command([&](std::string_view command) {
+        if (command != "close wave1") return;
+        record_at_close = pupil.drive().record_bytes();
+        launcher_at_close = !pupil.launcher_starts().empty();
+    });
 
     pupil.press(Nav::Exit);
     EXPECT_TRUE(pupil.ended());
-    EXPECT_EQ(pupil.drive().record_bytes(),
-              "8,8,6,0,1,0,0,0,0,0,2,0,0,0,1,0,0,0,0\r\n1,0,0,0,0,1\r\n");
+    EXPECT_EQ(pupil.exit_code(), 0);
+    const std::string rewritten = "8,8,6,0,1,0,0,0,0,0,2,0,0,0,1,0,0,0,0\r\n1,0,0,0,0,1\r\n";
+    EXPECT_EQ(pupil.drive().record_bytes(), rewritten);
+    EXPECT_EQ(record_at_close, rewritten);
+    EXPECT_FALSE(launcher_at_close);
     ASSERT_EQ(pupil.launcher_starts().size(), 1u);
     EXPECT_EQ(pupil.launcher_starts()[0].folder, pupil.drive().base_folder());
     EXPECT_EQ(pupil.launcher_starts()[0].program.filename(), "ﾎﾟｺﾄﾐﾙ1.exe");
@@ -178,6 +196,113 @@ TEST(Exit, AReadOnlyRecordIsAnErrorAndStaysAsItWas) {
     EXPECT_EQ(pupil.drive().record_bytes(), before);
     EXPECT_EQ(fs::status(pupil.drive().record()).permissions(), read_only);
     EXPECT_TRUE(pupil.launcher_starts().empty());
+}
+
+// What another copy of the unit may have written to the record while this
+// one ran: its passes stay, whatever this copy holds in their place; this
+// copy's passes and numbers stay where the record holds no pass.  A record
+// that can no longer be read gets this copy's flags.
+TEST(Exit, KeepsThePassesTheRecordGainedWhileTheUnitRan) {
+    const struct {
+        std::string meanwhile;
+        std::string rewritten;
+    } cases[] = {
+        {"8,8,6,1,0,1,0,0,0,0,0,0,0,0,0,0,0,0,1\r\n0,0,0,0,0,1\r\n",
+         "8,8,6,1,1,1,2,-3,0,0,0,0,0,0,0,0,0,0,1\r\n0,0,0,0,0,1\r\n"},
+        {"1,1,1,2,0,5,-1,1,0,0,0\r\n0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n",
+         "8,8,6,0,1,5,2,1,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n"},
+        {"8,8,6,1,1\r\n", "8,8,6,0,1,5,2,-3,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n"},
+    };
+    for (const auto& [meanwhile, rewritten] : cases) {
+        Pupil pupil(unit, "8,8,6,0,0,5,2,-3,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n");
+        pupil.lesson().pass_flags[0][1] = 1;  // this run's pass
+        std::ofstream(pupil.drive().record(), std::ios::binary) << meanwhile;
+        pupil.press(Nav::Exit);
+        EXPECT_TRUE(pupil.boxes().empty()) << meanwhile;
+        EXPECT_EQ(pupil.drive().record_bytes(), rewritten) << meanwhile;
+    }
+}
+
+// Two copies of the unit on one record, as a double click starts them, in
+// processes of their own: each passes a problem of page 2 and exits, the
+// first while the second still runs on what it read at its start.
+TEST(Exit, TwoCopiesOnOneRecordKeepBothTheirPasses) {
+    const CourseDrive drive(unit);
+    const auto copy = [&drive](const char* problem, const char* answer) {
+        return std::vector<std::string>{drive.root().string(), problem, answer};
+    };
+    Forked first(COURSE_UNIT_COPY, copy("1", "54"));
+    Forked second(COURSE_UNIT_COPY, copy("3", "116"));
+    ASSERT_TRUE(first.wait_ready());
+    ASSERT_TRUE(second.wait_ready());
+    first.go();
+    EXPECT_EQ(first.exit_status(), 0);
+    EXPECT_EQ(drive.record_bytes(), "8,8,6,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n");
+    second.go();
+    EXPECT_EQ(second.exit_status(), 0);
+    EXPECT_EQ(drive.record_bytes(), "8,8,6,1,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n");
+}
+
+// Another process holding the lock of the record's folder (a copy stopped in
+// the middle of its rewrite, a drive that hangs) until the test lets it go,
+// or for a while longer than any test takes.
+std::function<int(Forked::Steps&)> holding_the_lock(const fs::path& folder) {
+    return [folder](Forked::Steps& steps) {
+        const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+        if (descriptor < 0 || ::flock(descriptor, LOCK_EX) != 0) return 1;
+        steps.ready();
+        steps.go_given(std::chrono::seconds(30));
+        return 0;
+    };
+}
+
+// A start-up leaves the clean-up to the next one and goes on; an exit waits
+// some seconds (on the program's clock), then ends with error 63 and the
+// record as it was, or writes the record once the lock is let go meanwhile.
+TEST(Exit, AFolderLockedByAnotherProcessDelaysNoStartAndAnExitOnlyForSeconds) {
+    const struct {
+        bool let_go_meanwhile;
+        int error;
+    } cases[] = {{false, 63}, {true, 0}};
+    for (const auto& [let_go_meanwhile, error] : cases) {
+        std::optional<Forked> holder;
+        fs::path stale;
+        Pupil pupil(unit, {}, [&](const CourseDrive& d) {
+            stale = d.record().parent_path() / ".ES2.DAT.4711.new";
+            std::ofstream(stale) << "8,8";
+            holder.emplace(holding_the_lock(d.record().parent_path()));
+            ASSERT_TRUE(holder->wait_ready());
+        });
+        ASSERT_FALSE(pupil.ended());
+        EXPECT_TRUE(fs::exists(stale)) << "the start-up waited for the lock";
+        const std::string before = pupil.drive().record_bytes();
+        pupil.lesson().pass_flags[0][0] = 1;
+        if (let_go_meanwhile)
+            pupil.clock().on_sleep([&](std::chrono::milliseconds) {
+                holder->go();
+                EXPECT_EQ(holder->exit_status(), 0);
+            });
+
+        const std::chrono::milliseconds exit_from = pupil.clock().elapsed();
+        pupil.press(Nav::Exit);
+        const std::chrono::milliseconds waited = pupil.clock().elapsed() - exit_from;
+        EXPECT_TRUE(pupil.ended());
+        ASSERT_EQ(pupil.boxes().size(), error ? 1u : 0u);
+        EXPECT_EQ(pupil.launcher_starts().size(), error ? 0u : 1u);
+        ASSERT_FALSE(pupil.sound_commands().empty());
+        EXPECT_EQ(pupil.sound_commands().back(), "close wave1");
+        if (error) {
+            EXPECT_NE(pupil.boxes()[0].text.find(":エラー[63]"), std::string::npos);
+            EXPECT_EQ(pupil.drive().record_bytes(), before);
+            EXPECT_GE(waited, std::chrono::seconds(2));
+            EXPECT_LE(waited, std::chrono::seconds(10));
+        } else {
+            EXPECT_EQ(pupil.drive().record_bytes(), "8,8,6,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n");
+            EXPECT_LT(waited, std::chrono::seconds(1));
+        }
+        holder->go();
+        EXPECT_EQ(holder->exit_status(), 0);
+    }
 }
 
 }  // namespace

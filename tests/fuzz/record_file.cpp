@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "frame/record_files.h"
+#include "platform/clock.h"
 #include "platform/run_error.h"
 #include "tests/fuzz/fuzz_input.h"
 
@@ -92,7 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(lasting_files(drive_c) == before, "files that cannot be read are left as they were");
         return 0;
     }
-    frame::write_stored_progress(view, stored->record_name, kLayout, stored->flags);
+    platform::TestClock clock;  // no other copy holds the folder
+    frame::write_stored_progress(view, stored->record_name, kLayout, stored->flags, clock);
     const fs::path record = view.to_host("C:\\DI1" + stored->record_name);
     require(read(record) == frame::progress_text(kLayout, stored->flags), "the record holds the flags as written");
     require(no_rewrite_left(record), "no rewrite is left beside the record");

@@ -1,7 +1,9 @@
 // Items of "NO.BAS" and of the progress record, and the record's writer:
 // whatever is read is written back so that it reads the same, and the start
 // of a file reads as the whole file or not at all.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "frame/progress_record.h"
 #include "platform/run_error.h"
@@ -48,9 +50,22 @@ void read_items_in_turn(std::string_view text) {
     }
 }
 
+// A page passes when all its flags are 1, and never with a flag 0 and none
+// above 1, whatever numbers the other flags hold.
+void count_passes(const frame::PassFlags& flags) {
+    for (const std::vector<int>& page : flags) {
+        const bool passed = frame::all_passed(page);
+        if (std::ranges::all_of(page, [](int flag) { return flag == 1; }))
+            require(passed, "a page with every flag 1 has passed");
+        if (std::ranges::find(page, 0) != page.end() && std::ranges::none_of(page, [](int flag) { return flag > 1; }))
+            require(!passed, "a page with a flag 0 and none above 1 has not passed");
+    }
+}
+
 void read_record_back(std::string_view record, const frame::RecordLayout& layout) {
     try {
         const frame::PassFlags flags = frame::read_progress(record, layout);
+        count_passes(flags);
         const std::string written = frame::progress_text(layout, flags);
         require(frame::read_progress(written, layout) == flags, "written flags read back the same");
         require(frame::progress_text(layout, frame::read_progress(written, layout)) == written,

@@ -56,10 +56,13 @@ std::string record_with(const frame::Unit& unit, const frame::PassFlags& flags) 
     return frame::progress_text(unit.record_layout(), flags);
 }
 
-CourseDrive::CourseDrive(const frame::Unit& unit, const std::string* record)
-    : root_(fresh_root()), drive_c_(root_ / "drive_c"), base_folder_(drive_c_ / "SANSU"),
+CourseDrive::CourseDrive(const frame::Unit& unit, const fs::path& root)
+    : owned_(false), root_(root), drive_c_(root_ / "drive_c"), base_folder_(drive_c_ / "SANSU"),
       unit_folder_(base_folder_ / "ROKU1" / std::string(unit.folder)),
-      record_(drive_c_ / "DI1" / (std::string(unit.folder) + ".DAT")) {
+      record_(drive_c_ / "DI1" / (std::string(unit.folder) + ".DAT")) {}
+
+CourseDrive::CourseDrive(const frame::Unit& unit, const std::string* record) : CourseDrive(unit, fresh_root()) {
+    owned_ = true;
     fs::create_directories(unit_folder_);
     fs::create_directories(base_folder_ / "da");
     fs::create_directories(record_.parent_path());
@@ -79,7 +82,7 @@ CourseDrive::CourseDrive(const frame::Unit& unit, const std::string* record)
 
 CourseDrive::~CourseDrive() {
     std::error_code ignored;
-    fs::remove_all(root_, ignored);
+    if (owned_) fs::remove_all(root_, ignored);
 }
 
 std::string CourseDrive::record_bytes() const {

@@ -13,15 +13,23 @@ namespace {
 
 constexpr std::string_view kBars[] = {"FORM12", "FORM11", "FORM10", "FORM9", "FORM7"};
 
+std::shared_ptr<const CourseDrive> laid_out(const frame::Unit& unit, const std::optional<std::string>& record,
+                                            const Pupil::DriveChange& change_drive) {
+    auto drive = std::make_shared<CourseDrive>(unit, record ? &*record : nullptr);
+    if (change_drive) change_drive(*drive);
+    return drive;
+}
 
 }  // namespace
 
 Pupil::Pupil(const frame::Unit& unit, std::optional<std::string> record,
              const DriveChange& change_drive)
-    : drive_(std::make_unique<CourseDrive>(unit, record ? &*record : nullptr)),
+    : Pupil(unit, laid_out(unit, record, change_drive)) {}
+
+Pupil::Pupil(const frame::Unit& unit, std::shared_ptr<const CourseDrive> drive)
+    : drive_(std::move(drive)),
       view_(drive_->drive_c(), drive_->unit_folder()),
       sound_(audio_, clock_, [this](std::string_view file) { return view_.find(file); }) {
-    if (change_drive) change_drive(*drive_);
     const frame::HandlerTable handlers = frame::handlers_of(unit);
     windows_ = std::make_unique<WatchedWindows>(
         queue_, [handlers](std::string_view name) { return handlers.contains(name); },

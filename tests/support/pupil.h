@@ -46,6 +46,8 @@ public:
     using DriveChange = std::function<void(const CourseDrive&)>;
     explicit Pupil(const frame::Unit& unit, std::optional<std::string> record = {},
                    const DriveChange& change_drive = {});
+    // On a course drive that other pupils (copies of a unit) may share.
+    Pupil(const frame::Unit& unit, std::shared_ptr<const CourseDrive> drive);
     ~Pupil();
 
     // Acting.  Each runs the program until it is idle again.
@@ -73,6 +75,8 @@ public:
     int colour_at(std::string_view form, QPoint pixel) const;
     QImage screenshot() const { return windows_->screenshot(); }
     const std::vector<std::string>& sound_commands() const { return audio_.commands(); }
+    // Told of each sound command as it is sent, before the sound device acts.
+    void on_sound_command(std::function<void(std::string_view)> sent) { audio_.on_command(std::move(sent)); }
     const std::vector<platform::MessageBoxRequest>& boxes() const { return boxes_.shown(); }
     const std::vector<LauncherStart>& launcher_starts() const { return launcher_.starts; }
     const CourseDrive& drive() const { return *drive_; }
@@ -92,7 +96,7 @@ public:
 private:
     platform::Form& form_holding(std::string_view control);
 
-    std::unique_ptr<CourseDrive> drive_;
+    std::shared_ptr<const CourseDrive> drive_;
     platform::DriveView view_;
     platform::EventQueue queue_;
     platform::TestClock clock_;
