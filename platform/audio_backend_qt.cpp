@@ -5,36 +5,56 @@
 #include <QMediaDevices>
 #include <QUrl>
 
+#include <system_error>
+
+#include "platform/whole_wav.h"
+
 namespace platform {
+
+namespace {
+
+void remove_copy(const std::filesystem::path& copy) {
+    std::error_code ignored;
+    std::filesystem::remove(copy, ignored);
+}
+
+}  // namespace
 
 QtAudioBackend::QtAudioBackend() = default;
 
 QtAudioBackend::~QtAudioBackend() {
-    for (auto& [alias, sound] : sounds_) {
-        sound->stop();
-    }
+    while (!sounds_.empty()) close(sounds_.begin()->first);
 }
 
-bool QtAudioBackend::load(std::string_view alias, const std::filesystem::path& wav) {
+bool QtAudioBackend::load(std::string_view alias, const std::filesystem::path& wav, const WavSound& sound) {
     close(alias);
     const QAudioDevice speakers = QMediaDevices::defaultAudioOutput();
     if (speakers.isNull()) {
         return false;
     }
-    auto sound = std::make_unique<QSoundEffect>(speakers);
-    sound->setSource(QUrl::fromLocalFile(QFile::decodeName(wav.c_str())));
-    sounds_.emplace(std::string(alias), std::move(sound));
+    const std::optional<std::filesystem::path> copy = copy_of(wav, sound);
+    if (!copy) {
+        return false;
+    }
+    auto effect = std::make_unique<QSoundEffect>(speakers);
+    // Once read, the copy is needed no more: a program that is killed
+    // leaves none behind.
+    QObject::connect(effect.get(), &QSoundEffect::statusChanged, effect.get(), [raw = effect.get(), at = *copy] {
+        if (raw->status() == QSoundEffect::Ready || raw->status() == QSoundEffect::Error) remove_copy(at);
+    });
+    effect->setSource(QUrl::fromLocalFile(QFile::decodeName(copy->c_str())));
+    sounds_.emplace(std::string(alias), Loaded{std::move(effect), *copy});
     return true;
 }
 
 bool QtAudioBackend::play(std::string_view alias) {
     const auto found = sounds_.find(alias);
-    if (found == sounds_.end() || found->second->status() == QSoundEffect::Error) {
+    if (found == sounds_.end() || found->second.effect->status() == QSoundEffect::Error) {
         return false;
     }
     // A sound still loading starts as soon as it is loaded.
-    found->second->stop();
-    found->second->play();
+    found->second.effect->stop();
+    found->second.effect->play();
     return true;
 }
 
@@ -43,8 +63,25 @@ void QtAudioBackend::close(std::string_view alias) {
     if (found == sounds_.end()) {
         return;
     }
-    found->second->stop();
+    found->second.effect->stop();
+    const std::filesystem::path copy = found->second.copy;
     sounds_.erase(found);
+    remove_copy(copy);
+}
+
+// A new name for every copy: the sound effect keeps what it read of a file
+// under the file's name.
+std::optional<std::filesystem::path> QtAudioBackend::copy_of(const std::filesystem::path& wav,
+                                                              const WavSound& sound) {
+    if (!copies_) copies_.emplace();
+    if (!copies_->isValid()) return std::nullopt;
+    const std::filesystem::path copy = std::filesystem::path(QFile::encodeName(copies_->path()).toStdString()) /
+                                       ("sound" + std::to_string(++copies_made_) + ".wav");
+    if (!write_whole_wav(wav, sound, copy)) {
+        remove_copy(copy);
+        return std::nullopt;
+    }
+    return copy;
 }
 
 }  // namespace platform

@@ -36,6 +36,15 @@ protected:
         std::filesystem::resize_file(file("SOUND4.WAV"), 44 + 8 * 601'000);
         std::fstream(file("SOUND4.WAV"), std::ios::binary | std::ios::in | std::ios::out)
             .seekp(40) << wav_maker::le(8 * 601'000, 4);
+        // A header alone; and a minute of 768 kHz 32-bit stereo, far larger
+        // than any narration, mostly never written.
+        wav_maker::write(file("SOUND5.WAV"), wav_maker::silence_ms(1000).substr(0, 44));
+        const wav_maker::Shape huge{.channels = 2, .sample_rate = 768000, .bits = 32};
+        wav_maker::write(file("SOUND6.WAV"), wav_maker::riff(wav_maker::format_chunk(huge)) + "data" +
+                                                 wav_maker::le(768000 * 8 * 60, 4));
+        std::filesystem::resize_file(file("SOUND6.WAV"), 44 + 768000 * 8 * 60);
+        // Half copied: a second of sound in its header, half of it in the file.
+        wav_maker::write(file("SOUND7.WAV"), wav_maker::silence_ms(1000).substr(0, 44 + 4000));
     }
 
     std::filesystem::path file(std::string_view name) const {
@@ -64,14 +73,19 @@ TEST_F(SoundFolder, PlayToTheEndWaitsForTheSoundsOwnLength) {
     EXPECT_TRUE(sound_.send("play wave1"));         // in the background
     EXPECT_TRUE(sound_.send("play wave1 notify"));  // told when done, not waited for
     EXPECT_TRUE(sound_.send("close wave1"));
-    EXPECT_EQ(clock_.sleeps(), (std::vector{500ms}));
+    EXPECT_TRUE(sound_.send("open SOUND7.WAV alias wave1"));  // as much as it holds
+    EXPECT_TRUE(sound_.send("play wave1 notify wait"));
+    EXPECT_EQ(clock_.sleeps(), (std::vector{500ms, 500ms}));
     EXPECT_EQ(backend_.steps(), (Strings{"load wave1 " + file("SOUND1.WAV").string(), "play wave1",
-                                         "play wave1", "play wave1", "close wave1"}));
+                                         "play wave1", "play wave1", "close wave1",
+                                         "load wave1 " + file("SOUND7.WAV").string(), "play wave1"}));
 }
 
 TEST_F(SoundFolder, FailingCommandsAreSilentLoggedAndTheNextOnesStillWork) {
     const Strings failing{"open SOUND3.WAV alias wave1",  "play wave1 notify wait",
                           "open SOUND4.WAV alias wave1",  "play wave1 notify wait",
+                          "open SOUND5.WAV alias wave1",  "play wave1 notify wait",
+                          "open SOUND6.WAV alias wave1",  "play wave1 notify wait",
                           "open SOUND9.WAV alias wave1",  "play wave1 notify wait",
                           "open SOUND2.WAV alias wave1",  "open ..\\SOUND1.WAV alias wave1",
                           "open alias wave1",             "open SOUND1.WAV wave1",
