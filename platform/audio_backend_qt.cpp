@@ -1,87 +1,76 @@
 #include "platform/audio_backend_qt.h"
 
-#include <QAudioDevice>
-#include <QFile>
-#include <QMediaDevices>
-#include <QUrl>
+#include <QDeadlineTimer>
+#include <QMetaObject>
 
-#include <system_error>
-
-#include "platform/whole_wav.h"
+#include <string>
 
 namespace platform {
 
 namespace {
 
-void remove_copy(const std::filesystem::path& copy) {
-    std::error_code ignored;
-    std::filesystem::remove(copy, ignored);
+bool is_done(const std::shared_future<bool>& command) {
+    return !command.valid() || command.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
 }  // namespace
 
-QtAudioBackend::QtAudioBackend() = default;
+QtAudioBackend::QtAudioBackend(std::chrono::milliseconds bound)
+    : bound_(bound), thread_(std::make_unique<QThread>()), speakers_(std::make_unique<QtSpeakers>()),
+      receiver_(std::make_unique<QObject>()) {
+    thread_->setObjectName("sound");
+    receiver_->moveToThread(thread_.get());
+    thread_->start();
+}
 
 QtAudioBackend::~QtAudioBackend() {
-    while (!sounds_.empty()) close(sounds_.begin()->first);
+    run([](QtSpeakers& speakers) {
+        speakers.close_all();
+        return true;
+    });
+    thread_->quit();
+    if (held_up() || !thread_->wait(QDeadlineTimer(bound_.count()))) {
+        // Held up in the sound layer: what it holds stays with it, so that it
+        // never touches what is gone, and ends with the process.
+        (void)thread_.release();
+        (void)speakers_.release();
+        (void)receiver_.release();
+        return;
+    }
+    receiver_.reset();
+}
+
+bool QtAudioBackend::held_up() const { return !is_done(last_); }
+
+bool QtAudioBackend::run(std::function<bool(QtSpeakers&)> command) {
+    if (!is_done(last_)) return false;
+    auto outcome = std::make_shared<std::promise<bool>>();
+    last_ = outcome->get_future().share();
+    QMetaObject::invokeMethod(
+        receiver_.get(),
+        [outcome, command = std::move(command), speakers = speakers_.get()] {
+            outcome->set_value(command(*speakers));
+        },
+        Qt::QueuedConnection);
+    if (last_.wait_for(bound_) != std::future_status::ready) return false;
+    return last_.get();
 }
 
 bool QtAudioBackend::load(std::string_view alias, const std::filesystem::path& wav, const WavSound& sound) {
-    close(alias);
-    const QAudioDevice speakers = QMediaDevices::defaultAudioOutput();
-    if (speakers.isNull()) {
-        return false;
-    }
-    const std::optional<std::filesystem::path> copy = copy_of(wav, sound);
-    if (!copy) {
-        return false;
-    }
-    auto effect = std::make_unique<QSoundEffect>(speakers);
-    // Once read, the copy is needed no more: a program that is killed
-    // leaves none behind.
-    QObject::connect(effect.get(), &QSoundEffect::statusChanged, effect.get(), [raw = effect.get(), at = *copy] {
-        if (raw->status() == QSoundEffect::Ready || raw->status() == QSoundEffect::Error) remove_copy(at);
+    return run([alias = std::string(alias), wav, sound](QtSpeakers& speakers) {
+        return speakers.load(alias, wav, sound);
     });
-    effect->setSource(QUrl::fromLocalFile(QFile::decodeName(copy->c_str())));
-    sounds_.emplace(std::string(alias), Loaded{std::move(effect), *copy});
-    return true;
 }
 
 bool QtAudioBackend::play(std::string_view alias) {
-    const auto found = sounds_.find(alias);
-    if (found == sounds_.end() || found->second.effect->status() == QSoundEffect::Error) {
-        return false;
-    }
-    // A sound still loading starts as soon as it is loaded.
-    found->second.effect->stop();
-    found->second.effect->play();
-    return true;
+    return run([alias = std::string(alias)](QtSpeakers& speakers) { return speakers.play(alias); });
 }
 
 void QtAudioBackend::close(std::string_view alias) {
-    const auto found = sounds_.find(alias);
-    if (found == sounds_.end()) {
-        return;
-    }
-    found->second.effect->stop();
-    const std::filesystem::path copy = found->second.copy;
-    sounds_.erase(found);
-    remove_copy(copy);
-}
-
-// A new name for every copy: the sound effect keeps what it read of a file
-// under the file's name.
-std::optional<std::filesystem::path> QtAudioBackend::copy_of(const std::filesystem::path& wav,
-                                                              const WavSound& sound) {
-    if (!copies_) copies_.emplace();
-    if (!copies_->isValid()) return std::nullopt;
-    const std::filesystem::path copy = std::filesystem::path(QFile::encodeName(copies_->path()).toStdString()) /
-                                       ("sound" + std::to_string(++copies_made_) + ".wav");
-    if (!write_whole_wav(wav, sound, copy)) {
-        remove_copy(copy);
-        return std::nullopt;
-    }
-    return copy;
+    run([alias = std::string(alias)](QtSpeakers& speakers) {
+        speakers.close(alias);
+        return true;
+    });
 }
 
 }  // namespace platform

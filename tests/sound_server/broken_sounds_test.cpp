@@ -31,6 +31,30 @@ using namespace std::chrono_literals;
 // Far longer than any of the sounds below plays.
 constexpr auto kBound = 5s;
 
+// The daemon, started before the application connects to it.
+const sound_server::SoundServer& server() {
+    static const sound_server::SoundServer daemon;
+    return daemon;
+}
+
+class SoundFolder : public ::testing::Test {
+protected:
+    SoundFolder() {
+        fs::create_directories(folder_);
+        wm::write(folder_ / "SOUND1.WAV", wm::wav({.sample_rate = 8000, .bits = 16, .data_bytes = 3200}));
+    }
+    ~SoundFolder() override { fs::remove_all(folder_); }
+
+    platform::SoundDevice::FileResolver resolver() const {
+        return [this](std::string_view name) -> std::optional<fs::path> {
+            return fs::exists(folder_ / name) ? std::optional(folder_ / name) : std::nullopt;
+        };
+    }
+
+    const fs::path folder_ = fs::temp_directory_path() / ("broken-sounds-" + std::to_string(::getpid()));
+    platform::RealClock clock_;
+};
+
 // Runs the step; ends the test program at once, naming the step, when it has
 // not come back within the bound (a step that waits for good never does).
 template <typename Step>
@@ -79,46 +103,64 @@ std::vector<Broken> broken_sounds() {
     };
 }
 
-TEST(BrokenSounds, NeverHoldUpAPlayerWithASoundOutput) {
+TEST_F(SoundFolder, NoBrokenSoundHoldsUpAPlayerWithASoundOutput) {
     ASSERT_FALSE(QMediaDevices::defaultAudioOutput().isNull()) << "the sound server gave Qt no output";
-    const fs::path folder = fs::temp_directory_path() / ("broken-sounds-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
-    wm::write(folder / "SOUND1.WAV", wm::wav({.sample_rate = 8000, .bits = 16, .data_bytes = 3200}));
-    platform::RealClock clock;
     std::optional<platform::QtAudioBackend> speakers(std::in_place);
-    platform::SoundDevice sound(*speakers, clock, [&](std::string_view name) -> std::optional<fs::path> {
-        return fs::exists(folder / name) ? std::optional(folder / name) : std::nullopt;
-    });
+    platform::SoundDevice sound(*speakers, clock_, resolver());
     const auto send = [&](const std::string& command) {
         return within_bound(command, [&] { return sound.send(command); });
     };
     for (const Broken& broken : broken_sounds()) {
         SCOPED_TRACE(broken.what);
-        wm::write(folder / "BROKEN.WAV", broken.bytes);
+        wm::write(folder_ / "BROKEN.WAV", broken.bytes);
         EXPECT_EQ(send("open BROKEN.WAV alias wave1"), broken.opens);
         send("play wave1");
         send("play wave1 notify wait");
         EXPECT_TRUE(send("open SOUND1.WAV alias wave1"));
         EXPECT_TRUE(send("play wave1 notify wait"));
-        EXPECT_TRUE(send("open BROKEN.WAV alias wave2") == broken.opens);
+        EXPECT_EQ(send("open BROKEN.WAV alias wave2"), broken.opens);
         send("play wave2");
         EXPECT_TRUE(send("close wave1"));
     }
+    EXPECT_FALSE(speakers->held_up());
     within_bound("the player's end", [&] { return speakers.reset(), true; });
-    fs::remove_all(folder);
+}
+
+// A sound server that stops answering: each command waits the player's
+// bound at most, and once it answers again the sounds play again.
+TEST_F(SoundFolder, AStoppedSoundServerHoldsUpNoCommandBeyondTheBound) {
+    std::optional<platform::QtAudioBackend> speakers(std::in_place, 500ms);
+    platform::SoundDevice sound(*speakers, clock_, resolver());
+    const auto send = [&](const std::string& command) {
+        return within_bound(command, [&] { return sound.send(command); });
+    };
+    server().stop();
+    for (int turn = 0; turn < 3; ++turn) {
+        send("open SOUND1.WAV alias wave1");
+        send("play wave1");
+        send("play wave1 notify wait");
+        send("close wave1");
+    }
+    EXPECT_TRUE(speakers->held_up());
+    server().go_on();
+    const auto deadline = std::chrono::steady_clock::now() + kBound;
+    while (speakers->held_up() && std::chrono::steady_clock::now() < deadline) clock_.sleep(50ms);
+    EXPECT_TRUE(send("open SOUND1.WAV alias wave1"));
+    EXPECT_TRUE(send("play wave1 notify wait"));
+    EXPECT_TRUE(send("close wave1"));
+    within_bound("the player's end", [&] { return speakers.reset(), true; });
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const sound_server::SoundServer server;
-    if (!server.installed()) {
+    if (!server().installed()) {
         std::printf("SKIPPED: pulseaudio is not installed (scripts/test installs it); "
                     "broken sounds were not tried with a sound output\n");
         return 77;
     }
-    if (!server.failure().empty()) {
-        std::fprintf(stderr, "FAIL: %s\n", server.failure().c_str());
+    if (!server().failure().empty()) {
+        std::fprintf(stderr, "FAIL: %s\n", server().failure().c_str());
         return 1;
     }
     QCoreApplication application(argc, argv);

@@ -48,12 +48,14 @@ std::string contents_of(const fs::path& file) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// In the child: the daemon, ended with its parent, logging to a file.
+// In the child: the daemon, ended with its parent (stopped or not),
+// logging to a file.
 [[noreturn]] void become_daemon(const fs::path& folder) {
-    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     const std::string socket_module = "module-native-protocol-unix auth-anonymous=1 socket=" +
                                       (folder / "native").string();
     std::freopen((folder / "daemon.log").c_str(), "w", stderr);
+    std::freopen("/dev/null", "w", stdout);
     std::vector<std::string> words{"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
                                    "--use-pid-file=no", "--log-target=stderr",
                                    "-L", "module-null-sink sink_name=course", "-L", socket_module};
@@ -105,8 +107,13 @@ bool SoundServer::wait_until_listening() {
     return false;
 }
 
+void SoundServer::stop() const { ::kill(daemon_, SIGSTOP); }
+
+void SoundServer::go_on() const { ::kill(daemon_, SIGCONT); }
+
 SoundServer::~SoundServer() {
     if (daemon_ > 0) {
+        go_on();
         ::kill(daemon_, SIGTERM);
         ::waitpid(daemon_, nullptr, 0);
     }

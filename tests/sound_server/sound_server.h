@@ -24,6 +24,10 @@ public:
     // Empty when the daemon runs; else why it does not.
     const std::string& failure() const { return failure_; }
 
+    // Stops the daemon where it is, as a hung one, and lets it go on.
+    void stop() const;
+    void go_on() const;
+
 private:
     bool wait_until_listening();
 
