@@ -87,6 +87,7 @@ TEST(WavLength, HasNoneForWhatIsNotAPlayableWav) {
                                    wm::wav({.bits = 12, .data_bytes = 800}),
                                    wm::wav({.bits = 0, .data_bytes = 800}),
                                    wm::wav({.format = 3, .bits = 16, .data_bytes = 800}),
+                                   wm::wav({.format = 3, .bits = 0, .data_bytes = 800}),
                                    wm::wav({.sample_rate = 1, .data_bytes = 800}),
                                    wm::wav({.sample_rate = 999, .data_bytes = 800}),
                                    wm::wav({.sample_rate = 768001, .data_bytes = 800}),
