@@ -150,6 +150,7 @@ TEST(Picture, TakesWhatItsHeaderSaysUpToTheLargestPictureOfTheCourse) {
         int bits, compression;
         std::uint32_t image_size, offset;
         std::optional<std::uint64_t> extent;
+        std::uint32_t header_size = 40;  // the shorter ones read their first fields only
     } cases[] = {
         {2, 2, 24, 0, 0, 54, 54 + 16},
         {4096, 1, 8, 0, 0, 54, 54 + 4096},
@@ -165,13 +166,23 @@ TEST(Picture, TakesWhatItsHeaderSaysUpToTheLargestPictureOfTheCourse) {
         {2, 2, 24, 0, 0, 64 * 1024 + 1, std::nullopt},
         {4, 4, 8, 1, 64 * kMiB, 54, 54 + 64 * kMiB},  // run-length: its stated size
         {4, 4, 8, 1, 64 * kMiB + 1, 54, std::nullopt},
+        {0, 4, 8, 1, 10, 54, std::nullopt},  // no width, whatever its stated size
+        {4, 4, 8, 1, 10, 0, 14 + 24 + 10, 24},
+        {2, 2, 24, 0, 0, 0, 14 + 16 + 16, 16},
+        {2, 2, 24, 0, 0, 0, std::nullopt, 15},
     };
     for (const auto& c : cases) {
-        const std::string head = "BM" + le(0, 4) + le(0, 4) + le(c.offset, 4) + le(40, 4) + le(c.width, 4) +
+        const std::string head = "BM" + le(0, 4) + le(0, 4) + le(c.offset, 4) + le(c.header_size, 4) + le(c.width, 4) +
                                  le(c.height, 4) + le(1, 2) + le(c.bits, 2) + le(c.compression, 4) +
                                  le(c.image_size, 4) + std::string(16, '\0');
         EXPECT_EQ(platform::bitmap_extent(head), c.extent) << c.width << " x " << c.height << " x " << c.bits;
     }
+    // The old header of 12 bytes, and the same without its last byte or its "BM".
+    const std::string old_head = "BM" + le(0, 4) + le(0, 4) + le(26, 4) + le(12, 4) + le(3, 2) + le(2, 2) +
+                                 le(1, 2) + le(24, 2);
+    EXPECT_EQ(platform::bitmap_extent(old_head), 26 + 2 * 12);
+    EXPECT_EQ(platform::bitmap_extent(old_head.substr(0, 25)), std::nullopt);
+    EXPECT_EQ(platform::bitmap_extent("MB" + old_head.substr(2)), std::nullopt);
 }
 
 // A picture followed by a gigabyte of nothing, and a header of 16384 x 16384
