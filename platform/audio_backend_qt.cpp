@@ -30,14 +30,24 @@ QtAudioBackend::~QtAudioBackend() {
     });
     thread_->quit();
     if (held_up() || !thread_->wait(QDeadlineTimer(bound_.count()))) {
-        // Held up in the sound layer: what it holds stays with it, so that it
-        // never touches what is gone, and ends with the process.
-        (void)thread_.release();
-        (void)speakers_.release();
-        (void)receiver_.release();
+        abandon();
         return;
     }
     receiver_.reset();
+}
+
+// Held up in the sound layer: the sound thread keeps what it holds, so that
+// it never touches what is gone, and lets it go if it ever ends; else it
+// ends with the process.
+void QtAudioBackend::abandon() {
+    QThread* const thread = thread_.release();
+    QObject::connect(thread, &QThread::finished, thread,
+                     [speakers = speakers_.release(), receiver = receiver_.release()] {
+                         delete speakers;
+                         delete receiver;
+                     },
+                     Qt::DirectConnection);
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
 }
 
 bool QtAudioBackend::held_up() const { return !is_done(last_); }

@@ -43,6 +43,8 @@ private:
     // Runs the command on the sound thread; false when it has not been
     // carried out within the bound, or the one before it is still waiting.
     bool run(std::function<bool(QtSpeakers&)> command);
+    // Leaves the sound thread to end when it can, with what it holds.
+    void abandon();
 
     std::chrono::milliseconds bound_;
     std::unique_ptr<QThread> thread_;

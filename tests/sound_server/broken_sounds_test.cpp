@@ -151,6 +151,22 @@ TEST_F(SoundFolder, AStoppedSoundServerHoldsUpNoCommandBeyondTheBound) {
     within_bound("the player's end", [&] { return speakers.reset(), true; });
 }
 
+// A player ended while the sound layer holds it up (a program's end on a
+// stopped sound server) comes back within the bound all the same.
+TEST_F(SoundFolder, APlayerHeldUpEndsWithinTheBound) {
+    std::optional<platform::QtAudioBackend> speakers(std::in_place, 500ms);
+    platform::SoundDevice sound(*speakers, clock_, resolver());
+    server().stop();
+    for (int turn = 0; turn < 3 && !speakers->held_up(); ++turn) {
+        within_bound("open", [&] { return sound.send("open SOUND1.WAV alias wave1"); });
+        within_bound("play", [&] { return sound.send("play wave1 notify wait"); });
+    }
+    EXPECT_TRUE(speakers->held_up());
+    within_bound("the player's end", [&] { return speakers.reset(), true; });
+    server().go_on();
+    clock_.sleep(1s);  // the sound thread lets go of what it held
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
