@@ -33,7 +33,6 @@ QtAudioBackend::~QtAudioBackend() {
         abandon();
         return;
     }
-    receiver_.reset();
 }
 
 // Held up in the sound layer: the sound thread keeps what it holds, so that

@@ -82,6 +82,9 @@ SoundServer::SoundServer() {
     ::setenv("XDG_RUNTIME_DIR", folder_.c_str(), 1);
     ::setenv("PULSE_RUNTIME_PATH", folder_.c_str(), 1);
     ::setenv("PULSE_SERVER", ("unix:" + (folder_ / "native").string()).c_str(), 1);
+    // The test's temporary files go there too, seen by it alone and removed with it.
+    fs::create_directory(folder_ / "tmp");
+    ::setenv("TMPDIR", (folder_ / "tmp").c_str(), 1);
     daemon_ = ::fork();
     if (daemon_ == 0) become_daemon(folder_);
     if (daemon_ < 0) {

@@ -2,7 +2,8 @@
 // A PulseAudio daemon of the test's own, with a null sink for speakers: a
 // machine with a sound output, on any machine where pulseaudio is installed.
 // It lives in a folder of its own, is told to end with the test, and the
-// test's Qt finds it through the environment.
+// test's Qt finds it through the environment; the test's temporary files
+// (TMPDIR) lie in that folder too.
 
 #include <sys/types.h>
 
