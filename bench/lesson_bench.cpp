@@ -6,6 +6,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <sys/resource.h>
+
+#include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "tests/support/pupil.h"
@@ -21,6 +25,22 @@ void StartUpToContentsPage(benchmark::State& state, const frame::Unit* unit) {
         Pupil pupil(*unit);
         benchmark::DoNotOptimize(pupil.lesson().nav.current_page);
     }
+}
+
+// The same with the pointing hand followed by a gigabyte never written (a
+// picture file grown to a gigabyte): the picture is read only as far as its
+// header says.  The process's peak memory so far goes with it.
+void StartUpWithAPictureOfAGigabyte(benchmark::State& state, const frame::Unit* unit) {
+    const auto grow_hand = [](const harness::CourseDrive& drive) {
+        std::filesystem::resize_file(drive.unit_folder() / "右指.BMP", std::uintmax_t{1} << 30);
+    };
+    for (auto _ : state) {
+        Pupil pupil(*unit, {}, grow_hand);
+        benchmark::DoNotOptimize(pupil.lesson().nav.current_page);
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_MB"] = static_cast<double>(usage.ru_maxrss) / 1024;
 }
 
 // The page-select screen with the page chosen and the start paragraph typed.
@@ -52,6 +72,8 @@ void WholeExplanationPage(benchmark::State& state, const frame::Unit* unit, int 
 void register_cases() {
     const frame::Unit* first = units::course_units().front();
     benchmark::RegisterBenchmark("StartUpToContentsPage", StartUpToContentsPage, first)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("StartUpWithAPictureOfAGigabyte", StartUpWithAPictureOfAGigabyte, first)
         ->Unit(benchmark::kMillisecond);
     for (const frame::Unit* unit : units::course_units()) {
         for (const frame::LessonPage& page : unit->pages) {

@@ -6,15 +6,19 @@
 #include <filesystem>
 #include <string_view>
 
+#include "platform/wav_info.h"
+
 namespace platform {
 
 class AudioBackend {
 public:
     virtual ~AudioBackend() = default;
 
-    // Takes the WAV file under the alias.  False when it cannot be played
-    // here, for instance because the machine has no audio device.
-    virtual bool load(std::string_view alias, const std::filesystem::path& wav) = 0;
+    // Takes the sound of the WAV file under the alias: the sound's data as
+    // the sound device read it from the file, never more than the file
+    // holds.  False when it cannot be played here, for instance because the
+    // machine has no audio device.
+    virtual bool load(std::string_view alias, const std::filesystem::path& wav, const WavSound& sound) = 0;
     // Starts the alias's sound from its beginning and returns at once.
     virtual bool play(std::string_view alias) = 0;
     // Stops the alias's sound and forgets it.

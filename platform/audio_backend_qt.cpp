@@ -1,50 +1,85 @@
 #include "platform/audio_backend_qt.h"
 
-#include <QAudioDevice>
-#include <QFile>
-#include <QMediaDevices>
-#include <QUrl>
+#include <QDeadlineTimer>
+#include <QMetaObject>
+
+#include <string>
 
 namespace platform {
 
-QtAudioBackend::QtAudioBackend() = default;
+namespace {
+
+bool is_done(const std::shared_future<bool>& command) {
+    return !command.valid() || command.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
+}  // namespace
+
+QtAudioBackend::QtAudioBackend(std::chrono::milliseconds bound)
+    : bound_(bound), thread_(std::make_unique<QThread>()), speakers_(std::make_unique<QtSpeakers>()),
+      receiver_(std::make_unique<QObject>()) {
+    thread_->setObjectName("sound");
+    receiver_->moveToThread(thread_.get());
+    thread_->start();
+}
 
 QtAudioBackend::~QtAudioBackend() {
-    for (auto& [alias, sound] : sounds_) {
-        sound->stop();
+    run([](QtSpeakers& speakers) {
+        speakers.close_all();
+        return true;
+    });
+    thread_->quit();
+    if (held_up() || !thread_->wait(QDeadlineTimer(bound_.count()))) {
+        abandon();
+        return;
     }
 }
 
-bool QtAudioBackend::load(std::string_view alias, const std::filesystem::path& wav) {
-    close(alias);
-    const QAudioDevice speakers = QMediaDevices::defaultAudioOutput();
-    if (speakers.isNull()) {
-        return false;
-    }
-    auto sound = std::make_unique<QSoundEffect>(speakers);
-    sound->setSource(QUrl::fromLocalFile(QFile::decodeName(wav.c_str())));
-    sounds_.emplace(std::string(alias), std::move(sound));
-    return true;
+// Held up in the sound layer: the sound thread keeps what it holds, so that
+// it never touches what is gone, and lets it go if it ever ends; else it
+// ends with the process.
+void QtAudioBackend::abandon() {
+    QThread* const thread = thread_.release();
+    QObject::connect(thread, &QThread::finished, thread,
+                     [speakers = speakers_.release(), receiver = receiver_.release()] {
+                         delete speakers;
+                         delete receiver;
+                     },
+                     Qt::DirectConnection);
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+}
+
+bool QtAudioBackend::held_up() const { return !is_done(last_); }
+
+bool QtAudioBackend::run(std::function<bool(QtSpeakers&)> command) {
+    if (!is_done(last_)) return false;
+    auto outcome = std::make_shared<std::promise<bool>>();
+    last_ = outcome->get_future().share();
+    QMetaObject::invokeMethod(
+        receiver_.get(),
+        [outcome, command = std::move(command), speakers = speakers_.get()] {
+            outcome->set_value(command(*speakers));
+        },
+        Qt::QueuedConnection);
+    if (last_.wait_for(bound_) != std::future_status::ready) return false;
+    return last_.get();
+}
+
+bool QtAudioBackend::load(std::string_view alias, const std::filesystem::path& wav, const WavSound& sound) {
+    return run([alias = std::string(alias), wav, sound](QtSpeakers& speakers) {
+        return speakers.load(alias, wav, sound);
+    });
 }
 
 bool QtAudioBackend::play(std::string_view alias) {
-    const auto found = sounds_.find(alias);
-    if (found == sounds_.end() || found->second->status() == QSoundEffect::Error) {
-        return false;
-    }
-    // A sound still loading starts as soon as it is loaded.
-    found->second->stop();
-    found->second->play();
-    return true;
+    return run([alias = std::string(alias)](QtSpeakers& speakers) { return speakers.play(alias); });
 }
 
 void QtAudioBackend::close(std::string_view alias) {
-    const auto found = sounds_.find(alias);
-    if (found == sounds_.end()) {
-        return;
-    }
-    found->second->stop();
-    sounds_.erase(found);
+    run([alias = std::string(alias)](QtSpeakers& speakers) {
+        speakers.close(alias);
+        return true;
+    });
 }
 
 }  // namespace platform

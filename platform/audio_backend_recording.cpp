@@ -4,7 +4,7 @@ namespace platform {
 
 RecordingAudioBackend::RecordingAudioBackend(AudioDevice device) : device_(device) {}
 
-bool RecordingAudioBackend::load(std::string_view alias, const std::filesystem::path& wav) {
+bool RecordingAudioBackend::load(std::string_view alias, const std::filesystem::path& wav, const WavSound&) {
     if (device_ == AudioDevice::Missing) {
         return false;
     }

@@ -17,7 +17,7 @@ class RecordingAudioBackend final : public AudioBackend {
 public:
     explicit RecordingAudioBackend(AudioDevice device = AudioDevice::Present);
 
-    bool load(std::string_view alias, const std::filesystem::path& wav) override;
+    bool load(std::string_view alias, const std::filesystem::path& wav, const WavSound& sound) override;
     bool play(std::string_view alias) override;
     void close(std::string_view alias) override;
     void note_command(std::string_view command) override;

@@ -10,6 +10,8 @@ namespace {
 constexpr std::uint64_t kFileHeader = 14;
 constexpr std::uint32_t kCoreHeader = 12;  // the old header with 16-bit sizes
 constexpr std::uint32_t kRunLength8 = 1, kRunLength4 = 2;
+// The pixel data of the widest and highest picture at 32 bits a pixel.
+constexpr std::uint64_t kLargestPixels = static_cast<std::uint64_t>(kWidestPicture) * kWidestPicture * 4;
 
 std::uint32_t little_endian(std::string_view bytes, std::size_t at, std::size_t width) {
     std::uint32_t value = 0;
@@ -44,24 +46,30 @@ bool read_header(std::string_view bytes, std::uint32_t size, Header& header) {
 
 }  // namespace
 
-bool holds_whole_bitmap(std::string_view bytes) {
+std::optional<std::uint64_t> bitmap_extent(std::string_view head) {
     // Shorter than the file header and the old header together: no bitmap.
-    if (bytes.size() < kFileHeader + kCoreHeader || bytes.substr(0, 2) != "BM") return false;
-    const std::uint32_t header_size = little_endian(bytes, kFileHeader, 4);
+    if (head.size() < kFileHeader + kCoreHeader || head.substr(0, 2) != "BM") return std::nullopt;
+    const std::uint32_t header_size = little_endian(head, kFileHeader, 4);
     Header header;
-    if (!read_header(bytes, header_size, header) || header.width <= 0 || header.height == 0 || header.bits == 0)
-        return false;
+    if (!read_header(head, header_size, header) || header.width <= 0 || header.height == 0 || header.bits == 0)
+        return std::nullopt;
+    const auto rows = static_cast<std::uint64_t>(std::llabs(header.height));
+    if (header.width > kWidestPicture || rows > static_cast<std::uint64_t>(kWidestPicture)) return std::nullopt;
 
     // The pixels begin where the file header says, and never inside the headers.
-    const std::uint64_t start = std::max<std::uint64_t>(little_endian(bytes, 10, 4), kFileHeader + header_size);
-    const std::uint64_t room = bytes.size() - std::min<std::uint64_t>(start, bytes.size());
-    if (header.compression == kRunLength8 || header.compression == kRunLength4)
-        return header.image_size > 0 && header.image_size <= room;
-    // Rows of whole 32-bit words.  One row fits in 64 bits whatever the
-    // header says; all of them need not, so the room is divided instead.
+    const std::uint64_t start = std::max<std::uint64_t>(little_endian(head, 10, 4), kFileHeader + header_size);
+    if (start > kFarthestPixels) return std::nullopt;
+    // Rows of whole 32-bit words; run-length encoded pixels take their stated size.
+    const bool run_length = header.compression == kRunLength8 || header.compression == kRunLength4;
     const std::uint64_t row = (static_cast<std::uint64_t>(header.width) * header.bits + 31) / 32 * 4;
-    const auto rows = static_cast<std::uint64_t>(std::llabs(header.height));
-    return row <= room / rows;
+    const std::uint64_t pixels = run_length ? header.image_size : row * rows;
+    if (pixels == 0 || pixels > kLargestPixels) return std::nullopt;
+    return start + pixels;
+}
+
+bool holds_whole_bitmap(std::string_view bytes) {
+    const std::optional<std::uint64_t> extent = bitmap_extent(bytes.substr(0, kBitmapHead));
+    return extent && *extent <= bytes.size();
 }
 
 }  // namespace platform

@@ -13,8 +13,15 @@ void check_picture_path(std::string_view drive_path) {
     if (cell_width(drive_path) > kLongestPicturePath) throw RunError(ErrorNumber::BadArgument);
 }
 
+// Reads the header first, then only the bytes it says the bitmap takes.
 Picture Picture::load(const std::filesystem::path& file) {
-    const std::optional<std::string> bytes = read_regular_file(file);
+    const std::optional<RegularFile> bitmap = RegularFile::open(file);
+    if (!bitmap) throw RunError(ErrorNumber::FileNotOpened);
+    const std::optional<std::string> head = bitmap->read(0, kBitmapHead);
+    if (!head) throw RunError(ErrorNumber::FileNotOpened);
+    const std::optional<std::uint64_t> extent = bitmap_extent(*head);
+    if (!extent || *extent > bitmap->size()) throw RunError(ErrorNumber::NotABitmap);
+    const std::optional<std::string> bytes = bitmap->read(0, static_cast<std::size_t>(*extent));
     if (!bytes) throw RunError(ErrorNumber::FileNotOpened);
     return from_bytes(*bytes);
 }

@@ -19,12 +19,17 @@ class Picture {
 public:
     Picture() = default;  // an empty picture: drawing it changes nothing
 
-    // Loads a bitmap file.  Run-time error 63 when the file cannot be opened
-    // (missing, or no regular file), 75 when it is not a bitmap.
+    // Loads a bitmap file, reading only the bytes its header says the
+    // bitmap takes.  Run-time error 63 when the file cannot be opened
+    // (missing, or no regular file), 75 when it is not a bitmap, lacks
+    // pixels its header announces or announces a picture far larger than
+    // any of the course (platform/bitmap_extent.h): refused from its header,
+    // before its pixels are read.
     static Picture load(const std::filesystem::path& file);
     // The same for the bytes of a file: run-time error 75 when they do not
-    // start with "BM", lack pixels their header announces, or cannot be
-    // read as a bitmap.
+    // start with "BM", lack pixels their header announces, announce a
+    // picture far larger than any of the course, or cannot be read as a
+    // bitmap.
     static Picture from_bytes(std::string_view bytes);
 
     bool empty() const { return image_.isNull(); }

@@ -1,6 +1,7 @@
 #include "platform/sound_device.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <exception>
 #include <span>
 #include <utility>
@@ -12,11 +13,13 @@ namespace platform {
 
 namespace {
 
-// No narration lasts this long.  A longer sound (a file grown far too large)
-// is refused like an unplayable one: a player would read all of it into
+// No narration lasts this long, nor is this large (ten minutes of 48 kHz
+// 16-bit stereo).  A longer or larger sound (a file grown far too large) is
+// refused like an unplayable one: a player would read all of it into
 // memory before the first word, and waiting for its end would hold the page
 // for hours.
 constexpr std::chrono::minutes kLongestSound{10};
+constexpr std::uint64_t kLargestSound = 600ULL * 48000 * 2 * 2;
 
 bool is_blank(char c) { return c == ' ' || c == '\t'; }
 
@@ -105,11 +108,13 @@ bool SoundDevice::open(std::string_view file, std::string_view alias) {
     if (!path) {
         return false;
     }
-    const std::optional<std::chrono::milliseconds> length = wav_file_length(*path);
-    if (!length || *length > kLongestSound || !backend_.load(name, *path)) {
+    // A sound with no whole sample in its file is silent, like an unplayable one.
+    const std::optional<WavSound> sound = wav_file_sound(*path);
+    if (!sound || sound->data_bytes == 0 || sound->data_bytes > kLargestSound ||
+        sound->length() > kLongestSound || !backend_.load(name, *path, *sound)) {
         return false;
     }
-    open_.emplace(name, *length);
+    open_.emplace(name, sound->length());
     return true;
 }
 

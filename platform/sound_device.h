@@ -5,9 +5,10 @@
 //   "play wave1 notify wait"        returns when the sound has ended
 //   "close wave1"                   stops it and closes the alias
 // A command that cannot be carried out (a missing or unplayable file, a
-// sound longer than any narration, an
-// alias that is not open, an unknown command, no audio device) returns
-// false and changes nothing else: the lesson goes on in silence.
+// sound longer or larger than any narration, a file with no whole sample in
+// it, an alias that is not open, an unknown command, no audio device)
+// returns false and changes nothing else: the lesson goes on in silence.
+// A file cut short plays the samples it holds.
 //
 // Waiting for a sound's end takes the WAV's own length from its header and
 // sleeps that long on the clock; a player's own report that it has finished

@@ -31,17 +31,8 @@ std::uint32_t little_endian(std::string_view bytes, std::size_t at, std::size_t 
     return value;
 }
 
-struct Format {
-    std::uint16_t tag = 0;
-    std::uint16_t channels = 0;
-    std::uint32_t sample_rate = 0;
-    std::uint32_t byte_rate = 0;
-    std::uint16_t block_align = 0;  // bytes of one sample of every channel
-    std::uint16_t bits = 0;         // per sample of one channel
-};
-
-Format read_format(std::string_view chunk) {
-    return Format{
+WavFormat read_format(std::string_view chunk) {
+    return WavFormat{
         .tag = static_cast<std::uint16_t>(little_endian(chunk, 0, 2)),
         .channels = static_cast<std::uint16_t>(little_endian(chunk, 2, 2)),
         .sample_rate = little_endian(chunk, 4, 4),
@@ -51,7 +42,7 @@ Format read_format(std::string_view chunk) {
     };
 }
 
-bool known_sample_size(const Format& format) {
+bool known_sample_size(const WavFormat& format) {
     const auto among = [&](const auto& sizes) { return std::ranges::find(sizes, format.bits) != sizes.end(); };
     switch (format.tag) {
         case kIntegerFormat: return among(kIntegerBits);
@@ -63,16 +54,23 @@ bool known_sample_size(const Format& format) {
 
 // A format whose numbers add up: the block is a sample of each channel, the
 // byte rate a block per sample, at a rate a device plays.
-bool playable(const Format& format) {
+bool playable(const WavFormat& format) {
     const std::uint64_t block = std::uint64_t{format.channels} * (format.bits / 8);
     return known_sample_size(format) && format.channels > 0 && block == format.block_align &&
            format.sample_rate >= kLowestRate && format.sample_rate <= kHighestRate &&
            std::uint64_t{format.sample_rate} * block == format.byte_rate;
 }
 
+// The data chunk: where its bytes begin, and how many of those it claims
+// the file holds.
+struct DataChunk {
+    std::uint64_t at = 0;
+    std::uint64_t present = 0;
+};
+
 struct Chunks {
-    std::optional<Format> format;
-    std::optional<std::uint64_t> data_bytes;
+    std::optional<WavFormat> format;
+    std::optional<DataChunk> data;
 };
 
 // The bytes of a WAV as the walk over its chunks reads them: how many there
@@ -105,10 +103,10 @@ Chunks read_chunks(const WavBytes& bytes) {
                 break;
             }
             found.format = read_format(format);
-        } else if (id == "data" && !found.data_bytes) {
-            found.data_bytes = present;
+        } else if (id == "data" && !found.data) {
+            found.data = DataChunk{.at = body, .present = present};
         }
-        if (found.format && found.data_bytes) {
+        if (found.format && found.data) {
             break;  // all that is needed
         }
         at = body + declared + (declared % 2);  // chunks are word aligned
@@ -116,36 +114,59 @@ Chunks read_chunks(const WavBytes& bytes) {
     return found;
 }
 
-std::optional<std::chrono::milliseconds> length_of(const WavBytes& bytes) {
+std::optional<WavSound> sound_of(const WavBytes& bytes) {
     const std::string header = bytes.size >= 12 ? bytes.read(0, 12) : std::string();
     if (header.size() < 12 || header.substr(0, 4) != "RIFF" || header.substr(8, 4) != "WAVE") {
         return std::nullopt;
     }
     const Chunks chunks = read_chunks(bytes);
-    if (!chunks.format || !chunks.data_bytes || !playable(*chunks.format)) {
+    if (!chunks.format || !chunks.data || !playable(*chunks.format)) {
         return std::nullopt;
     }
-    // Rounded up, so that a wait for the sound never ends before it does.
-    const std::uint64_t rate = std::uint64_t{chunks.format->sample_rate} * chunks.format->block_align;
-    return std::chrono::milliseconds((*chunks.data_bytes * 1000 + rate - 1) / rate);
+    // A sample cut off by the end of the file is no sample.
+    const std::uint64_t present = chunks.data->present;
+    return WavSound{.format = *chunks.format,
+                    .data_at = chunks.data->at,
+                    .data_bytes = present - present % chunks.format->block_align};
+}
+
+WavBytes bytes_of(std::string_view bytes) {
+    return {.size = bytes.size(), .read = [bytes](std::uint64_t at, std::size_t count) {
+                return std::string(bytes.substr(std::min<std::uint64_t>(at, bytes.size()), count));
+            }};
+}
+
+std::optional<std::chrono::milliseconds> length_of(const std::optional<WavSound>& sound) {
+    if (!sound) return std::nullopt;
+    return sound->length();
 }
 
 }  // namespace
 
-std::optional<std::chrono::milliseconds> wav_length(std::string_view bytes) {
-    return length_of({.size = bytes.size(), .read = [bytes](std::uint64_t at, std::size_t count) {
-                          return std::string(bytes.substr(std::min<std::uint64_t>(at, bytes.size()), count));
-                      }});
+std::chrono::milliseconds WavSound::length() const {
+    const std::uint64_t rate = std::uint64_t{format.sample_rate} * format.block_align;
+    if (rate == 0) return std::chrono::milliseconds(0);  // no format: nothing plays
+    return std::chrono::milliseconds((data_bytes * 1000 + rate - 1) / rate);
 }
 
-std::optional<std::chrono::milliseconds> wav_file_length(const std::filesystem::path& file) {
+std::optional<WavSound> wav_sound(std::string_view bytes) { return sound_of(bytes_of(bytes)); }
+
+std::optional<WavSound> wav_file_sound(const std::filesystem::path& file) {
     const std::optional<RegularFile> wav = RegularFile::open(file);
     if (!wav) {
         return std::nullopt;
     }
-    return length_of({.size = wav->size(), .read = [&wav](std::uint64_t at, std::size_t count) {
-                          return wav->read(at, count).value_or(std::string());
-                      }});
+    return sound_of({.size = wav->size(), .read = [&wav](std::uint64_t at, std::size_t count) {
+                         return wav->read(at, count).value_or(std::string());
+                     }});
+}
+
+std::optional<std::chrono::milliseconds> wav_length(std::string_view bytes) {
+    return length_of(wav_sound(bytes));
+}
+
+std::optional<std::chrono::milliseconds> wav_file_length(const std::filesystem::path& file) {
+    return length_of(wav_file_sound(file));
 }
 
 }  // namespace platform

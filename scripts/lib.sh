@@ -11,7 +11,7 @@ COURSE_PACKAGES=(
   libgtest-dev libbenchmark-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
   open-jtalk open-jtalk-mecab-naist-jdic
-  xvfb xdotool
+  xvfb xdotool pulseaudio
 )
 
 # Installs the course's packages and any further ones named.

@@ -9,12 +9,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 
 #include "platform/bitmap_extent.h"
 #include "platform/picture.h"
 #include "surface_test_canvas.h"
 #include "tests/platform/little_endian.h"
+#include "tests/support/bytes_read.h"
 
 using platform::Picture;
 using surface_test::run_error_of;
@@ -137,6 +139,75 @@ TEST(Picture, ABitmapIsWholeOnlyWhenItsHeaderAddsUp) {
         EXPECT_EQ(platform::holds_whole_bitmap(file), c.whole)
             << c.width << " x " << c.height << " x " << c.bits << ", " << c.pixel_bytes << " bytes";
     }
+}
+
+// What a header of 40 bytes says the bitmap takes, up to the largest
+// picture of the course: 4096 pixels a side, pixels at most 64 KiB in.
+TEST(Picture, TakesWhatItsHeaderSaysUpToTheLargestPictureOfTheCourse) {
+    constexpr std::uint64_t kMiB = 1 << 20;
+    const struct {
+        std::uint32_t width, height;
+        int bits, compression;
+        std::uint32_t image_size, offset;
+        std::optional<std::uint64_t> extent;
+        std::uint32_t header_size = 40;  // the shorter ones read their first fields only
+    } cases[] = {
+        {2, 2, 24, 0, 0, 54, 54 + 16},
+        {4096, 1, 8, 0, 0, 54, 54 + 4096},
+        {4097, 1, 8, 0, 0, 54, std::nullopt},
+        {1, 4096, 1, 0, 0, 54, 54 + 4 * 4096},
+        {1, static_cast<std::uint32_t>(-4096), 1, 0, 0, 54, 54 + 4 * 4096},  // top down
+        {1, 4097, 1, 0, 0, 54, std::nullopt},
+        {1, static_cast<std::uint32_t>(-4097), 1, 0, 0, 54, std::nullopt},
+        {4096, 4096, 32, 0, 0, 54, 54 + 64 * kMiB},
+        {4096, 4096, 48, 0, 0, 54, std::nullopt},  // more pixel bytes than any picture at 32 bits
+        {16384, 16384, 32, 0, 0, 54, std::nullopt},
+        {2, 2, 24, 0, 0, 64 * 1024, 64 * 1024 + 16},
+        {2, 2, 24, 0, 0, 64 * 1024 + 1, std::nullopt},
+        {4, 4, 8, 1, 64 * kMiB, 54, 54 + 64 * kMiB},  // run-length: its stated size
+        {4, 4, 8, 1, 64 * kMiB + 1, 54, std::nullopt},
+        {0, 4, 8, 1, 10, 54, std::nullopt},  // no width, whatever its stated size
+        {4, 4, 8, 1, 10, 0, 14 + 24 + 10, 24},
+        {2, 2, 24, 0, 0, 0, 14 + 16 + 16, 16},
+        {2, 2, 24, 0, 0, 0, std::nullopt, 15},
+    };
+    for (const auto& c : cases) {
+        const std::string head = "BM" + le(0, 4) + le(0, 4) + le(c.offset, 4) + le(c.header_size, 4) + le(c.width, 4) +
+                                 le(c.height, 4) + le(1, 2) + le(c.bits, 2) + le(c.compression, 4) +
+                                 le(c.image_size, 4) + std::string(16, '\0');
+        EXPECT_EQ(platform::bitmap_extent(head), c.extent) << c.width << " x " << c.height << " x " << c.bits;
+    }
+    // The old header of 12 bytes, and the same without its last byte or its "BM".
+    const std::string old_head = "BM" + le(0, 4) + le(0, 4) + le(26, 4) + le(12, 4) + le(3, 2) + le(2, 2) +
+                                 le(1, 2) + le(24, 2);
+    EXPECT_EQ(platform::bitmap_extent(old_head), 26 + 2 * 12);
+    EXPECT_EQ(platform::bitmap_extent(old_head.substr(0, 25)), std::nullopt);
+    EXPECT_EQ(platform::bitmap_extent("MB" + old_head.substr(2)), std::nullopt);
+}
+
+// A picture followed by a gigabyte of nothing, and a header of 16384 x 16384
+// pixels of 32 bits whose file holds them all (a gigabyte, never written):
+// the one is read as far as its header says, the other refused from its
+// header alone.
+TEST(Picture, ReadsOnlyTheBytesItsHeaderSays) {
+    constexpr std::uintmax_t kGiB = 1 << 30;
+    QTemporaryDir dir;
+    QImage pixels(7, 5, QImage::Format_RGB32);
+    pixels.fill(qRgb(255, 255, 0));
+    const QString hand = dir.filePath("右指.BMP");
+    ASSERT_TRUE(pixels.save(hand, "BMP"));
+    std::filesystem::resize_file(hand.toStdString(), kGiB);
+    QSize size;
+    EXPECT_LT(harness::bytes_read_during([&] { size = Picture::load(hand.toStdString()).size(); }), 64'000u);
+    EXPECT_EQ(size, QSize(7, 5));
+
+    const std::string absurd = write_file(dir, "absurd.bmp",
+                                          "BM" + le(0, 4) + le(0, 4) + le(54, 4) + le(40, 4) + le(16384, 4) +
+                                              le(16384, 4) + le(1, 2) + le(32, 2) + std::string(24, '\0'));
+    std::filesystem::resize_file(absurd, 54 + kGiB);
+    int error = 0;
+    EXPECT_LT(harness::bytes_read_during([&] { error = run_error_of([&] { Picture::load(absurd); }); }), 64'000u);
+    EXPECT_EQ(error, 75);
 }
 
 TEST(Picture, DrivePathsAreLimitedTo128Bytes) {

@@ -36,6 +36,22 @@ protected:
         std::filesystem::resize_file(file("SOUND4.WAV"), 44 + 8 * 601'000);
         std::fstream(file("SOUND4.WAV"), std::ios::binary | std::ios::in | std::ios::out)
             .seekp(40) << wav_maker::le(8 * 601'000, 4);
+        // A header alone; five minutes of 96 kHz 16-bit stereo, as large as
+        // ten minutes of 48 kHz, and one sample more, mostly never written.
+        wav_maker::write(file("SOUND5.WAV"), wav_maker::silence_ms(1000).substr(0, 44));
+        write_large("SOUND6.WAV", kLargest + 4);
+        write_large("SOUND8.WAV", kLargest);
+        // Half copied: a second of sound in its header, half of it in the file.
+        wav_maker::write(file("SOUND7.WAV"), wav_maker::silence_ms(1000).substr(0, 44 + 4000));
+    }
+
+    static constexpr std::uint32_t kLargest = 600 * 48000 * 2 * 2;
+
+    void write_large(std::string_view name, std::uint32_t data_bytes) const {
+        const wav_maker::Shape shape{.channels = 2, .sample_rate = 96000, .bits = 16};
+        wav_maker::write(file(name), wav_maker::riff(wav_maker::format_chunk(shape)) + "data" +
+                                         wav_maker::le(data_bytes, 4));
+        std::filesystem::resize_file(file(name), 44 + data_bytes);
     }
 
     std::filesystem::path file(std::string_view name) const {
@@ -64,14 +80,22 @@ TEST_F(SoundFolder, PlayToTheEndWaitsForTheSoundsOwnLength) {
     EXPECT_TRUE(sound_.send("play wave1"));         // in the background
     EXPECT_TRUE(sound_.send("play wave1 notify"));  // told when done, not waited for
     EXPECT_TRUE(sound_.send("close wave1"));
-    EXPECT_EQ(clock_.sleeps(), (std::vector{500ms}));
+    EXPECT_TRUE(sound_.send("open SOUND7.WAV alias wave1"));  // as much as it holds
+    EXPECT_TRUE(sound_.send("play wave1 notify wait"));
+    EXPECT_TRUE(sound_.send("open SOUND8.WAV alias wave2"));  // the largest there may be
+    EXPECT_TRUE(sound_.send("play wave2 notify wait"));
+    EXPECT_EQ(clock_.sleeps(), (std::vector<std::chrono::milliseconds>{500ms, 500ms, 300s}));
     EXPECT_EQ(backend_.steps(), (Strings{"load wave1 " + file("SOUND1.WAV").string(), "play wave1",
-                                         "play wave1", "play wave1", "close wave1"}));
+                                         "play wave1", "play wave1", "close wave1",
+                                         "load wave1 " + file("SOUND7.WAV").string(), "play wave1",
+                                         "load wave2 " + file("SOUND8.WAV").string(), "play wave2"}));
 }
 
 TEST_F(SoundFolder, FailingCommandsAreSilentLoggedAndTheNextOnesStillWork) {
     const Strings failing{"open SOUND3.WAV alias wave1",  "play wave1 notify wait",
                           "open SOUND4.WAV alias wave1",  "play wave1 notify wait",
+                          "open SOUND5.WAV alias wave1",  "play wave1 notify wait",
+                          "open SOUND6.WAV alias wave1",  "play wave1 notify wait",
                           "open SOUND9.WAV alias wave1",  "play wave1 notify wait",
                           "open SOUND2.WAV alias wave1",  "open ..\\SOUND1.WAV alias wave1",
                           "open alias wave1",             "open SOUND1.WAV wave1",

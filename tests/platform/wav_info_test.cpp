@@ -40,6 +40,35 @@ TEST(WavLength, IsTheDataBytesOverTheByteRateRoundedUp) {
     EXPECT_EQ(wav_length(whole.substr(0, whole.size() - 8000)), 1000ms);
 }
 
+// Where the sound lies and how much of it the file holds, in whole samples:
+// a file half copied, a header alone, a data size of 4 GiB on a short file.
+TEST(WavSound, IsTheWholeSamplesTheFileHolds) {
+    const wm::Shape stereo16{.channels = 2, .bits = 16, .data_bytes = 4000};  // four bytes a sample
+    const std::string whole = wm::wav(stereo16);
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::uint64_t data_at, data_bytes;
+        std::chrono::milliseconds length;
+    } cases[] = {
+        {"whole", whole, 44, 4000, 125ms},
+        {"cut inside a sample", whole.substr(0, 44 + 2003), 44, 2000, 63ms},
+        {"a header alone", whole.substr(0, 44), 44, 0, 0ms},
+        {"4 GiB on a short file", wm::riff(wm::format_chunk(stereo16) + "data" + wm::le(0xFFFFFFFF, 4)) + std::string(802, 'x'),
+         44, 800, 25ms},
+        {"data first", wm::riff(wm::data_chunk(stereo16) + wm::format_chunk(stereo16)), 20, 4000, 125ms},
+    };
+    for (const auto& [what, bytes, data_at, data_bytes, length] : cases) {
+        const std::optional<platform::WavSound> sound = platform::wav_sound(bytes);
+        ASSERT_TRUE(sound) << what;
+        EXPECT_EQ(sound->format.block_align, 4) << what;
+        EXPECT_EQ(sound->data_at, data_at) << what;
+        EXPECT_EQ(sound->data_bytes, data_bytes) << what;
+        EXPECT_EQ(sound->length(), length) << what;
+    }
+    EXPECT_EQ(platform::WavSound{}.length(), 0ms);  // no format, nothing to play
+}
+
 TEST(WavLength, HasNoneForWhatIsNotAPlayableWav) {
     const std::string good = wm::silence_ms(100);
     const wm::Shape shape{.data_bytes = 800};
@@ -58,6 +87,7 @@ TEST(WavLength, HasNoneForWhatIsNotAPlayableWav) {
                                    wm::wav({.bits = 12, .data_bytes = 800}),
                                    wm::wav({.bits = 0, .data_bytes = 800}),
                                    wm::wav({.format = 3, .bits = 16, .data_bytes = 800}),
+                                   wm::wav({.format = 3, .bits = 0, .data_bytes = 800}),
                                    wm::wav({.sample_rate = 1, .data_bytes = 800}),
                                    wm::wav({.sample_rate = 999, .data_bytes = 800}),
                                    wm::wav({.sample_rate = 768001, .data_bytes = 800}),

@@ -1,0 +1,208 @@
+// The narration player with Qt's sound layer on a real sound server: no
+// sound file, however broken, holds a command up.  A file the sound layer
+// waits on for good shows only when the next sound is opened or closed, so
+// every broken one is followed by a whole one on the same alias, and the
+// player is closed as at the end of a program.
+#include <QAudioDevice>
+#include <QCoreApplication>
+#include <QMediaDevices>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <iterator>
+#include <filesystem>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include "platform/audio_backend_qt.h"
+#include "platform/clock.h"
+#include "platform/sound_device.h"
+#include "tests/platform/wav_maker.h"
+#include "tests/sound_server/sound_server.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+namespace wm = wav_maker;
+using namespace std::chrono_literals;
+
+// Far longer than any of the sounds below plays.
+constexpr auto kBound = 5s;
+
+// The daemon, started before the application connects to it.
+const sound_server::SoundServer& server() {
+    static const sound_server::SoundServer daemon;
+    return daemon;
+}
+
+class SoundFolder : public ::testing::Test {
+protected:
+    SoundFolder() {
+        fs::create_directories(folder_);
+        wm::write(folder_ / "SOUND1.WAV", wm::wav({.sample_rate = 8000, .bits = 16, .data_bytes = 3200}));
+    }
+    ~SoundFolder() override { fs::remove_all(folder_); }
+
+    platform::SoundDevice::FileResolver resolver() const {
+        return [this](std::string_view name) -> std::optional<fs::path> {
+            return fs::exists(folder_ / name) ? std::optional(folder_ / name) : std::nullopt;
+        };
+    }
+
+    const fs::path folder_ = fs::temp_directory_path() / ("broken-sounds-" + std::to_string(::getpid()));
+    platform::RealClock clock_;
+};
+
+// Runs the step; ends the test program at once, naming the step, when it has
+// not come back within the bound (a step that waits for good never does).
+template <typename Step>
+auto within_bound(const std::string& what, Step step) {
+    std::mutex guard;
+    std::condition_variable finished;
+    bool done = false;
+    std::thread watchdog([&] {
+        std::unique_lock lock(guard);
+        if (!finished.wait_for(lock, kBound, [&] { return done; })) {
+            std::fprintf(stderr, "FAIL: \"%s\" did not come back within %lld s\n", what.c_str(),
+                         static_cast<long long>(kBound.count()));
+            std::_Exit(1);
+        }
+    });
+    auto result = step();
+    {
+        const std::lock_guard lock(guard);
+        done = true;
+    }
+    finished.notify_one();
+    watchdog.join();
+    return result;
+}
+
+// The player's copies of the sounds it has open, and their folders, in the
+// test's own temporary folder.
+struct Copies {
+    int folders = 0, files = 0;
+};
+
+Copies copies_left() {
+    Copies left;
+    for (const auto& entry : fs::directory_iterator(fs::temp_directory_path())) {
+        if (!entry.path().filename().string().starts_with("narration-")) continue;
+        ++left.folders;
+        left.files += static_cast<int>(std::distance(fs::directory_iterator(entry.path()), fs::directory_iterator()));
+    }
+    return left;
+}
+
+struct Broken {
+    const char* what;
+    std::string bytes;
+    bool opens;  // plays what it holds, or is silent
+};
+
+std::vector<Broken> broken_sounds() {
+    const wm::Shape shape{.sample_rate = 8000, .bits = 16, .data_bytes = 4000};  // 250 ms
+    const std::string whole = wm::wav(shape);
+    const std::string samples(2000, '\x10');
+    return {
+        {"cut inside its data", whole.substr(0, 44 + 2000), true},
+        {"cut inside a sample", whole.substr(0, 44 + 2001), true},
+        {"a header alone", whole.substr(0, 44), false},
+        {"4 GiB of data on a short file", wm::riff(wm::format_chunk(shape) + "data" + wm::le(0xFFFFFFFF, 4) + samples),
+         true},
+        {"its data before its format", wm::riff(wm::data_chunk(shape) + wm::format_chunk(shape)), true},
+        {"a data chunk of odd size, cut", wm::riff(wm::format_chunk({.data_bytes = 1}) + "data" + wm::le(2001, 4) + samples),
+         true},
+        {"float samples, cut", wm::wav({.format = 3, .bits = 32, .data_bytes = 8000}).substr(0, 44 + 4000), true},
+    };
+}
+
+TEST_F(SoundFolder, NoBrokenSoundHoldsUpAPlayerWithASoundOutput) {
+    ASSERT_FALSE(QMediaDevices::defaultAudioOutput().isNull()) << "the sound server gave Qt no output";
+    std::optional<platform::QtAudioBackend> speakers(std::in_place);
+    platform::SoundDevice sound(*speakers, clock_, resolver());
+    const auto send = [&](const std::string& command) {
+        return within_bound(command, [&] { return sound.send(command); });
+    };
+    for (const Broken& broken : broken_sounds()) {
+        SCOPED_TRACE(broken.what);
+        wm::write(folder_ / "BROKEN.WAV", broken.bytes);
+        EXPECT_EQ(send("open BROKEN.WAV alias wave1"), broken.opens);
+        send("play wave1");
+        send("play wave1 notify wait");
+        EXPECT_TRUE(send("open SOUND1.WAV alias wave1"));
+        EXPECT_TRUE(send("play wave1 notify wait"));
+        EXPECT_EQ(send("open BROKEN.WAV alias wave2"), broken.opens);
+        send("play wave2");
+        EXPECT_TRUE(send("close wave1"));
+    }
+    // Once read, a copy is needed no more; the folder goes with the player.
+    const auto deadline = std::chrono::steady_clock::now() + kBound;
+    while (copies_left().files > 0 && std::chrono::steady_clock::now() < deadline) clock_.sleep(50ms);
+    EXPECT_EQ(copies_left().files, 0);
+    EXPECT_EQ(copies_left().folders, 1);
+    EXPECT_FALSE(speakers->held_up());
+    within_bound("the player's end", [&] { return speakers.reset(), true; });
+    EXPECT_EQ(copies_left().folders, 0);
+}
+
+// A sound server that stops answering: each command waits the player's
+// bound at most, and once it answers again the sounds play again.
+TEST_F(SoundFolder, AStoppedSoundServerHoldsUpNoCommandBeyondTheBound) {
+    std::optional<platform::QtAudioBackend> speakers(std::in_place, 500ms);
+    platform::SoundDevice sound(*speakers, clock_, resolver());
+    const auto send = [&](const std::string& command) {
+        return within_bound(command, [&] { return sound.send(command); });
+    };
+    server().stop();
+    for (int turn = 0; turn < 3; ++turn) {
+        send("open SOUND1.WAV alias wave1");
+        send("play wave1");
+        send("play wave1 notify wait");
+        send("close wave1");
+    }
+    EXPECT_TRUE(speakers->held_up());
+    server().go_on();
+    const auto deadline = std::chrono::steady_clock::now() + kBound;
+    while (speakers->held_up() && std::chrono::steady_clock::now() < deadline) clock_.sleep(50ms);
+    EXPECT_TRUE(send("open SOUND1.WAV alias wave1"));
+    EXPECT_TRUE(send("play wave1 notify wait"));
+    EXPECT_TRUE(send("close wave1"));
+    within_bound("the player's end", [&] { return speakers.reset(), true; });
+}
+
+// A player ended while the sound layer holds it up (a program's end on a
+// stopped sound server) comes back within the bound all the same.
+TEST_F(SoundFolder, APlayerHeldUpEndsWithinTheBound) {
+    std::optional<platform::QtAudioBackend> speakers(std::in_place, 500ms);
+    platform::SoundDevice sound(*speakers, clock_, resolver());
+    server().stop();
+    for (int turn = 0; turn < 3 && !speakers->held_up(); ++turn) {
+        within_bound("open", [&] { return sound.send("open SOUND1.WAV alias wave1"); });
+        within_bound("play", [&] { return sound.send("play wave1 notify wait"); });
+    }
+    EXPECT_TRUE(speakers->held_up());
+    within_bound("the player's end", [&] { return speakers.reset(), true; });
+    server().go_on();
+    clock_.sleep(1s);  // the sound thread lets go of what it held
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!server().installed()) {
+        std::printf("SKIPPED: pulseaudio is not installed (scripts/test installs it); "
+                    "broken sounds were not tried with a sound output\n");
+        return 77;
+    }
+    if (!server().failure().empty()) {
+        std::fprintf(stderr, "FAIL: %s\n", server().failure().c_str());
+        return 1;
+    }
+    QCoreApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,127 @@
+#include "tests/sound_server/sound_server.h"
+
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <thread>
+#include <vector>
+
+namespace sound_server {
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+constexpr auto kLongestStart = 15s;
+
+bool on_the_path(const std::string& program) {
+    const char* path = std::getenv("PATH");
+    std::stringstream folders(path != nullptr ? path : "/usr/bin:/bin");
+    for (std::string folder; std::getline(folders, folder, ':');)
+        if (!folder.empty() && ::access((fs::path(folder) / program).c_str(), X_OK) == 0) return true;
+    return false;
+}
+
+bool takes_connections(const fs::path& socket_file) {
+    const int client = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (client < 0) return false;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, socket_file.c_str(), sizeof address.sun_path - 1);
+    const bool connected = ::connect(client, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(client);
+    return connected;
+}
+
+std::string contents_of(const fs::path& file) {
+    std::ifstream in(file);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// In the child: the daemon, ended with its parent (stopped or not),
+// logging to a file.
+[[noreturn]] void become_daemon(const fs::path& folder) {
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    const std::string socket_module = "module-native-protocol-unix auth-anonymous=1 socket=" +
+                                      (folder / "native").string();
+    std::freopen((folder / "daemon.log").c_str(), "w", stderr);
+    std::freopen("/dev/null", "w", stdout);
+    std::vector<std::string> words{"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+                                   "--use-pid-file=no", "--log-target=stderr",
+                                   "-L", "module-null-sink sink_name=course", "-L", socket_module};
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    ::execvp("pulseaudio", argv.data());
+    std::_Exit(127);
+}
+
+}  // namespace
+
+SoundServer::SoundServer() {
+    installed_ = on_the_path("pulseaudio");
+    if (!installed_) return;
+    char name[] = "/tmp/sound-server-XXXXXX";
+    if (::mkdtemp(name) == nullptr) {
+        failure_ = "no folder for the sound server";
+        return;
+    }
+    folder_ = name;
+    // Ours and Qt's alike: the daemon's folder, its socket, no cookie of the user's.
+    ::setenv("HOME", folder_.c_str(), 1);
+    ::setenv("XDG_RUNTIME_DIR", folder_.c_str(), 1);
+    ::setenv("PULSE_RUNTIME_PATH", folder_.c_str(), 1);
+    ::setenv("PULSE_SERVER", ("unix:" + (folder_ / "native").string()).c_str(), 1);
+    // The test's temporary files go there too, seen by it alone and removed with it.
+    fs::create_directory(folder_ / "tmp");
+    ::setenv("TMPDIR", (folder_ / "tmp").c_str(), 1);
+    daemon_ = ::fork();
+    if (daemon_ == 0) become_daemon(folder_);
+    if (daemon_ < 0) {
+        failure_ = "pulseaudio could not be started";
+        return;
+    }
+    if (!wait_until_listening())
+        failure_ = "pulseaudio did not take connections within " + std::to_string(kLongestStart.count()) +
+                   " s; it said:\n" + contents_of(folder_ / "daemon.log");
+}
+
+bool SoundServer::wait_until_listening() {
+    const auto deadline = std::chrono::steady_clock::now() + kLongestStart;
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (takes_connections(folder_ / "native")) return true;
+        int status = 0;
+        if (::waitpid(daemon_, &status, WNOHANG) == daemon_) {
+            daemon_ = -1;
+            return false;
+        }
+        std::this_thread::sleep_for(50ms);
+    }
+    return false;
+}
+
+void SoundServer::stop() const { ::kill(daemon_, SIGSTOP); }
+
+void SoundServer::go_on() const { ::kill(daemon_, SIGCONT); }
+
+SoundServer::~SoundServer() {
+    if (daemon_ > 0) {
+        go_on();
+        ::kill(daemon_, SIGTERM);
+        ::waitpid(daemon_, nullptr, 0);
+    }
+    std::error_code ignored;
+    if (!folder_.empty()) fs::remove_all(folder_, ignored);
+}
+
+}  // namespace sound_server
