@@ -7,12 +7,14 @@
 #include <numbers>
 #include <vector>
 
+#include "platform/coordinates.h"
 #include "platform/run_error.h"
 
 namespace platform {
 namespace {
 
 constexpr float kSixteenthsPerTurn = 360.0f * 16.0f;
+constexpr int kSixteenthsPerQuarter = 90 * 16;
 
 // Pixels round an ellipse's frame that QPainter's pen may still set: it
 // draws a flat ellipse a pixel wider than its frame.
@@ -20,9 +22,28 @@ constexpr int kPenReach = 2;
 
 float wrapped(float fraction) { return fraction == 1.0f ? 0.0f : fraction; }
 
-QPointF direction_of(double turn) {
-    const double angle = 2 * std::numbers::pi * turn;
-    return {std::cos(angle), std::sin(angle)};
+// The direction of a position on the ellipse given in sixteenths of a
+// degree, as (cos, sin).  A whole quarter turn's is exact (cos 270 degrees
+// taken as 0, not -1.8e-16), so that an end at 12, 3, 6 or 9 o'clock lies
+// on the centre's own column or row.
+QPointF direction_of(int sixteenths) {
+    const int within_turn = (sixteenths % 5760 + 5760) % 5760;
+    const int quarter = within_turn / kSixteenthsPerQuarter;
+    const int rest = within_turn % kSixteenthsPerQuarter;
+    const double angle = rest * std::numbers::pi / (180.0 * 16.0);
+    const double c = rest == 0 ? 1 : std::cos(angle);
+    const double s = rest == 0 ? 0 : std::sin(angle);
+    switch (quarter) {
+    case 0: return {c, s};
+    case 1: return {-s, c};
+    case 2: return {-c, -s};
+    default: return {s, -c};
+    }
+}
+
+QPoint nearest(QPointF exact) {
+    return {nearest_pixel(static_cast<float>(exact.x())),
+            nearest_pixel(static_cast<float>(exact.y()))};
 }
 
 }  // namespace
@@ -55,11 +76,9 @@ Wedge::Wedge(QPointF centre, QPointF radii, ArcSweep sweep)
       whole_(sweep.whole),
       everything_(sweep.whole || radii.x() == 0 || radii.y() == 0) {
     if (!everything_) across_ = {1 / radii.x(), 1 / radii.y()};
-    const double from = -sweep.start / double(kSixteenthsPerTurn);
-    const double length = -sweep.span / double(kSixteenthsPerTurn);
-    from_ = direction_of(from);
-    to_ = direction_of(from + length);
-    over_half_ = length > 0.5;
+    from_ = direction_of(-sweep.start);
+    to_ = direction_of(-sweep.start - sweep.span);
+    over_half_ = -sweep.span > 2 * kSixteenthsPerQuarter;
 }
 
 // Along a row the pixels' directions turn one way, so whether the wedge holds
@@ -101,12 +120,13 @@ QRegion Wedge::pixels_in(QRect area) const {
     return region;
 }
 
-QLineF Wedge::radius_to(QPointF direction) const {
-    return {centre_, centre_ + QPointF(radii_.x() * direction.x(), radii_.y() * direction.y())};
+QLine Wedge::radius_to(QPointF direction) const {
+    const QPointF on_ellipse(radii_.x() * direction.x(), radii_.y() * direction.y());
+    return {nearest(centre_), nearest(centre_ + on_ellipse)};
 }
 
-QLineF Wedge::radius_to_start() const { return radius_to(from_); }
-QLineF Wedge::radius_to_end() const { return radius_to(to_); }
+QLine Wedge::radius_to_start() const { return radius_to(from_); }
+QLine Wedge::radius_to_end() const { return radius_to(to_); }
 
 void draw_ellipse_figure(QPainter& painter, const QPen& pen, const QRect& frame,
                          const Wedge& wedge, std::optional<QRgb> inside) {
@@ -122,7 +142,9 @@ void draw_ellipse_figure(QPainter& painter, const QPen& pen, const QRect& frame,
         Qt::IntersectClip);
     painter.drawEllipse(frame);
     painter.restore();
-    if (inside) painter.drawLines({wedge.radius_to_start(), wedge.radius_to_end()});
+    if (!inside) return;
+    painter.drawLine(wedge.radius_to_start());
+    painter.drawLine(wedge.radius_to_end());
 }
 
 }  // namespace platform

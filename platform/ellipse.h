@@ -4,7 +4,7 @@
 // screen), 0.5 at 9 o'clock, 0.75 at 12 o'clock; 1 is the same as 0.  An arc
 // runs clockwise on the screen from its start to its end.
 
-#include <QLineF>
+#include <QLine>
 #include <QPen>
 #include <QPointF>
 #include <QRect>
@@ -56,9 +56,10 @@ public:
         return from_.x() * y - from_.y() * x >= -kSlack && x * to_.y() - y * to_.x() >= -kSlack;
     }
     QRegion pixels_in(QRect area) const;
-    // From the centre to the ellipse's point at the sweep's start or end.
-    QLineF radius_to_start() const;
-    QLineF radius_to_end() const;
+    // From the centre's pixel to the pixel nearest the ellipse's point at the
+    // sweep's start or end: a pie's straight edges.
+    QLine radius_to_start() const;
+    QLine radius_to_end() const;
 
 private:
     // Directions this close to an end of the sweep count as on it (a
@@ -72,7 +73,7 @@ private:
     };
 
     Turns turns_on(int y, int left, int right) const;
-    QLineF radius_to(QPointF direction) const;
+    QLine radius_to(QPointF direction) const;
 
     QPointF centre_;
     QPointF radii_;

@@ -134,3 +134,55 @@ TEST(SurfaceArc, APieCoversTheArcsOfItsEndsInsideIt) {
                         }
     }
 }
+
+// A pie's straight edge at a quarter turn runs along the centre pixel's own
+// row or column, from the centre to the ellipse, with no step or spur beside
+// it; a half pie's diameter is one straight row.  On both canvases, at
+// whole and fractional centres, many radii and shapes, every quarter end.
+TEST(SurfaceArc, APiesEdgesAtQuarterTurnsRunThroughTheCentrePixel) {
+    struct Shape {
+        platform::PointF centre;
+        float radius;
+        float aspect;
+    };
+    const Shape shapes[] = {{{164, 120}, 80, 1},      {{164.4f, 120.6f}, 80, 1},
+                            {{200, 200}, 57, 0.6f},   {{101.5f, 99.5f}, 33, 1.7f},
+                            {{320, 240}, 100, 1.15f}, {{90.2f, 300.7f}, 10, 1}};
+    const float quarter_ends[] = {0, 0.25f, 0.5f, 0.75f, 1};
+    for (const bool lesson : {false, true})
+        for (const Shape& shape : shapes)
+            for (const float start : quarter_ends)
+                for (const float end : quarter_ends) {
+                    if (start == end || (start == 0 && end == 1) || (start == 1 && end == 0))
+                        continue;
+                    platform::Surface canvas =
+                        lesson ? surface_test::page_canvas() : pixel_canvas();
+                    canvas.draw_arc(shape.centre, shape.radius, 2, shape.aspect, start, end, 5);
+                    const QPoint centre = canvas.to_pixel(shape.centre);
+                    const QPoint far_x = canvas.to_pixel({shape.centre.x + shape.radius, 0});
+                    const QPoint far_y =
+                        canvas.to_pixel({0, shape.centre.y + shape.radius * shape.aspect});
+                    const QPoint radii(far_x.x() - centre.x(), far_y.y() - centre.y());
+                    for (const auto& [turn, outside_sign] : {std::pair{start, -1}, {end, 1}}) {
+                        const int quarter = static_cast<int>(turn * 4) % 4;
+                        const QPoint along[] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
+                        const QPoint step = along[quarter];
+                        const QPoint beside = along[(quarter + 1) % 4] * outside_sign;
+                        const int length = quarter % 2 == 0 ? radii.x() : radii.y();
+                        for (int k = 0; k < length; ++k) {
+                            const QPoint on = centre + step * k;
+                            EXPECT_EQ(canvas.colour_index_at(on), 2)
+                                << "edge at " << turn << " of " << start << " to " << end
+                                << ", centre " << shape.centre.x << "," << shape.centre.y
+                                << " r" << shape.radius << " at " << on.x() << "," << on.y()
+                                << (lesson ? " (lesson)" : "");
+                            if (k == 0 || k >= length - 3) continue;
+                            EXPECT_EQ(canvas.colour_index_at(on + beside), 0)
+                                << "beside edge at " << turn << " of " << start << " to " << end
+                                << ", centre " << shape.centre.x << "," << shape.centre.y
+                                << " r" << shape.radius << " at " << (on + beside).x() << ","
+                                << (on + beside).y() << (lesson ? " (lesson)" : "");
+                        }
+                    }
+                }
+}
