@@ -81,9 +81,8 @@ Wedge::Wedge(QPointF centre, QPointF radii, ArcSweep sweep)
     over_half_ = -sweep.span > 2 * kSixteenthsPerQuarter;
 }
 
-// Along a row the pixels' directions turn one way, so whether the wedge holds
-// a pixel changes only where the row crosses the line of one of its ends:
-// these are the pixels round those crossings, in order.
+// The pixels round the crossings of row y with the lines of the wedge's
+// ends, in order.
 Wedge::Turns Wedge::turns_on(int y, int left, int right) const {
     Turns turns;
     const double v = (y - centre_.y()) * across_.y();
@@ -102,19 +101,9 @@ QRegion Wedge::pixels_in(QRect area) const {
     if (everything_) return area;
     std::vector<QRect> runs;
     runs.reserve(static_cast<std::size_t>(2 * area.height()));
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        bool held = holds({area.left(), y});
-        int from = area.left();
-        const Turns turns = turns_on(y, area.left(), area.right());
-        for (int i = 0; i < turns.count; ++i) {
-            const int x = turns.pixels[static_cast<std::size_t>(i)];
-            if (holds({x, y}) == held) continue;
-            if (held) runs.emplace_back(from, y, x - from, 1);
-            held = !held;
-            from = x;
-        }
-        if (held) runs.emplace_back(from, y, area.right() + 1 - from, 1);
-    }
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        held_runs(y, area.left(), area.right(),
+                  [&](int left, int right) { runs.emplace_back(left, y, right - left, 1); });
     QRegion region;
     region.setRects(runs.data(), static_cast<int>(runs.size()));
     return region;
@@ -142,7 +131,11 @@ void draw_ellipse_figure(QPainter& painter, const QPen& pen, const QRect& frame,
         Qt::IntersectClip);
     painter.drawEllipse(frame);
     painter.restore();
-    if (!inside) return;
+    if (inside) draw_pie_edges(painter, pen, wedge);
+}
+
+void draw_pie_edges(QPainter& painter, const QPen& pen, const Wedge& wedge) {
+    painter.setPen(pen);
     painter.drawLine(wedge.radius_to_start());
     painter.drawLine(wedge.radius_to_end());
 }

@@ -56,6 +56,31 @@ public:
         return from_.x() * y - from_.y() * x >= -kSlack && x * to_.y() - y * to_.x() >= -kSlack;
     }
     QRegion pixels_in(QRect area) const;
+
+    // Calls run(left, right) for every run of pixels left .. right - 1 of
+    // row y, between `first` and `last` (both included), that the wedge
+    // holds.  Along a row the pixels' directions turn one way, so whether
+    // the wedge holds a pixel changes only where the row crosses the line of
+    // one of its ends.
+    template <class Run>
+    void held_runs(int y, int first, int last, const Run& run) const {
+        if (everything_) {
+            run(first, last + 1);
+            return;
+        }
+        bool held = holds({first, y});
+        int from = first;
+        const Turns turns = turns_on(y, first, last);
+        for (int i = 0; i < turns.count; ++i) {
+            const int x = turns.pixels[static_cast<std::size_t>(i)];
+            if (holds({x, y}) == held) continue;
+            if (held) run(from, x);
+            held = !held;
+            from = x;
+        }
+        if (held) run(from, last + 1);
+    }
+
     // From the centre's pixel to the pixel nearest the ellipse's point at the
     // sweep's start or end: a pie's straight edges.
     QLine radius_to_start() const;
@@ -89,5 +114,8 @@ private:
 // the arc, or with an inside colour the pie, its radii drawn to the ends.
 void draw_ellipse_figure(QPainter& painter, const QPen& pen, const QRect& frame,
                          const Wedge& wedge, std::optional<QRgb> inside);
+
+// A pie's straight edges: the wedge's radii to its ends.
+void draw_pie_edges(QPainter& painter, const QPen& pen, const Wedge& wedge);
 
 }  // namespace platform

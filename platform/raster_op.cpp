@@ -67,13 +67,20 @@ QRect paint_figure(QImage& target, QRect reach, DrawMode mode, const Palette& pa
         figure(painter);
         return area;
     }
+    return paint_layer(target, area, mode, palette, [&](QImage& layer, QPoint origin) {
+        QPainter painter(&layer);
+        painter.translate(-origin);
+        figure(painter);
+    });
+}
+
+QRect paint_layer(QImage& target, QRect reach, DrawMode mode, const Palette& palette,
+                  const LayerDrawing& draw) {
+    const QRect area = reach.intersected(target.rect());
+    if (area.isEmpty()) return {};
     QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
-    {
-        QPainter painter(&layer);
-        painter.translate(-area.topLeft());
-        figure(painter);
-    }
+    draw(layer, area.topLeft());
     combine_layer(target, area.topLeft(), layer, mode, palette);
     return area;
 }

@@ -61,6 +61,14 @@ using Figure = std::function<void(QPainter&)>;
 QRect paint_figure(QImage& target, QRect reach, DrawMode mode, const Palette& palette,
                    const Figure& figure);
 
+// Lets `draw` set pixels of a transparent layer over the part of the reach
+// on the target, its top-left pixel over the target's pixel `origin`, then
+// combines the pixels it set into the target in the draw mode, each once.
+// Returns the part of the target that may have changed.
+using LayerDrawing = std::function<void(QImage& layer, QPoint origin)>;
+QRect paint_layer(QImage& target, QRect reach, DrawMode mode, const Palette& palette,
+                  const LayerDrawing& draw);
+
 // Draws a whole image with its top-left pixel at `at`, pixel for pixel, in
 // the draw mode.  Returns the part of the target that may have changed.
 QRect blend_image(QImage& target, QPoint at, const QImage& source, DrawMode mode,

@@ -58,24 +58,6 @@ using PlacedFigure = std::function<void(QPainter&, QPoint origin)>;
 // is larger than the largest stamp.
 std::optional<Stamp> take_stamp(QSize reach, Painting painting, const PlacedFigure& figure);
 
-// The pixels of the stamp, placed with its image's top-left pixel at `at`,
-// that `keeps` holds (given where they fall).
-template <class Keeps>
-Stamp kept(const Stamp& stamp, QPoint at, const Keeps& keeps) {
-    Stamp part;
-    for (const StampRun& run : stamp.runs)
-        for (int x = run.left; x < run.right;) {
-            if (!keeps(at + QPoint(x, run.y))) {
-                ++x;
-                continue;
-            }
-            const int left = x;
-            while (x < run.right && keeps(at + QPoint(x, run.y))) ++x;
-            part.runs.push_back({run.y, left, x});
-        }
-    return part;
-}
-
 // Sets the stamp's pixels, its image's top-left pixel at `at`, each combined
 // in the mode with the pixel under it; pixels off the target are left out.
 void put_stamp(QImage& target, const Stamp& stamp, QPoint at, QRgb ink, DrawMode mode,

@@ -63,11 +63,14 @@ struct GlyphKeyHash {
     }
 };
 
-// A solid unfilled whole ellipse in its frame; an arc keeps the part of it
-// that its wedge holds.
+// A solid whole ellipse in its frame: its outline, or the inside a filled
+// one paints in its fill colour (the outline left out); an arc or a pie
+// keeps the part that its wedge holds.
 struct ArcKey {
+    enum class Part { Outline, Inside };
     int width = 0;
     int height = 0;
+    Part part = Part::Outline;
     Painting painting = Painting::Clipped;
     bool operator==(const ArcKey&) const = default;
 };
@@ -75,7 +78,7 @@ struct ArcKey {
 struct ArcKeyHash {
     std::size_t operator()(const ArcKey& k) const {
         return hash_parts({std::hash<int>{}(k.width), std::hash<int>{}(k.height),
-                           std::hash<Painting>{}(k.painting)});
+                           std::hash<ArcKey::Part>{}(k.part), std::hash<Painting>{}(k.painting)});
     }
 };
 

@@ -1,6 +1,6 @@
 // Lines, boxes, ellipses, arcs, polylines, points and flood fill; solid
-// unfilled ellipses are stamped once drawn, and an arc sets the part of its
-// ellipse's stamp that its wedge keeps.
+// ellipses are stamped once drawn, and an arc or a pie sets the part of its
+// ellipse's stamps that its wedge keeps.
 #include <QPainter>
 #include <QPolygon>
 
@@ -10,6 +10,7 @@
 #include "platform/ellipse.h"
 #include "platform/flood_fill.h"
 #include "platform/pen.h"
+#include "platform/raster_op.h"
 #include "platform/run_error.h"
 #include "platform/stamp.h"
 #include "platform/surface.h"
@@ -43,19 +44,78 @@ QPolygon outline(const QRect& box) {
                      box.topLeft()});
 }
 
-// The stamp of a solid unfilled whole ellipse in a frame of `size`, its
-// reach as far around the frame as a figure's pen may go.
-const Stamp* ellipse_stamp(StampCache<ArcKey, ArcKeyHash>& stamps, QSize size, DrawMode mode) {
-    stamps.make_room();
-    const ArcKey key{size.width(), size.height(), painting_in(mode)};
+// The stamp of a solid whole ellipse in a frame of `size`: its outline, or
+// the inside that a filled one paints in its fill colour; its reach as far
+// around the frame as a figure's pen may go.
+const Stamp* ellipse_stamp(StampCache<ArcKey, ArcKeyHash>& stamps, QSize size, ArcKey::Part part,
+                           DrawMode mode) {
+    const ArcKey key{size.width(), size.height(), part, painting_in(mode)};
     return stamps.find(key, [&] {
         const QRect frame(QPoint(kPenMargin, kPenMargin), size);
         const QPen pen = make_pen(kStampInk, PenStyle::Solid);
         return take_stamp(reach_of(frame).size(), key.painting,
                           [&](QPainter& painter, QPoint origin) {
+                              const QRect placed = frame.translated(origin);
                               painter.setPen(pen);
-                              painter.drawEllipse(frame.translated(origin));
+                              if (part == ArcKey::Part::Inside) {
+                                  painter.setBrush(QColor::fromRgb(kStampInk));
+                                  painter.drawEllipse(placed);
+                                  // The outline's pixels are the pen's, not the fill's.
+                                  painter.setCompositionMode(QPainter::CompositionMode_Clear);
+                                  painter.setBrush(Qt::NoBrush);
+                              }
+                              painter.drawEllipse(placed);
                           });
+    });
+}
+
+// A stamped ellipse: its outline, and the inside of a filled one.
+struct EllipseStamps {
+    const Stamp* outline = nullptr;
+    const Stamp* inside = nullptr;
+};
+
+// The part of a stamp, its image's top-left pixel at `at`, that the wedge keeps.
+Stamp kept_by(const Wedge& wedge, const Stamp& stamp, QPoint at) {
+    if (wedge.whole()) return stamp;
+    Stamp part;
+    for (const StampRun& run : stamp.runs)
+        wedge.held_runs(at.y() + run.y, at.x() + run.left, at.x() + run.right - 1,
+                        [&](int left, int right) {
+                            part.runs.push_back({run.y, left - at.x(), right - at.x()});
+                        });
+    return part;
+}
+
+// Sets the part of a stamped ellipse that its wedge keeps, its stamps'
+// top-left pixel at the reach's: the inside in the fill colour, the outline
+// and a pie's edges in the ink, each pixel combined with the image once (as
+// when the figure is painted).  Returns the part of the image that may have
+// changed.
+QRect put_ellipse(QImage& image, QRect reach, const EllipseStamps& stamps, const Wedge& wedge,
+                  QRgb ink, std::optional<QRgb> inside, DrawMode mode, const Palette& palette) {
+    const Stamp outline = kept_by(wedge, *stamps.outline, reach.topLeft());
+    if (!inside) {
+        put_stamp(image, outline, reach.topLeft(), ink, mode, palette);
+        return reach;
+    }
+    const Stamp filling = kept_by(wedge, *stamps.inside, reach.topLeft());
+    const QPen pen = make_pen(ink, PenStyle::Solid);
+    const auto put_all = [&](QImage& target, QPoint origin, DrawMode put_mode) {
+        const QPoint at = reach.topLeft() - origin;
+        put_stamp(target, filling, at, *inside, put_mode, palette);
+        put_stamp(target, outline, at, ink, put_mode, palette);
+        if (wedge.whole()) return;
+        QPainter painter(&target);
+        painter.translate(-origin);
+        draw_pie_edges(painter, pen, wedge);
+    };
+    if (mode == DrawMode::Copy) {  // a pixel set twice keeps the last colour
+        put_all(image, {0, 0}, mode);
+        return reach;
+    }
+    return paint_layer(image, reach, mode, palette, [&](QImage& layer, QPoint origin) {
+        put_all(layer, origin, DrawMode::Copy);
     });
 }
 
@@ -131,19 +191,18 @@ void Surface::draw_ellipse_part(PointF centre, float radius, int colour_index, f
                                       state_.viewport) - middle;
     const Wedge wedge(middle, radii, sweep);
     const QRect reach = reach_of(frame);
-    const Stamp* stamp = !inside && state_.style == PenStyle::Solid && image_.rect().contains(reach)
-                             ? ellipse_stamp(stamps_.arcs, frame.size(), state_.mode)
-                             : nullptr;
-    if (stamp) {
-        const QPoint at = reach.topLeft();
-        const auto put = [&](const Stamp& pixels) {
-            put_stamp(image_, pixels, at, ink, state_.mode, state_.palette);
-        };
-        if (wedge.whole())
-            put(*stamp);
-        else
-            put(kept(*stamp, at, [&](QPoint pixel) { return wedge.holds(pixel); }));
-        changed(reach);
+    EllipseStamps stamps;
+    if (state_.style == PenStyle::Solid && image_.rect().contains(reach)) {
+        stamps_.arcs.make_room();
+        stamps.outline = ellipse_stamp(stamps_.arcs, frame.size(), ArcKey::Part::Outline,
+                                       state_.mode);
+        if (inside)
+            stamps.inside = ellipse_stamp(stamps_.arcs, frame.size(), ArcKey::Part::Inside,
+                                          state_.mode);
+    }
+    if (stamps.outline && (!inside || stamps.inside)) {
+        changed(put_ellipse(image_, reach, stamps, wedge, ink, inside, state_.mode,
+                            state_.palette));
     } else {
         const QPen pen = make_pen(ink, state_.style);
         paint(reach, state_.mode, [&](QPainter& painter) {

@@ -1,10 +1,11 @@
-// A surface stamps the characters and arcs it has drawn once.  Whatever it
+// A surface stamps the characters and ellipses it has drawn once.  Whatever it
 // stamps must be the very pixels QPainter sets when it paints the figure
 // itself, in every draw mode, wherever the figure lies.
 #include <gtest/gtest.h>
 
 #include <QPainter>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,9 +57,9 @@ QImage painted_text(const platform::Surface& canvas, PointF at, const std::strin
 }
 
 // The canvas's image after QPainter paints the arc (start = end: the whole
-// ellipse) itself, kept to its wedge.
+// ellipse), or with a fill colour the pie, itself, kept to its wedge.
 QImage painted_arc(const platform::Surface& canvas, PointF centre, float radius, float aspect,
-                   float start, float end, int colour) {
+                   float start, float end, int colour, std::optional<int> fill) {
     QImage image = canvas.image();
     const float height = radius * aspect;
     const PointF corner{centre.x + radius, centre.y + height};
@@ -74,7 +75,8 @@ QImage painted_arc(const platform::Surface& canvas, PointF centre, float radius,
                                platform::draw_ellipse_figure(
                                    painter, platform::make_pen(ink(canvas, colour),
                                                                platform::PenStyle::Solid),
-                                   frame, wedge, std::nullopt);
+                                   frame, wedge,
+                                   fill ? std::optional<QRgb>(ink(canvas, *fill)) : std::nullopt);
                            });
     return image;
 }
@@ -109,12 +111,13 @@ TEST(SurfaceStamp, TextsAreThePixelsQtPaints) {
     }
 }
 
-TEST(SurfaceStamp, ArcsAreThePixelsQtPaints) {
+TEST(SurfaceStamp, ArcsAndPiesAreThePixelsQtPaints) {
     struct Case {
         PointF centre;
         float radius, aspect, start, end;
         DrawMode mode;
         int colour;
+        std::optional<int> fill = std::nullopt;
     };
     const Case cases[] = {
         {{137, 150}, 3, 2.2f, 0.59f, 0.38f, DrawMode::Copy, 7},  // a letter mark
@@ -128,13 +131,23 @@ TEST(SurfaceStamp, ArcsAreThePixelsQtPaints) {
         {{457.855f, 214}, 30, 0.178f, 0, 0, DrawMode::Copy, 9},
         {{200, 300}, 25, 1, 0, 0, DrawMode::Copy, 13},           // a whole circle
         {{260, 320}, 25, 1, 0, 0, DrawMode::Xor, 13},
+        // Pies and discs: the inside in its fill, the outline and the edges
+        // in the ink, every pixel combined once in each mode.
+        {{164, 180}, 81, 1, 0.625f, 0.875f, DrawMode::Copy, 7, 2},
+        {{169, 180}, 81, 1, 0.625f, 0.875f, DrawMode::Merge, 7, 2},
+        {{300.5f, 250.2f}, 60, 0.7f, 0.1f, 0.85f, DrawMode::Xor, 5, 6},
+        {{300.5f, 250.2f}, 60, 0.7f, 0.85f, 0.1f, DrawMode::Mask, 13, 3},
+        {{420, 200}, 40, 1.3f, 0.5f, 1, DrawMode::Invert, 4, 0},
+        {{120, 420}, 30, 1, 0, 0, DrawMode::Xor, 2, 5},
+        {{120, 420}, 30, 1, 0, 0, DrawMode::Copy, 2, 5},
+        {{1, 1}, 30, 1, 0.2f, 0.3f, DrawMode::Xor, 2, 5},  // at the edge: painted
     };
     platform::Surface canvas = striped_canvas();
     for (const Case& c : cases) {
         canvas.set_draw_mode(static_cast<int>(c.mode));
         const QImage expected =
-            painted_arc(canvas, c.centre, c.radius, c.aspect, c.start, c.end, c.colour);
-        canvas.draw_arc(c.centre, c.radius, c.colour, c.aspect, c.start, c.end);
+            painted_arc(canvas, c.centre, c.radius, c.aspect, c.start, c.end, c.colour, c.fill);
+        canvas.draw_arc(c.centre, c.radius, c.colour, c.aspect, c.start, c.end, c.fill);
         EXPECT_EQ(canvas.image(), expected) << "arc at " << c.centre.x << "," << c.centre.y;
     }
 }
