@@ -3,7 +3,8 @@
 // spoken length of the built sound), its sentence, and every text, figure
 // and picture the page draws (+) or erases (-) from a second before it
 // starts to its end; what the page draws while no narration plays is listed
-// between them.
+// between them.  A narration the page stops for the next says when it does:
+// its sound must end a little before.
 //
 //   timeline UNIT [PAGE]
 #include <cstdio>
@@ -26,7 +27,8 @@ constexpr milliseconds kLead{1000};
 constexpr std::string_view kUsage =
     "usage: timeline UNIT [PAGE]\n"
     "For each explanation page of UNIT (or PAGE alone): every narration with its start and\n"
-    "end in page time (seconds), its sentence, and what the page draws (+) or erases (-)\n"
+    "end in page time (seconds), when the page stops it (closed at), its sentence, and\n"
+    "what the page draws (+) or erases (-)\n"
     "from a second before it starts to its end; between them, what it draws while no\n"
     "narration plays.\n";
 
@@ -61,8 +63,9 @@ void print_page(const frame::Unit& unit, const frame::LessonPage& page) {
     for (const harness::Narration& narration : timeline.narrations) {
         print_unheard(narration.start - kLead);
         std::cout << "\n" << seconds(narration.start) << " -" << seconds(narration.end) << "  "
-                  << narration.sound << (narration.waits ? " (the page waits)" : "") << "  「"
-                  << narration.sentence << "」\n";
+                  << narration.sound << (narration.waits ? " (the page waits)" : "");
+        if (narration.closed) std::cout << " (closed at" << seconds(*narration.closed) << ")";
+        std::cout << "  「" << narration.sentence << "」\n";
         for (std::size_t i = unheard; i < timeline.drawings.size(); ++i) {
             const harness::Drawing& drawing = timeline.drawings[i];
             if (drawing.at > narration.end) break;
