@@ -47,14 +47,6 @@ public:
     Wedge(QPointF centre, QPointF radii, ArcSweep sweep);
 
     bool whole() const { return whole_; }
-    bool holds(QPoint pixel) const {
-        if (everything_) return true;
-        const double x = (pixel.x() - centre_.x()) * across_.x();
-        const double y = (pixel.y() - centre_.y()) * across_.y();
-        if (over_half_)  // not strictly inside the part left out
-            return !(to_.x() * y - to_.y() * x > kSlack && x * from_.y() - y * from_.x() > kSlack);
-        return from_.x() * y - from_.y() * x >= -kSlack && x * to_.y() - y * to_.x() >= -kSlack;
-    }
     QRegion pixels_in(QRect area) const;
 
     // Calls run(left, right) for every run of pixels left .. right - 1 of
@@ -87,6 +79,15 @@ public:
     QLine radius_to_end() const;
 
 private:
+    // Whether a wedge that keeps less than everything holds the pixel.
+    bool holds(QPoint pixel) const {
+        const double x = (pixel.x() - centre_.x()) * across_.x();
+        const double y = (pixel.y() - centre_.y()) * across_.y();
+        if (over_half_)  // not strictly inside the part left out
+            return !(to_.x() * y - to_.y() * x > kSlack && x * from_.y() - y * from_.x() > kSlack);
+        return from_.x() * y - from_.y() * x >= -kSlack && x * to_.y() - y * to_.x() >= -kSlack;
+    }
+
     // Directions this close to an end of the sweep count as on it (a
     // direction on the ellipse itself is a unit long).
     static constexpr double kSlack = 1e-9;

@@ -60,7 +60,6 @@ QRgb combine(DrawMode mode, QRgb pen, QRgb under, const Palette& palette) {
 QRect paint_figure(QImage& target, QRect reach, DrawMode mode, const Palette& palette,
                    const Figure& figure) {
     const QRect area = reach.intersected(target.rect());
-    if (area.isEmpty()) return {};
     if (mode == DrawMode::Copy) {
         QPainter painter(&target);
         painter.setClipRect(area);

@@ -77,7 +77,6 @@ struct EllipseStamps {
 
 // The part of a stamp, its image's top-left pixel at `at`, that the wedge keeps.
 Stamp kept_by(const Wedge& wedge, const Stamp& stamp, QPoint at) {
-    if (wedge.whole()) return stamp;
     Stamp part;
     for (const StampRun& run : stamp.runs)
         wedge.held_runs(at.y() + run.y, at.x() + run.left, at.x() + run.right - 1,
