@@ -7,7 +7,6 @@
 #include <numbers>
 #include <vector>
 
-#include "platform/coordinates.h"
 #include "platform/run_error.h"
 
 namespace platform {
@@ -39,11 +38,6 @@ QPointF direction_of(int sixteenths) {
     case 2: return {-c, -s};
     default: return {s, -c};
     }
-}
-
-QPoint nearest(QPointF exact) {
-    return {nearest_pixel(static_cast<float>(exact.x())),
-            nearest_pixel(static_cast<float>(exact.y()))};
 }
 
 }  // namespace
@@ -109,16 +103,8 @@ QRegion Wedge::pixels_in(QRect area) const {
     return region;
 }
 
-QLine Wedge::radius_to(QPointF direction) const {
-    const QPointF on_ellipse(radii_.x() * direction.x(), radii_.y() * direction.y());
-    return {nearest(centre_), nearest(centre_ + on_ellipse)};
-}
-
-QLine Wedge::radius_to_start() const { return radius_to(from_); }
-QLine Wedge::radius_to_end() const { return radius_to(to_); }
-
 void draw_ellipse_figure(QPainter& painter, const QPen& pen, const QRect& frame,
-                         const Wedge& wedge, std::optional<QRgb> inside) {
+                         const ArcSweep& sweep, const Wedge& wedge, std::optional<QRgb> inside) {
     painter.setPen(pen);
     painter.setBrush(inside ? QBrush(QColor::fromRgb(*inside)) : QBrush(Qt::NoBrush));
     if (wedge.whole()) {
@@ -131,13 +117,20 @@ void draw_ellipse_figure(QPainter& painter, const QPen& pen, const QRect& frame,
         Qt::IntersectClip);
     painter.drawEllipse(frame);
     painter.restore();
-    if (inside) draw_pie_edges(painter, pen, wedge);
+    if (inside) draw_pie_edges(painter, pen, frame, sweep);
 }
 
-void draw_pie_edges(QPainter& painter, const QPen& pen, const Wedge& wedge) {
+void draw_pie_edges(QPainter& painter, const QPen& pen, const QRect& frame,
+                    const ArcSweep& sweep) {
+    const QRectF drawn(frame);
+    const QPointF middle = drawn.center();
+    const auto edge_to = [&](QPointF direction) {
+        return QLineF(middle, middle + QPointF(drawn.width() / 2 * direction.x(),
+                                               drawn.height() / 2 * direction.y()));
+    };
     painter.setPen(pen);
-    painter.drawLine(wedge.radius_to_start());
-    painter.drawLine(wedge.radius_to_end());
+    painter.drawLine(edge_to(direction_of(-sweep.start)));
+    painter.drawLine(edge_to(direction_of(-sweep.start - sweep.span)));
 }
 
 }  // namespace platform

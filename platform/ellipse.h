@@ -4,7 +4,6 @@
 // screen), 0.5 at 9 o'clock, 0.75 at 12 o'clock; 1 is the same as 0.  An arc
 // runs clockwise on the screen from its start to its end.
 
-#include <QLine>
 #include <QPen>
 #include <QPointF>
 #include <QRect>
@@ -73,11 +72,6 @@ public:
         if (held) run(from, last + 1);
     }
 
-    // From the centre's pixel to the pixel nearest the ellipse's point at the
-    // sweep's start or end: a pie's straight edges.
-    QLine radius_to_start() const;
-    QLine radius_to_end() const;
-
 private:
     // Whether a wedge that keeps less than everything holds the pixel.
     bool holds(QPoint pixel) const {
@@ -99,7 +93,6 @@ private:
     };
 
     Turns turns_on(int y, int left, int right) const;
-    QLine radius_to(QPointF direction) const;
 
     QPointF centre_;
     QPointF radii_;
@@ -111,12 +104,16 @@ private:
     bool over_half_;    // the sweep is longer than half a turn
 };
 
-// An ellipse drawn in its frame, or the part of it that the wedge keeps:
-// the arc, or with an inside colour the pie, its radii drawn to the ends.
+// An ellipse drawn in its frame, or the part of it that the wedge of the
+// sweep keeps: the arc, or with an inside colour the pie, its edges drawn.
 void draw_ellipse_figure(QPainter& painter, const QPen& pen, const QRect& frame,
-                         const Wedge& wedge, std::optional<QRgb> inside);
+                         const ArcSweep& sweep, const Wedge& wedge, std::optional<QRgb> inside);
 
-// A pie's straight edges: the wedge's radii to its ends.
-void draw_pie_edges(QPainter& painter, const QPen& pen, const Wedge& wedge);
+// A pie's straight edges: from the middle of the frame, the centre of the
+// ellipse as drawn, to the drawn ellipse's points at the sweep's ends.  An
+// edge at 12, 3, 6 or 9 o'clock runs along the middle row or column (the
+// upper or left one of two).
+void draw_pie_edges(QPainter& painter, const QPen& pen, const QRect& frame,
+                    const ArcSweep& sweep);
 
 }  // namespace platform

@@ -91,8 +91,9 @@ Stamp kept_by(const Wedge& wedge, const Stamp& stamp, QPoint at) {
 // and a pie's edges in the ink, each pixel combined with the image once (as
 // when the figure is painted).  Returns the part of the image that may have
 // changed.
-QRect put_ellipse(QImage& image, QRect reach, const EllipseStamps& stamps, const Wedge& wedge,
-                  QRgb ink, std::optional<QRgb> inside, DrawMode mode, const Palette& palette) {
+QRect put_ellipse(QImage& image, QRect reach, const EllipseStamps& stamps, const QRect& frame,
+                  const ArcSweep& sweep, const Wedge& wedge, QRgb ink, std::optional<QRgb> inside,
+                  DrawMode mode, const Palette& palette) {
     const Stamp outline = kept_by(wedge, *stamps.outline, reach.topLeft());
     if (!inside) {
         put_stamp(image, outline, reach.topLeft(), ink, mode, palette);
@@ -107,7 +108,7 @@ QRect put_ellipse(QImage& image, QRect reach, const EllipseStamps& stamps, const
         if (wedge.whole()) return;
         QPainter painter(&target);
         painter.translate(-origin);
-        draw_pie_edges(painter, pen, wedge);
+        draw_pie_edges(painter, pen, frame, sweep);
     };
     if (mode == DrawMode::Copy) {  // a pixel set twice keeps the last colour
         put_all(image, {0, 0}, mode);
@@ -200,12 +201,12 @@ void Surface::draw_ellipse_part(PointF centre, float radius, int colour_index, f
                                           state_.mode);
     }
     if (stamps.outline && (!inside || stamps.inside)) {
-        changed(put_ellipse(image_, reach, stamps, wedge, ink, inside, state_.mode,
+        changed(put_ellipse(image_, reach, stamps, frame, sweep, wedge, ink, inside, state_.mode,
                             state_.palette));
     } else {
         const QPen pen = make_pen(ink, state_.style);
         paint(reach, state_.mode, [&](QPainter& painter) {
-            draw_ellipse_figure(painter, pen, frame, wedge, inside);
+            draw_ellipse_figure(painter, pen, frame, sweep, wedge, inside);
         });
     }
     if (watched())

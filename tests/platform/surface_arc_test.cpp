@@ -135,10 +135,11 @@ TEST(SurfaceArc, APieCoversTheArcsOfItsEndsInsideIt) {
     }
 }
 
-// A pie's straight edge at a quarter turn runs along the centre pixel's own
-// row or column, from the centre to the ellipse, with no step or spur beside
-// it; a half pie's diameter is one straight row.  On both canvases, at
-// whole and fractional centres, many radii and shapes, every quarter end.
+// A pie's straight edge at a quarter turn runs along the middle row or
+// column of its ellipse as drawn (the upper or left one of two), from the
+// centre to the ellipse, with no step or spur beside it; a half pie's
+// diameter is one straight row.  On both canvases, at whole and fractional
+// centres, many radii and shapes, every quarter end.
 TEST(SurfaceArc, APiesEdgesAtQuarterTurnsRunThroughTheCentrePixel) {
     struct Shape {
         platform::PointF centre;
@@ -158,17 +159,22 @@ TEST(SurfaceArc, APiesEdgesAtQuarterTurnsRunThroughTheCentrePixel) {
                     platform::Surface canvas =
                         lesson ? surface_test::page_canvas() : pixel_canvas();
                     canvas.draw_arc(shape.centre, shape.radius, 2, shape.aspect, start, end, 5);
-                    const QPoint centre = canvas.to_pixel(shape.centre);
-                    const QPoint far_x = canvas.to_pixel({shape.centre.x + shape.radius, 0});
-                    const QPoint far_y =
-                        canvas.to_pixel({0, shape.centre.y + shape.radius * shape.aspect});
-                    const QPoint radii(far_x.x() - centre.x(), far_y.y() - centre.y());
+                    const float height = shape.radius * shape.aspect;
+                    const QPoint corner = canvas.to_pixel(
+                        {shape.centre.x - shape.radius, shape.centre.y - height});
+                    const QPoint opposite = canvas.to_pixel(
+                        {shape.centre.x + shape.radius, shape.centre.y + height});
+                    const QPoint centre((corner.x() + opposite.x()) / 2,
+                                        (corner.y() + opposite.y()) / 2);
+                    // From the centre to the ellipse: right, down, left, up.
+                    const int reach[] = {opposite.x() - centre.x(), opposite.y() - centre.y(),
+                                         centre.x() - corner.x(), centre.y() - corner.y()};
                     for (const auto& [turn, outside_sign] : {std::pair{start, -1}, {end, 1}}) {
                         const int quarter = static_cast<int>(turn * 4) % 4;
                         const QPoint along[] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
                         const QPoint step = along[quarter];
                         const QPoint beside = along[(quarter + 1) % 4] * outside_sign;
-                        const int length = quarter % 2 == 0 ? radii.x() : radii.y();
+                        const int length = reach[quarter];
                         for (int k = 0; k < length; ++k) {
                             const QPoint on = centre + step * k;
                             EXPECT_EQ(canvas.colour_index_at(on), 2)

@@ -69,13 +69,14 @@ QImage painted_arc(const platform::Surface& canvas, PointF centre, float radius,
     const auto& state = canvas.state();
     const QPointF middle = platform::exact_pixel(centre, state.window, state.viewport);
     const QPointF radii = platform::exact_pixel(corner, state.window, state.viewport) - middle;
-    const platform::Wedge wedge(middle, radii, platform::arc_sweep(start, end));
+    const platform::ArcSweep sweep = platform::arc_sweep(start, end);
+    const platform::Wedge wedge(middle, radii, sweep);
     platform::paint_figure(image, frame.adjusted(-2, -2, 2, 2), state.mode, state.palette,
                            [&](QPainter& painter) {
                                platform::draw_ellipse_figure(
                                    painter, platform::make_pen(ink(canvas, colour),
                                                                platform::PenStyle::Solid),
-                                   frame, wedge,
+                                   frame, sweep, wedge,
                                    fill ? std::optional<QRgb>(ink(canvas, *fill)) : std::nullopt);
                            });
     return image;
