@@ -26,7 +26,8 @@ float wrapped(float fraction) { return fraction == 1.0f ? 0.0f : fraction; }
 // taken as 0, not -1.8e-16), so that an end at 12, 3, 6 or 9 o'clock lies
 // on the centre's own column or row.
 QPointF direction_of(int sixteenths) {
-    const int within_turn = (sixteenths % 5760 + 5760) % 5760;
+    constexpr int kTurn = 4 * kSixteenthsPerQuarter;
+    const int within_turn = (sixteenths % kTurn + kTurn) % kTurn;
     const int quarter = within_turn / kSixteenthsPerQuarter;
     const int rest = within_turn % kSixteenthsPerQuarter;
     const double angle = rest * std::numbers::pi / (180.0 * 16.0);
