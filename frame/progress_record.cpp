@@ -18,6 +18,20 @@ using platform::RunError;
 
 bool ends_item(char c) { return c == ',' || c == ':' || c == '\r' || c == '\n'; }
 
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// An optional sign, then digits with at most one decimal point among them,
+// blanks around it all.
+bool is_written_number(std::string_view item) {
+    const std::size_t first = item.find_first_not_of(' ');
+    if (first == std::string_view::npos) return false;
+    item = item.substr(first, item.find_last_not_of(' ') + 1 - first);
+    if (item.front() == '+' || item.front() == '-') item.remove_prefix(1);
+    const auto digits = std::ranges::count_if(item, is_digit);
+    const auto points = std::ranges::count(item, '.');
+    return digits > 0 && points <= 1 && static_cast<std::size_t>(digits + points) == item.size();
+}
+
 template <typename Whole>
 Whole whole_number(double value) {
     constexpr double low = static_cast<double>(std::max<long long>(std::numeric_limits<Whole>::min(), -(1LL << 53)));
@@ -80,7 +94,11 @@ std::string_view ItemReader::next_item(bool numeric) {
 
 std::string ItemReader::next_text() { return platform::from_cp932(next_item(false)); }
 
-long ItemReader::next_number() { return whole_number<long>(platform::number_value(next_item(true))); }
+long ItemReader::next_number() {
+    const std::string_view item = next_item(true);
+    if (!is_written_number(item)) throw ForeignRecord();
+    return whole_number<long>(platform::number_value(item));
+}
 
 bool all_passed(const std::vector<int>& page_flags) {
     // Wide enough for any count of flags a record can hold.
@@ -89,6 +107,8 @@ bool all_passed(const std::vector<int>& page_flags) {
 }
 
 PassFlags read_progress(std::string_view cp932, const RecordLayout& layout, TextEnd end) {
+    constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";  // left by editors that save UTF-8
+    if (cp932.starts_with(byte_order_mark)) cp932.remove_prefix(byte_order_mark.size());
     ItemReader reader(cp932, end);
     for (std::size_t i = 0; i < layout.header.size(); ++i) reader.next_number();
     PassFlags flags;

@@ -46,11 +46,15 @@ std::filesystem::path record_path(const platform::DriveView& drive, std::string_
 }
 
 // The flags the record holds, read as at start-up; nothing where it can no
-// longer be read.
+// longer be read.  A file that has become no record of the course (saved by
+// a person in another form) is refused as a start-up refuses it, and so kept
+// as it is.
 std::optional<PassFlags> flags_held(const std::filesystem::path& record, const RecordLayout& layout) {
     try {
         const FileStart held = read_start(record);
         return read_progress(held.bytes, layout, held.end);
+    } catch (const ForeignRecord&) {
+        throw;
     } catch (const platform::RunError&) {
         return std::nullopt;
     }

@@ -22,7 +22,7 @@ struct StoredProgress {
 // that is never waited for).  Only the start of each file is read, however long
 // it is.  A file missing or no regular file is a RunError (FileNotFound); a
 // file ending too soon, or one whose items run on past that start, one of
-// InputPastEnd.
+// InputPastEnd; a record in a form the course never writes, a ForeignRecord.
 StoredProgress read_stored_progress(const platform::DriveView& drive, const RecordLayout& layout);
 
 // Rewrites the progress record "C:\DI1" + name from the flags (through a
@@ -32,7 +32,8 @@ StoredProgress read_stored_progress(const platform::DriveView& drive, const Reco
 // one is complete, whatever other copies of a unit do with it meanwhile; a
 // record that is missing is a RunError (FileNotFound), one that cannot be
 // rewritten, or whose folder another copy holds for seconds on the clock,
-// one of FileNotOpened.
+// one of FileNotOpened; a record that has become no record of the course is
+// left as it is, a ForeignRecord.
 void write_stored_progress(const platform::DriveView& drive, std::string_view record_name,
                            const RecordLayout& layout, const PassFlags& flags, platform::Clock& clock);
 

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -17,6 +18,7 @@
 #include "platform/clock.h"
 #include "platform/run_error.h"
 #include "platform/text.h"
+#include "tests/support/record_forms.h"
 
 namespace {
 
@@ -40,6 +42,16 @@ int error_of(const std::function<void()>& action) {
         return error.number();
     }
     return 0;
+}
+
+bool refused_as_foreign(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const frame::ForeignRecord&) {
+        return true;
+    } catch (const platform::RunError&) {
+    }
+    return false;
 }
 
 // Sleeps for real, without Qt, in a process a test forked.
@@ -113,6 +125,34 @@ TEST(ProgressRecord, ARecordShorterThanItsFlagsIsInputPastEnd) {
     EXPECT_EQ(error_of([&] { read_progress("   \r\n", kTwoPages); }), 62);
 }
 
+// A record a person saved in another form is read as the record where the
+// course's reading allows, else refused as no record of the course; never
+// read as zeros or shifted.  A record cut short is damaged, not foreign.
+TEST(ProgressRecord, ARecordInAFormTheCourseNeverWritesIsRefusedNotReadAsZeros) {
+    const PassFlags ten{{1, 1, 1, 1, 0, 0, 0, 0}, {1, 1, 0, 0, 0, 0, 0, 1}, {1, 1, 0, 0, 0, 1}};
+    for (const auto& [what, bytes] : harness::ten_passes_readable())
+        EXPECT_EQ(read_progress(bytes, kThreePages), ten) << what;
+    for (const auto& [what, bytes] : harness::ten_passes_foreign())
+        EXPECT_TRUE(refused_as_foreign([&] { read_progress(bytes, kThreePages); })) << what;
+    EXPECT_FALSE(refused_as_foreign([] { read_progress("8,8,6,1,1\r\n", kThreePages); }));
+    EXPECT_FALSE(refused_as_foreign([] { read_progress("\xEF\xBB\xBF", kThreePages); }));
+
+    // One item, as a number: its value, or refused.
+    const struct {
+        const char* item;
+        std::optional<long> value;
+    } items[] = {
+        {"7", 7}, {"  7  ", 7}, {"+7", 7}, {"-7", -7}, {"7.", 7}, {"6.5", 7}, {".4", 0}, {"\"7\"", 7},
+        {"", {}}, {"   ", {}}, {"７", {}}, {"7x", {}}, {"x7", {}}, {"7.6.5", {}}, {"-", {}}, {".", {}},
+        {"+-7", {}}, {"7e3", {}}, {"\t7", {}}, {"\"\"", {}}, {"\xEF\xBB\xBF" "7", {}},
+    };
+    for (const auto& [item, value] : items) {
+        ItemReader reader(std::string(item) + ",1");
+        if (value) EXPECT_EQ(reader.next_number(), *value) << item;
+        else EXPECT_TRUE(refused_as_foreign([&] { reader.next_number(); })) << item;
+    }
+}
+
 // Read from the start of a longer file, the items are those of the whole
 // file, or input past the end where an item runs into the cut.
 TEST(ProgressRecord, TheStartOfALongerFileReadsAsTheWholeOrIsInputPastEnd) {
@@ -158,8 +198,8 @@ TEST(ItemReader, TextsAndNumbersInTurn) {
     EXPECT_EQ(reader.next_text(), "a,b");
     EXPECT_EQ(reader.next_number(), 12);
     EXPECT_EQ(reader.next_number(), 34);
-    EXPECT_EQ(reader.next_text(), "");   // the empty item between "," and the line end
-    EXPECT_EQ(reader.next_number(), 0);  // and the one before ":"
+    EXPECT_EQ(reader.next_text(), "");  // the empty item between "," and the line end
+    EXPECT_EQ(reader.next_text(), "");  // and the one before ":"
     EXPECT_EQ(reader.next_number(), 8);
     EXPECT_EQ(reader.next_number(), -2);
     EXPECT_EQ(reader.next_text(), "last");

@@ -14,6 +14,7 @@
 #include "tests/support/bytes_read.h"
 #include "tests/support/forked.h"
 #include "tests/support/pupil.h"
+#include "tests/support/record_forms.h"
 #include "units/expr-solve-2/unit.h"
 
 namespace {
@@ -57,16 +58,28 @@ TEST(Exit, RewritesTheRecordAndStartsTheLauncherInTheBaseFolder) {
     EXPECT_EQ(sounds.back(), "close wave1");
 }
 
-TEST(RunTimeErrors, AShortRecordIsReportedAndLeftAsItWas) {
-    const std::string shortened = "8,8,6,1,1\r\n";
-    Pupil pupil(unit, shortened);
-    EXPECT_TRUE(pupil.ended());
-    ASSERT_EQ(pupil.boxes().size(), 1u);
-    EXPECT_EQ(pupil.boxes()[0].title, "expr-solve-2.EXE");
-    EXPECT_NE(pupil.boxes()[0].text.find(":エラー[62]"), std::string::npos);
-    EXPECT_EQ(pupil.boxes()[0].icon, platform::MessageIcon::Warning);
-    EXPECT_EQ(pupil.drive().record_bytes(), shortened);
-    EXPECT_TRUE(pupil.launcher_starts().empty());
+// A record cut short, or one a person saved in a form the course never
+// writes: the error of a damaged record, the file left byte for byte.  The
+// forms the course reads keep every pass through a run.
+TEST(RunTimeErrors, ADamagedOrForeignRecordIsReportedAndLeftAsItWas) {
+    std::vector<harness::RecordForm> refused = harness::ten_passes_foreign();
+    refused.push_back({"cut short", "8,8,6,1,1\r\n"});
+    for (const auto& [what, bytes] : refused) {
+        Pupil pupil(unit, bytes);
+        EXPECT_TRUE(pupil.ended()) << what;
+        ASSERT_EQ(pupil.boxes().size(), 1u) << what;
+        EXPECT_EQ(pupil.boxes()[0].title, "expr-solve-2.EXE");
+        EXPECT_NE(pupil.boxes()[0].text.find(":エラー[62]"), std::string::npos) << what;
+        EXPECT_EQ(pupil.boxes()[0].icon, platform::MessageIcon::Warning);
+        EXPECT_EQ(pupil.drive().record_bytes(), bytes) << what;
+        EXPECT_TRUE(pupil.launcher_starts().empty()) << what;
+    }
+    for (const auto& [what, bytes] : harness::ten_passes_readable()) {
+        Pupil pupil(unit, bytes);
+        pupil.press(Nav::Exit);
+        EXPECT_TRUE(pupil.boxes().empty()) << what;
+        EXPECT_EQ(pupil.drive().record_bytes(), harness::ten_passes()) << what;
+    }
 }
 
 // What a careless administrator may leave where the files should be.
@@ -220,6 +233,24 @@ TEST(Exit, KeepsThePassesTheRecordGainedWhileTheUnitRan) {
         pupil.press(Nav::Exit);
         EXPECT_TRUE(pupil.boxes().empty()) << meanwhile;
         EXPECT_EQ(pupil.drive().record_bytes(), rewritten) << meanwhile;
+    }
+}
+
+// A record that becomes no record of the course while the unit runs (a
+// person saves it in another form) is never written over: the exit shows the
+// error a start-up would, and the file keeps what it holds.
+TEST(Exit, ARecordTurnedForeignWhileTheUnitRanIsLeftAsItIs) {
+    for (const auto& [what, bytes] : harness::ten_passes_foreign()) {
+        Pupil pupil(unit);
+        pupil.lesson().pass_flags[0][5] = 1;  // this run's pass
+        std::ofstream(pupil.drive().record(), std::ios::binary) << bytes;
+        pupil.press(Nav::Exit);
+        EXPECT_TRUE(pupil.ended()) << what;
+        ASSERT_EQ(pupil.boxes().size(), 1u) << what;
+        EXPECT_NE(pupil.boxes()[0].text.find(":エラー[62]"), std::string::npos) << what;
+        EXPECT_EQ(pupil.drive().record_bytes(), bytes) << what;
+        EXPECT_EQ(std::distance(fs::directory_iterator(pupil.drive().record().parent_path()), fs::directory_iterator()), 1) << what;
+        EXPECT_TRUE(pupil.launcher_starts().empty()) << what;
     }
 }
 

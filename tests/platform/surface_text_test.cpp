@@ -1,11 +1,13 @@
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string_view>
 #include <vector>
 
+#include "platform/cell_text.h"
 #include "platform/fonts.h"
 #include "surface_test_canvas.h"
 
@@ -81,6 +83,46 @@ TEST(SurfaceText, GlyphsStayInsideTheirCells) {
         narrow.draw_cell_text(glyph);
         const QRect ink = ink_of(narrow, 0);
         EXPECT_LE(std::abs(ink.left() - (23 - ink.right())), 1) << glyph << " " << ink.left() << ".." << ink.right();
+    }
+}
+
+// The upright strokes of white ink on black: runs of columns side by side
+// whose ink runs down at least half the image's height.
+int upright_strokes(const QImage& image) {
+    int strokes = 0;
+    bool in_stroke = false;
+    for (int x = 0; x < image.width(); ++x) {
+        int down = 0;
+        for (int y = 0; y < image.height(); ++y) down += qGray(image.pixel(x, y)) > 128;
+        const bool upright = 2 * down >= image.height();
+        strokes += upright && !in_stroke;
+        in_stroke = upright;
+    }
+    return strokes;
+}
+
+// A glyph wider than its box (a wide letter of a proportional face, or one
+// widened past its cells) is narrowed to the box whole: every upright stroke
+// shows, none cut off at the box's sides.
+TEST(SurfaceText, AGlyphWiderThanItsBoxIsNarrowedToItWhole) {
+    const struct {
+        std::string_view face;
+        const char* glyph;
+        qreal stretch;
+        int strokes;
+    } cases[] = {
+        {"ＭＳ 明朝", "H", 1, 2},  {"ＭＳ 明朝", "H", 3, 2},  {"ＭＳ 明朝", "田", 1, 3},
+        {"ＭＳ 明朝", "田", 2, 3}, {"ＭＳ 明朝", "田", 4, 3}, {"ＭＳ Ｐゴシック", "M", 1, 2},
+    };
+    for (const auto& [face, glyph, stretch, strokes] : cases) {
+        const platform::Glyph character = platform::split_glyphs(glyph).front();
+        QImage image(QSize(16 * character.cells, 32), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        painter.setPen(Qt::white);
+        platform::draw_glyph(painter, character, image.rect(), platform::make_font(face, 32), stretch);
+        painter.end();
+        EXPECT_EQ(upright_strokes(image), strokes) << face << " " << glyph << " x" << stretch;
     }
 }
 

@@ -158,9 +158,11 @@ TEST_F(WindowSetTest, SettingAFieldsTextQueuesItsChangeEvenWhenNothingChanges) {
     EXPECT_EQ(handlers_run(), (Names{"EDIT2_CHANGE", "EDIT2_CHANGE", "EDIT2_CHANGE"}));
 }
 
-TEST_F(WindowSetTest, APressOnTheTagIsAMouseDownAtThatPlace) {
+// The left and the right button only: a middle press does nothing.
+TEST_F(WindowSetTest, ALeftOrRightPressOnTheTagIsAMouseDownAtThatPlace) {
     Form& tag = shown("FORM4");
     shown("FORM7", {0, 414});
+    QTest::mousePress(tag.window_widget(), Qt::MiddleButton, {}, {50, 9});
     QTest::mousePress(tag.window_widget(), Qt::RightButton, {}, {30, 7});
     EXPECT_FALSE(tag.has_focus());
     QTest::mousePress(tag.window_widget(), Qt::LeftButton, {}, {100, 12});
@@ -174,6 +176,7 @@ TEST_F(WindowSetTest, APressOnTheTagIsAMouseDownAtThatPlace) {
     EXPECT_EQ(right->position, QPoint(30, 7));
     EXPECT_EQ(left->position, QPoint(100, 12));
     EXPECT_EQ(left->control, "");
+    EXPECT_FALSE(queue.pop());
 }
 
 TEST_F(WindowSetTest, InputIsReadOnlyWhenTheProgramReadsIt) {

@@ -15,70 +15,13 @@
 set -euo pipefail
 [ $# -eq 4 ] || { echo "usage: $0 PROGRAM COURSE_LAYOUT ROOT_COLOURS WORK_FOLDER" >&2; exit 2; }
 program=$(realpath "$1") layout=$(realpath "$2") root_colours=$(realpath "$3") work=$4
-for tool in Xvfb xdotool; do
-  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/test installs it)" >&2; exit 1; }
-done
-
-# Screen places: the canvas lies at (0,22), the bars at (0,414), the
-# navigation bar at (0,440).
-readonly NEXT_BUTTON="226 456" EXIT_BUTTON="578 456" BAR_OK_BUTTON="360 425"
+source "$(dirname "$0")/bare_x.sh"
 readonly BEFOR_BUTTON="138 456"                # the one with a tool tip
-readonly OFF_THE_WINDOWS="816 576"             # bare root window
-readonly CANVAS_PATCH="300,370,40,20"          # below every page's text
 readonly ENTRY_BAR_WORD="200,415,40,22"        # "から" on the entry bar only
 readonly PRAISE_CELLS="0,292,120,20"           # where the praise stands
 readonly PRAISE_ROW_REST="120,292,510,20"      # the rest of its rows
-readonly YELLOW=FFFF00 PINK=FF80FF LIGHT_GREEN=80FF80 DARK_GREEN=008000 RED=FF0000 BAR_GREY=C0C0C0
-
-rm -rf "$work"
-mkdir -p "$work/course"
-xvfb_pid="" program_pid=""
-finish() {
-  local pid
-  for pid in $program_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-}
-trap finish EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  echo "  the last screen: $work/last.png; the program said:" >&2
-  cat "$work/program.log" >&2 2>/dev/null || true
-  exit 1
-}
-
-# wait_for SECONDS CHECK...: polls until CHECK succeeds, for at most SECONDS.
-wait_for() {
-  local seconds=$1; shift
-  local deadline=$((SECONDS + seconds))
-  until "$@"; do
-    [ "$SECONDS" -lt "$deadline" ] || return 1
-    sleep 0.1
-  done
-}
-
-# Counts of the colours asked, one a line (see root_colours.cpp).
-look() { "$root_colours" "$work/last.png" "$@"; }
-area_of() { local IFS=,; set -- $1; echo $(($3 * $4)); }
-# The whole area is of that colour.
-shows_all() { [ "$(look "$1=$2")" -eq "$(area_of "$1")" ]; }
-
-click() { xdotool mousemove $1 click 1; }
-# Keys go where the program put the focus: the pointer rests on no window.
-type_keys() { xdotool mousemove $OFF_THE_WINDOWS type "$1"; }
-
-# --- a course folder and a fresh X server with no window manager -------------
-"$layout" "$work/course" >/dev/null
-folder="$(awk -F'\t' '$1 == "expr-solve-2" { print $2 }' "$work/course/units.txt")"
-record="$work/course/drive_c/DI1/ES2.DAT"
-launcher_log="$work/course/drive_c/SANSU/launcher.log"
-
-Xvfb -displayfd 3 -screen 0 820x580x24 -br -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(cat "$work/display")"
-
-(cd "$folder" && QT_QPA_PLATFORM=xcb exec "$program") >"$work/program.log" 2>&1 &
-program_pid=$!
+readonly PINK=FF80FF LIGHT_GREEN=80FF80 DARK_GREEN=008000 RED=FF0000 BAR_GREY=C0C0C0
+start_program
 
 # --- contents page, page 1 left while it animates, start page 2 from problem 1 -
 wait_for 20 shows_all "$CANVAS_PATCH" $YELLOW || fail "the contents page did not appear"
@@ -147,7 +90,6 @@ cp "$work/last.png" "$work/praise.png"
 
 # --- leave the unit: the pass is kept and the launcher started -----------------
 celebrated() { ! praised; }
-ended() { ! kill -0 "$program_pid" 2>/dev/null; }
 wait_for 10 celebrated || fail "the celebration did not end"
 click "$EXIT_BUTTON"
 wait_for 10 ended || fail "the program did not end after exit"

@@ -1,0 +1,68 @@
+#include "tests/support/record_forms.h"
+
+#include "platform/text.h"
+
+namespace harness {
+namespace {
+
+// Each ASCII byte of the text as a UTF-16 code unit, in the byte order asked.
+enum class Order { Little, Big };
+std::string utf16(std::string_view ascii, Order order, bool with_mark) {
+    std::string bytes = with_mark ? (order == Order::Little ? "\xFF\xFE" : "\xFE\xFF") : "";
+    for (const char c : ascii) {
+        if (order == Order::Big) bytes += '\0';
+        bytes += c;
+        if (order == Order::Little) bytes += '\0';
+    }
+    return bytes;
+}
+
+// Each digit of the text replaced by the one of `digits` it stands for.
+std::string digits_as(std::string_view ascii, const char* const (&digits)[10]) {
+    std::string text;
+    for (const char c : ascii) text += c >= '0' && c <= '9' ? digits[c - '0'] : std::string(1, c);
+    return platform::to_cp932(text);
+}
+
+std::string replaced(std::string text, char from, std::string_view to) {
+    std::string out;
+    for (const char c : text) c == from ? out.append(to) : out.append(1, c);
+    return out;
+}
+
+}  // namespace
+
+std::string ten_passes() { return "8,8,6,1,1,1,1,0,0,0,0,1,1,0,0,0,0,0,1\r\n1,1,0,0,0,1\r\n"; }
+
+std::vector<RecordForm> ten_passes_readable() {
+    const std::string plain = ten_passes();
+    return {
+        {"as written", plain},
+        {"blanks around items", " " + replaced(plain, ',', "  ,  ")},
+        {"UTF-8 byte order mark", "\xEF\xBB\xBF" + plain},
+        {"LF line ends", replaced(plain, '\r', "")},
+        {"CR line ends", replaced(replaced(plain, '\n', ""), '\r', "\r")},
+        {"one item a line", replaced(plain, ',', "\r\n")},
+    };
+}
+
+std::vector<RecordForm> ten_passes_foreign() {
+    static const char* const kFullWidth[10] = {"０", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
+    static const char* const kWords[10] = {"零", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+    const std::string plain = ten_passes();
+    std::string empty_item = plain;
+    empty_item.insert(empty_item.find("1,1,") + 2, ",");  // "1,,1": the flags shift by one
+    return {
+        {"UTF-16 little-endian with a byte order mark", utf16(plain, Order::Little, true)},
+        {"UTF-16 little-endian without one", utf16(plain, Order::Little, false)},
+        {"UTF-16 big-endian with one", utf16(plain, Order::Big, true)},
+        {"full-width digits", digits_as(plain, kFullWidth)},
+        {"numbers in words", digits_as(plain, kWords)},
+        {"a blank line first", "\r\n" + plain},
+        {"an empty item", empty_item},
+        {"semicolons", replaced(plain, ',', ";")},
+        {"tabs", replaced(plain, ',', "\t")},
+    };
+}
+
+}  // namespace harness
