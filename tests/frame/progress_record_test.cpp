@@ -86,6 +86,7 @@ TEST(ProgressRecord, WrittenFlagsReadBackTheSame) {
     EXPECT_EQ(read_progress(progress_text(kTwoPages, two), kTwoPages), two);
     EXPECT_EQ(error_of([] { progress_text(kTwoPages, {{1, 1, 1, 1, 1}}); }), 5);
     EXPECT_EQ(error_of([] { progress_text(kTwoPages, {{1, 1, 1, 1, 1}, {1, 1, 1}}); }), 5);
+    EXPECT_EQ(error_of([] { progress_text(kTwoPages, {{1, 1, 1, 1}, {1, 1, 1, 1}}); }), 5);
 }
 
 TEST(ProgressRecord, TheHeaderIsIgnoredAndWrittenAnew) {
@@ -147,7 +148,8 @@ TEST(ProgressRecord, ARecordInAFormTheCourseNeverWritesIsRefusedNotReadAsZeros) 
         {"+-7", {}}, {"7e3", {}}, {"\t7", {}}, {"\"\"", {}}, {"\xEF\xBB\xBF" "7", {}},
     };
     for (const auto& [item, value] : items) {
-        ItemReader reader(std::string(item) + ",1");
+        const std::string text = std::string(item) + ",1";
+        ItemReader reader(text);
         if (value) EXPECT_EQ(reader.next_number(), *value) << item;
         else EXPECT_TRUE(refused_as_foreign([&] { reader.next_number(); })) << item;
     }
