@@ -16,7 +16,7 @@ bool is_done(const std::shared_future<bool>& command) {
 }  // namespace
 
 QtAudioBackend::QtAudioBackend(std::chrono::milliseconds bound)
-    : bound_(bound), thread_(std::make_unique<QThread>()), speakers_(std::make_unique<QtSpeakers>()),
+    : bound_(bound), thread_(std::make_unique<QThread>()), speakers_(std::make_unique<PulseSpeakers>()),
       receiver_(std::make_unique<QObject>()) {
     thread_->setObjectName("sound");
     receiver_->moveToThread(thread_.get());
@@ -24,7 +24,7 @@ QtAudioBackend::QtAudioBackend(std::chrono::milliseconds bound)
 }
 
 QtAudioBackend::~QtAudioBackend() {
-    run([](QtSpeakers& speakers) {
+    run([](PulseSpeakers& speakers) {
         speakers.close_all();
         return true;
     });
@@ -51,7 +51,7 @@ void QtAudioBackend::abandon() {
 
 bool QtAudioBackend::held_up() const { return !is_done(last_); }
 
-bool QtAudioBackend::run(std::function<bool(QtSpeakers&)> command) {
+bool QtAudioBackend::run(std::function<bool(PulseSpeakers&)> command) {
     if (!is_done(last_)) return false;
     auto outcome = std::make_shared<std::promise<bool>>();
     last_ = outcome->get_future().share();
@@ -66,17 +66,17 @@ bool QtAudioBackend::run(std::function<bool(QtSpeakers&)> command) {
 }
 
 bool QtAudioBackend::load(std::string_view alias, const std::filesystem::path& wav, const WavSound& sound) {
-    return run([alias = std::string(alias), wav, sound](QtSpeakers& speakers) {
+    return run([alias = std::string(alias), wav, sound](PulseSpeakers& speakers) {
         return speakers.load(alias, wav, sound);
     });
 }
 
 bool QtAudioBackend::play(std::string_view alias) {
-    return run([alias = std::string(alias)](QtSpeakers& speakers) { return speakers.play(alias); });
+    return run([alias = std::string(alias)](PulseSpeakers& speakers) { return speakers.play(alias); });
 }
 
 void QtAudioBackend::close(std::string_view alias) {
-    run([alias = std::string(alias)](QtSpeakers& speakers) {
+    run([alias = std::string(alias)](PulseSpeakers& speakers) {
         speakers.close(alias);
         return true;
     });

@@ -1,5 +1,5 @@
 #pragma once
-// The pupil's speakers (platform/qt_speakers.h) behind a bound: they live
+// The pupil's speakers (platform/pulse_speakers.h) behind a bound: they live
 // on a sound thread of their own, and the lesson waits for each command only
 // so long.  A command the sound layer has not carried out by then (a sound
 // server that has stopped answering) fails like one with no audio device,
@@ -15,7 +15,7 @@
 #include <memory>
 
 #include "platform/audio_backend.h"
-#include "platform/qt_speakers.h"
+#include "platform/pulse_speakers.h"
 
 namespace platform {
 
@@ -42,14 +42,14 @@ public:
 private:
     // Runs the command on the sound thread; false when it has not been
     // carried out within the bound, or the one before it is still waiting.
-    bool run(std::function<bool(QtSpeakers&)> command);
+    bool run(std::function<bool(PulseSpeakers&)> command);
     // Leaves the sound thread to end when it can, with what it holds.
     void abandon();
 
     std::chrono::milliseconds bound_;
     std::unique_ptr<QThread> thread_;
     // Made, used and closed on the sound thread; the receiver of its commands.
-    std::unique_ptr<QtSpeakers> speakers_;
+    std::unique_ptr<PulseSpeakers> speakers_;
     std::unique_ptr<QObject> receiver_;
     std::shared_future<bool> last_;
 };

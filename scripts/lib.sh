@@ -7,11 +7,11 @@ COURSE_BUILD="${COURSE_BUILD:-$COURSE_ROOT/build}"
 # Debian packages the course needs to build, test and play.
 COURSE_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools libpulse-dev libgl-dev
   libgtest-dev libbenchmark-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
   open-jtalk open-jtalk-mecab-naist-jdic
-  xvfb xdotool pulseaudio
+  xvfb xdotool pulseaudio pulseaudio-utils
 )
 
 # Installs the course's packages and any further ones named.

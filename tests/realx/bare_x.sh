@@ -2,7 +2,8 @@
 # fresh X server with no window manager in WORK_FOLDER, the unit expr-solve-2
 # started on it, and ways to wait for and look at its screen.
 #
-# The sourcing script sets program, layout, root_colours and work first.
+# The sourcing script sets program, layout, root_colours and work first, and
+# unit when it starts another unit than expr-solve-2.
 
 # Screen places: the canvas lies at (0,22), the bars at (0,414), the
 # navigation bar at (0,440).
@@ -17,10 +18,12 @@ done
 
 rm -rf "$work"
 mkdir -p "$work/course"
-xvfb_pid="" program_pid=""
+xvfb_pid="" program_pid="" others=""
+# Another process of the test's, ended with it.
+also_end() { others="$others $1"; }
 finish() {
   local pid
-  for pid in $program_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
+  for pid in $program_pid $others $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
   wait 2>/dev/null || true
 }
 trap finish EXIT
@@ -53,7 +56,7 @@ type_keys() { xdotool mousemove $OFF_THE_WINDOWS type "$1"; }
 
 # --- a course folder and a fresh X server with no window manager -------------
 "$layout" "$work/course" >/dev/null
-folder="$(awk -F'\t' '$1 == "expr-solve-2" { print $2 }' "$work/course/units.txt")"
+folder="$(awk -F'\t' -v unit="${unit:-expr-solve-2}" '$1 == unit { print $2 }' "$work/course/units.txt")"
 record="$work/course/drive_c/DI1/ES2.DAT"
 launcher_log="$work/course/drive_c/SANSU/launcher.log"
 

@@ -3,15 +3,12 @@
 // waits on for good shows only when the next sound is opened or closed, so
 // every broken one is followed by a whole one on the same alias, and the
 // player is closed as at the end of a program.
-#include <QAudioDevice>
 #include <QCoreApplication>
-#include <QMediaDevices>
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
-#include <iterator>
 #include <filesystem>
 #include <mutex>
 #include <optional>
@@ -81,22 +78,6 @@ auto within_bound(const std::string& what, Step step) {
     return result;
 }
 
-// The player's copies of the sounds it has open, and their folders, in the
-// test's own temporary folder.
-struct Copies {
-    int folders = 0, files = 0;
-};
-
-Copies copies_left() {
-    Copies left;
-    for (const auto& entry : fs::directory_iterator(fs::temp_directory_path())) {
-        if (!entry.path().filename().string().starts_with("narration-")) continue;
-        ++left.folders;
-        left.files += static_cast<int>(std::distance(fs::directory_iterator(entry.path()), fs::directory_iterator()));
-    }
-    return left;
-}
-
 struct Broken {
     const char* what;
     std::string bytes;
@@ -121,7 +102,6 @@ std::vector<Broken> broken_sounds() {
 }
 
 TEST_F(SoundFolder, NoBrokenSoundHoldsUpAPlayerWithASoundOutput) {
-    ASSERT_FALSE(QMediaDevices::defaultAudioOutput().isNull()) << "the sound server gave Qt no output";
     std::optional<platform::QtAudioBackend> speakers(std::in_place);
     platform::SoundDevice sound(*speakers, clock_, resolver());
     const auto send = [&](const std::string& command) {
@@ -139,14 +119,8 @@ TEST_F(SoundFolder, NoBrokenSoundHoldsUpAPlayerWithASoundOutput) {
         send("play wave2");
         EXPECT_TRUE(send("close wave1"));
     }
-    // Once read, a copy is needed no more; the folder goes with the player.
-    const auto deadline = std::chrono::steady_clock::now() + kBound;
-    while (copies_left().files > 0 && std::chrono::steady_clock::now() < deadline) clock_.sleep(50ms);
-    EXPECT_EQ(copies_left().files, 0);
-    EXPECT_EQ(copies_left().folders, 1);
     EXPECT_FALSE(speakers->held_up());
     within_bound("the player's end", [&] { return speakers.reset(), true; });
-    EXPECT_EQ(copies_left().folders, 0);
 }
 
 // A sound server that stops answering: each command waits the player's

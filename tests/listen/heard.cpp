@@ -1,0 +1,216 @@
+// heard: how much of an explanation page's narration a recording of the
+// speakers holds (scripts/listen makes the recording and runs this).
+//
+//   heard UNIT PAGE [RECORDING EVENTS]
+//
+// With UNIT and PAGE alone it prints how long to listen to the page.
+// RECORDING is a 16-bit WAV of the sound server's output from before the
+// page started.  EVENTS holds the server's events with the time each was
+// seen, one a line ("1765412345.123456789 Event 'new' on sink-input #3"):
+// the first stream is the reference, the page's first sound played by a
+// player that hands the server the whole file at once; every later stream
+// is one of the page's narrations, in the page's order.  The reference
+// ties the event times to the recording.  Each narration may be heard for
+// the slot its page gives it (from its start to when the page closes it):
+// its voiced time within that slot is what should be heard, and the
+// recording's voiced time while its stream was open is what was.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "platform/tool_options.h"
+#include "tests/support/page_timeline.h"
+#include "tests/support/voiced.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using std::chrono::milliseconds;
+
+constexpr std::string_view kUsage =
+    "usage: heard UNIT PAGE [RECORDING EVENTS]\n"
+    "With UNIT and PAGE alone: how long to listen to the page, in seconds, from its\n"
+    "start to the end of its last narration, with a little to spare.\n"
+    "How much of the narration of explanation PAGE of UNIT the recording of the\n"
+    "speakers holds, per narration and for the page: the voiced time heard while\n"
+    "each narration's stream was open, against its voiced time within the slot\n"
+    "the page gives it.  EVENTS: the sound server's stream events, each with the\n"
+    "time it was seen; the first stream is a reference play of the page's first\n"
+    "sound.  Made and run by scripts/listen.\n";
+
+// A little for the time between the server's event and its being seen.
+constexpr milliseconds kSeenLate{30};
+
+struct Stream {
+    double opened = 0, closed = 0;  // seconds, as seen
+};
+
+std::vector<Stream> streams_of(const fs::path& events) {
+    static const std::regex event(R"(^(\d+\.\d+) Event '(new|remove)' on sink-input #(\d+))");
+    std::vector<Stream> streams;
+    std::map<std::string, std::size_t> open;
+    std::ifstream in(events);
+    for (std::string line; std::getline(in, line);) {
+        std::smatch match;
+        if (!std::regex_search(line, match, event)) continue;
+        const double at = std::stod(match[1]);
+        if (match[2] == "new") {
+            open[match[3]] = streams.size();
+            streams.push_back({at, at});
+        } else if (const auto found = open.find(match[3]); found != open.end()) {
+            streams[found->second].closed = at;
+            open.erase(found);
+        }
+    }
+    return streams;
+}
+
+milliseconds ms(double seconds) { return milliseconds(static_cast<long long>(seconds * 1000 + 0.5)); }
+double s(milliseconds time) { return double(time.count()) / 1000; }
+double s_of_frames(std::size_t frames) { return s(harness::kVoicedFrame * frames); }
+
+struct Played {
+    const harness::Narration* narration;
+    harness::VoicedSound sound;
+    std::optional<Stream> stream;  // none when the server saw too few streams
+};
+
+// Recording time of a time seen, from the reference: its voice started
+// where the recording first shows a voice.
+struct Clock {
+    double lag = 0;
+    milliseconds at(double seen) const { return ms(seen + lag); }
+};
+
+// How far the page's voices lie from where the reference's timing puts
+// them: the shift that lays the most of their voiced frames, each cut where
+// its stream closed, on voiced frames of the recording.  The same for every
+// narration of a page; a narration heard later than the others loses the
+// difference.
+milliseconds best_shift(const harness::VoicedSound& recording, const std::vector<Played>& played, Clock clock) {
+    milliseconds best{0};
+    std::size_t most = 0;
+    for (milliseconds shift{-3000}; shift <= milliseconds{3000}; shift += harness::kVoicedFrame) {
+        std::size_t matched = 0;
+        for (const Played& one : played) {
+            if (!one.stream) continue;
+            const auto first = (clock.at(one.stream->opened) + shift).count() / harness::kVoicedFrame.count();
+            const auto open = ms(one.stream->closed - one.stream->opened) / harness::kVoicedFrame;
+            for (long long f = 0; f < open && f < static_cast<long long>(one.sound.frames.size()); ++f) {
+                const long long at = first + f;
+                if (at >= 0 && at < static_cast<long long>(recording.frames.size()) && one.sound.frames[f] &&
+                    recording.frames[at])
+                    ++matched;
+            }
+        }
+        if (matched > most) most = matched, best = shift;
+    }
+    return best;
+}
+
+struct Heard {
+    double voiced = 0, heard = 0;
+};
+
+Heard print_narration(const Played& one, const harness::VoicedSound& recording, Clock clock) {
+    const milliseconds slot =
+        one.narration->closed ? *one.narration->closed - one.narration->start : one.sound.length();
+    const double voiced = s_of_frames(one.sound.voiced_between(milliseconds(0), slot));
+    double heard = 0, late = 0, open_for = 0;
+    if (one.stream) {
+        const milliseconds from = clock.at(one.stream->opened) - kSeenLate, to = clock.at(one.stream->closed) + kSeenLate;
+        heard = std::min(voiced, s_of_frames(recording.voiced_between(from, to)));
+        const auto voice = recording.first_voiced(from), spoken = one.sound.first_voiced(milliseconds(0));
+        if (voice && spoken && *voice < to) late = s(*voice - *spoken) - s(clock.at(one.stream->opened));
+        open_for = one.stream->closed - one.stream->opened;
+    }
+    std::printf("  %-12s slot %6.2f s  voiced %5.2f s  heard %5.2f s  %5.1f %%  late %5.2f s  open %6.2f s  %s\n",
+                one.narration->sound.c_str(), s(slot), voiced, heard, voiced > 0 ? 100 * heard / voiced : 100.0, late,
+                open_for, one.narration->sentence.c_str());
+    return {voiced, heard};
+}
+
+int report(const std::string& unit, int page, const harness::VoicedSound& recording,
+           const std::vector<Stream>& streams, const fs::path& sounds,
+           const harness::PageTimeline& timeline) {
+    const auto reference = harness::voiced_sound(sounds / timeline.narrations.front().sound);
+    const auto onset = recording.first_voiced(milliseconds(0));
+    if (!reference || !reference->first_voiced(milliseconds(0)) || !onset || streams.empty()) {
+        std::cerr << "heard: the reference is not in the recording\n";
+        return 1;
+    }
+    Clock clock{s(*onset) - s(*reference->first_voiced(milliseconds(0))) - streams.front().opened};
+    std::vector<Played> played;
+    std::size_t stream = 1;
+    for (const harness::Narration& narration : timeline.narrations) {
+        auto sound = harness::voiced_sound(sounds / narration.sound);
+        if (!sound) continue;
+        played.push_back({&narration, std::move(*sound),
+                          stream < streams.size() ? std::optional(streams[stream++]) : std::nullopt});
+    }
+    const milliseconds shift = best_shift(recording, played, clock);
+    clock.lag += s(shift);
+    std::printf("%s page %d: each narration's slot on the page, its voiced time within the slot, the\n"
+                "voiced time heard while its stream was open, the share, how much later than the\n"
+                "page's narrations together its voice was heard, and how long its stream was open.\n"
+                "The page's voices were heard %.2f s from where the reference's timing puts them.\n",
+                unit.c_str(), page, s(shift));
+    Heard total;
+    for (const Played& one : played) {
+        const Heard heard = print_narration(one, recording, clock);
+        total.voiced += heard.voiced;
+        total.heard += heard.heard;
+    }
+    if (stream != streams.size())
+        std::printf("  (the server saw %zu narration streams, the page plays %zu)\n", streams.size() - 1, played.size());
+    std::printf("%s page %d: heard %.2f of %.2f voiced seconds, %.1f %%\n", unit.c_str(), page, total.heard,
+                total.voiced, total.voiced > 0 ? 100 * total.heard / total.voiced : 100.0);
+    return 0;
+}
+
+// From the page's start until its last narration has ended and a little
+// more, for the drawing between pauses and the way to the page.
+double listening_time(const harness::PageTimeline& timeline, const fs::path& sounds) {
+    milliseconds last{0};
+    for (const harness::Drawing& drawing : timeline.drawings) last = std::max(last, drawing.at);
+    for (const harness::Narration& narration : timeline.narrations) {
+        const auto sound = harness::voiced_sound(sounds / narration.sound);
+        const milliseconds heard = narration.closed ? *narration.closed : narration.start + sound.value_or(harness::VoicedSound{}).length();
+        last = std::max(last, heard);
+    }
+    return s(last) * 1.02 + 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (const auto status = platform::answer_options(argc, argv, kUsage)) return *status;
+    if (argc != 3 && argc != 5) return platform::refuse_call(kUsage);
+    const std::string unit = argv[1];
+    const int page = std::atoi(argv[2]);
+    const fs::path trace = fs::path(COURSE_TESTS_DIR) / "units" / unit / "traces" /
+                           ("page" + std::to_string(page) + ".trace");
+    const fs::path sounds = fs::path(COURSE_SOUNDS_DIR) / unit;
+    if (!fs::exists(trace)) {
+        std::cerr << "heard: " << unit << " has no explanation page " << argv[2] << "\n";
+        return 2;
+    }
+    const harness::PageTimeline timeline = harness::page_timeline(
+        trace, sounds, harness::narration_sentences(fs::path(COURSE_UNITS_DIR) / unit / "narration.txt"));
+    if (argc == 3) {
+        std::printf("%.1f\n", listening_time(timeline, sounds));
+        return 0;
+    }
+    const std::optional<harness::VoicedSound> recording = harness::voiced_sound(argv[3]);
+    if (!recording || timeline.narrations.empty()) {
+        std::cerr << "heard: no 16-bit recording in " << argv[3] << ", or no narration on the page\n";
+        return 1;
+    }
+    return report(unit, page, *recording, streams_of(argv[4]), sounds, timeline);
+}
