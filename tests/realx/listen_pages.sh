@@ -44,12 +44,12 @@ pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=
 also_end $!
 wait_for 15 pactl info >/dev/null 2>&1 || fail "pulseaudio did not start: $(cat "$work/pulseaudio.log")"
 
-# Every explanation page of the unit: those whose trace plays a sound.
+# Every explanation page of the unit: those whose canvas is 640 x 434.
 traces="$(dirname "$0")/../units/$unit/traces"
 pages=("$@")
 if [ ${#pages[@]} -eq 0 ]; then
   for trace in "$traces"/page*.trace; do
-    grep -q '^sound "play' "$trace" && pages+=("$(basename "$trace" .trace | tr -dc 0-9)")
+    grep -q '^MAINFORM window shown .* 640x434$' "$trace" && pages+=("$(basename "$trace" .trace | tr -dc 0-9)")
   done
 fi
 [ ${#pages[@]} -gt 0 ] || fail "$unit has no explanation page"

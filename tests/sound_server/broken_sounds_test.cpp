@@ -3,7 +3,6 @@
 // waits on for good shows only when the next sound is opened or closed, so
 // every broken one is followed by a whole one on the same alias, and the
 // player is closed as at the end of a program.
-#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -29,11 +28,7 @@ using namespace std::chrono_literals;
 // Far longer than any of the sounds below plays.
 constexpr auto kBound = 5s;
 
-// The daemon, started before the application connects to it.
-const sound_server::SoundServer& server() {
-    static const sound_server::SoundServer daemon;
-    return daemon;
-}
+const sound_server::SoundServer& server() { return sound_server::test_server(); }
 
 class SoundFolder : public ::testing::Test {
 protected:
@@ -165,18 +160,3 @@ TEST_F(SoundFolder, APlayerHeldUpEndsWithinTheBound) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (!server().installed()) {
-        std::printf("SKIPPED: pulseaudio is not installed (scripts/test installs it); "
-                    "broken sounds were not tried with a sound output\n");
-        return 77;
-    }
-    if (!server().failure().empty()) {
-        std::fprintf(stderr, "FAIL: %s\n", server().failure().c_str());
-        return 1;
-    }
-    QCoreApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

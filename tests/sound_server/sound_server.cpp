@@ -124,4 +124,9 @@ SoundServer::~SoundServer() {
     if (!folder_.empty()) fs::remove_all(folder_, ignored);
 }
 
+const SoundServer& test_server() {
+    static const SoundServer daemon;
+    return daemon;
+}
+
 }  // namespace sound_server

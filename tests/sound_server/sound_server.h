@@ -38,4 +38,8 @@ private:
     std::string failure_;
 };
 
+// The test program's one daemon, started at the first call, before the
+// application that connects to it.
+const SoundServer& test_server();
+
 }  // namespace sound_server
