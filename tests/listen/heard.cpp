@@ -47,6 +47,9 @@ constexpr std::string_view kUsage =
 // A little for the time between the server's event and its being seen.
 constexpr milliseconds kSeenLate{30};
 
+// A stream the page has not closed by the end of the recording plays on.
+constexpr double kPlaysOn = 3600;
+
 struct Stream {
     double opened = 0, closed = 0;  // seconds, as seen
 };
@@ -62,7 +65,7 @@ std::vector<Stream> streams_of(const fs::path& events) {
         const double at = std::stod(match[1]);
         if (match[2] == "new") {
             open[match[3]] = streams.size();
-            streams.push_back({at, at});
+            streams.push_back({at, at + kPlaysOn});
         } else if (const auto found = open.find(match[3]); found != open.end()) {
             streams[found->second].closed = at;
             open.erase(found);
@@ -184,7 +187,7 @@ double listening_time(const harness::PageTimeline& timeline, const fs::path& sou
         const milliseconds heard = narration.closed ? *narration.closed : narration.start + sound.value_or(harness::VoicedSound{}).length();
         last = std::max(last, heard);
     }
-    return s(last) * 1.02 + 2;
+    return s(last) * 1.05 + 4;
 }
 
 }  // namespace

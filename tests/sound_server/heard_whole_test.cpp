@@ -31,6 +31,8 @@ using std::chrono::milliseconds;
 
 constexpr milliseconds kAfterItsVoice = 100ms;
 constexpr milliseconds kOnTime = 20ms;
+// Longer than any pause inside a line.
+constexpr milliseconds kApart = 1500ms;
 
 // Short lines whose last words a late or cut sound loses first, and one long one.
 constexpr const char* kNarrations[] = {"expr-build/SOUND5.WAV",  "expr-build/SOUND12.WAV", "symmetry/SOUND4.WAV",
@@ -75,31 +77,33 @@ std::optional<milliseconds> held_by_the_server() {
 
 // The recording is trusted as far as a player that hands the server the
 // whole file at once is heard whole in it: the first line played by paplay
-// comes first.
+// comes first.  The lines lie far enough apart to be told apart.
 TEST_F(Narration, EachLineIsHeardWholeWhenClosedJustAfterItsVoiceEnds) {
     const fs::path recording = fs::temp_directory_path() / "heard.wav";
     sound_server::Recorder recorder(recording);
     ASSERT_TRUE(recorder.recording());
     ASSERT_EQ(std::system(("paplay " + file(kNarrations[0]).string()).c_str()), 0);
-    clock_.sleep(500ms);
-    std::size_t voiced = harness::voiced_sound(file(kNarrations[0]))->voiced();
+    clock_.sleep(kApart);
+    std::vector<std::size_t> voiced{harness::voiced_sound(file(kNarrations[0]))->voiced()};
     for (const char* name : kNarrations) {
         const std::optional<harness::VoicedSound> line = harness::voiced_sound(file(name));
         ASSERT_TRUE(line && line->voiced() > 0) << name;
-        voiced += line->voiced();
+        voiced.push_back(line->voiced());
         ASSERT_TRUE(sound_.send(std::string("open ") + name + " alias wave1"));
         ASSERT_TRUE(sound_.send("play wave1"));
         clock_.sleep(line->spoken_end() + kAfterItsVoice);
         sound_.send("close wave1");
-        clock_.sleep(500ms);
+        clock_.sleep(kApart);
     }
-    clock_.sleep(1s);  // the last of it through the server's speakers
     const std::optional<harness::VoicedSound> heard = harness::voiced_sound(recorder.stop());
     ASSERT_TRUE(heard);
-    // A frame at each end of a line may fall either way of the recording's frames.
-    const std::size_t slack = 2 * (std::size(kNarrations) + 1);
-    EXPECT_GE(heard->voiced() + slack, voiced) << "voiced frames heard of " << voiced;
-    EXPECT_LE(heard->voiced(), voiced + slack) << "voiced frames heard of " << voiced;
+    const std::vector<std::size_t> parts = harness::voiced_parts(*heard, kApart / 2);
+    ASSERT_EQ(parts.size(), voiced.size()) << "lines heard apart";
+    for (std::size_t line = 0; line < parts.size(); ++line) {
+        SCOPED_TRACE(line == 0 ? std::string("paplay") : kNarrations[line - 1]);
+        // A frame at each end of a line may fall either way of the recording's frames.
+        EXPECT_NEAR(double(parts[line]), double(voiced[line]), 2) << "voiced frames heard";
+    }
 }
 
 // The page's play comes back once the server holds the whole line, and its

@@ -45,6 +45,21 @@ milliseconds VoicedSound::spoken_end() const {
     return kVoicedFrame * static_cast<std::size_t>(frames.rend() - last);
 }
 
+std::vector<std::size_t> voiced_parts(const VoicedSound& sound, milliseconds gap) {
+    std::vector<std::size_t> parts;
+    std::size_t silent = frame_at(gap);
+    for (const bool voiced : sound.frames) {
+        if (!voiced) {
+            ++silent;
+            continue;
+        }
+        if (silent >= frame_at(gap)) parts.push_back(0);
+        ++parts.back();
+        silent = 0;
+    }
+    return parts;
+}
+
 std::optional<VoicedSound> voiced_sound(const std::filesystem::path& wav) {
     const std::optional<platform::WavSound> sound = platform::wav_file_sound(wav);
     if (!sound || sound->format.bits != 16) return std::nullopt;

@@ -29,6 +29,10 @@ struct VoicedSound {
     std::chrono::milliseconds spoken_end() const;
 };
 
+// The voiced frames of each part of the sound that silence of at least `gap`
+// sets apart from the others, in order.
+std::vector<std::size_t> voiced_parts(const VoicedSound& sound, std::chrono::milliseconds gap);
+
 // Nothing for a file that is no 16-bit WAV.
 std::optional<VoicedSound> voiced_sound(const std::filesystem::path& wav);
 
