@@ -96,7 +96,7 @@ std::string ItemReader::next_text() { return platform::from_cp932(next_item(fals
 
 long ItemReader::next_number() {
     const std::string_view item = next_item(true);
-    if (!is_written_number(item)) throw ForeignRecord();
+    if (!is_written_number(item)) throw RunError(ErrorNumber::InputPastEnd);
     return whole_number<long>(platform::number_value(item));
 }
 
