@@ -74,7 +74,8 @@ PassFlags read_progress(std::string_view cp932, const RecordLayout& layout, Text
 // separated by single commas, lines ended by CR LF.
 std::string progress_text(const RecordLayout& layout, const PassFlags& flags);
 
-// The record name in the bytes of "NO.BAS": its first item, as UTF-8.
+// The record name in the bytes of "NO.BAS": its first item, as UTF-8.  A
+// UTF-8 byte order mark before it is passed over, as in the record.
 std::string read_record_name(std::string_view no_bas_cp932, TextEnd end = TextEnd::File);
 
 }  // namespace frame

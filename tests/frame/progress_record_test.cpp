@@ -179,6 +179,7 @@ TEST(ItemReader, RecordNamesQuotedAndUnquoted) {
     EXPECT_EQ(read_record_name("\\ES2:DAT\r\n"), "\\ES2");
     EXPECT_EQ(read_record_name("   \\A B.DAT   \r\nsecond line"), "\\A B.DAT");
     EXPECT_EQ(read_record_name("\\ES2.DAT"), "\\ES2.DAT");
+    EXPECT_EQ(read_record_name("\xEF\xBB\xBF\\ES2.DAT\r\n"), "\\ES2.DAT");  // saved by an editor as UTF-8
     EXPECT_EQ(read_record_name(platform::to_cp932("\\ソフト表.DAT\r\n")), "\\ソフト表.DAT");
     EXPECT_EQ(error_of([] { read_record_name(""); }), 62);
     EXPECT_EQ(error_of([] { read_record_name("   "); }), 62);

@@ -74,13 +74,24 @@ void expect_refused_and_kept(const frame::Unit& each, const Pupil& pupil, const 
     EXPECT_TRUE(pupil.launcher_starts().empty()) << form.what;
 }
 
-// The forms of a record that the course reads keep every pass through a run.
+// The forms of a record that the course reads keep every pass through a run,
+// and so does the record named by a "NO.BAS" saved with a UTF-8 byte order
+// mark.
 TEST(StartUp, ARecordInAFormTheCourseReadsKeepsEveryPass) {
-    for (const auto& [what, bytes] : harness::ten_passes_readable()) {
-        Pupil pupil(unit, bytes);
+    const auto mark_no_bas = [](const CourseDrive& d) {
+        std::ofstream(d.unit_folder() / "NO.BAS", std::ios::binary)
+            << "\xEF\xBB\xBF\"\\" << d.record().filename().string() << "\"\r\n";
+    };
+    std::vector<std::pair<harness::RecordForm, Pupil::DriveChange>> cases;
+    for (harness::RecordForm& form : harness::ten_passes_readable()) cases.emplace_back(std::move(form), nullptr);
+    cases.emplace_back(harness::RecordForm{"NO.BAS with a UTF-8 byte order mark", harness::ten_passes()}, mark_no_bas);
+    for (const auto& [form, change] : cases) {
+        Pupil pupil(unit, form.bytes, change);
+        ASSERT_FALSE(pupil.ended()) << form.what;
+        EXPECT_EQ(frame::progress_text(unit.record_layout(), pupil.lesson().pass_flags), harness::ten_passes()) << form.what;
         pupil.press(Nav::Exit);
-        EXPECT_TRUE(pupil.boxes().empty()) << what;
-        EXPECT_EQ(pupil.drive().record_bytes(), harness::ten_passes()) << what;
+        EXPECT_TRUE(pupil.boxes().empty()) << form.what;
+        EXPECT_EQ(pupil.drive().record_bytes(), harness::ten_passes()) << form.what;
     }
 }
 
