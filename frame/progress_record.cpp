@@ -40,6 +40,13 @@ Whole whole_number(double value) {
     return static_cast<Whole>(std::clamp(std::round(value), low, high));
 }
 
+// Editors that save UTF-8 may put its byte order mark before the first item.
+std::string_view without_byte_order_mark(std::string_view text) {
+    constexpr std::string_view mark = "\xEF\xBB\xBF";
+    if (text.starts_with(mark)) text.remove_prefix(mark.size());
+    return text;
+}
+
 void append_line(std::string& text, const std::vector<int>& items) {
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (i > 0) text += ',';
@@ -96,7 +103,7 @@ std::string ItemReader::next_text() { return platform::from_cp932(next_item(fals
 
 long ItemReader::next_number() {
     const std::string_view item = next_item(true);
-    if (!is_written_number(item)) throw ForeignRecord();
+    if (!is_written_number(item)) throw RunError(ErrorNumber::InputPastEnd);
     return whole_number<long>(platform::number_value(item));
 }
 
@@ -107,9 +114,7 @@ bool all_passed(const std::vector<int>& page_flags) {
 }
 
 PassFlags read_progress(std::string_view cp932, const RecordLayout& layout, TextEnd end) {
-    constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";  // left by editors that save UTF-8
-    if (cp932.starts_with(byte_order_mark)) cp932.remove_prefix(byte_order_mark.size());
-    ItemReader reader(cp932, end);
+    ItemReader reader(without_byte_order_mark(cp932), end);
     for (std::size_t i = 0; i < layout.header.size(); ++i) reader.next_number();
     PassFlags flags;
     for (const int count : layout.flag_counts) {
@@ -136,7 +141,7 @@ std::string progress_text(const RecordLayout& layout, const PassFlags& flags) {
 }
 
 std::string read_record_name(std::string_view no_bas_cp932, TextEnd end) {
-    return ItemReader(no_bas_cp932, end).next_text();
+    return ItemReader(without_byte_order_mark(no_bas_cp932), end).next_text();
 }
 
 }  // namespace frame

@@ -10,24 +10,11 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/run_error.h"
-
 namespace frame {
 
 // Where a text given to be read ends: with its file, or cut short (the
 // first part of a longer file, the rest unread).
 enum class TextEnd { File, Cut };
-
-// A file that is no record of the course: where a number belongs it holds
-// something the course never writes (text in another encoding, digits of
-// another width, words, an empty item).  It is reported as a damaged record
-// is, input past end (62), and told apart so that an exit never writes over
-// such a file: a person may have saved the pupil's passes in it.
-class ForeignRecord : public platform::RunError {
-public:
-    explicit ForeignRecord(std::source_location where = std::source_location::current())
-        : RunError(platform::ErrorNumber::InputPastEnd, where) {}
-};
 
 // Reads items one at a time from code page 932 text.  Blanks before an item
 // are skipped; an item ends at a comma, a colon, a line end or the end of the
@@ -42,7 +29,9 @@ public:
     std::string next_text();  // as UTF-8, trailing blanks dropped
     // A number as the course writes it, rounded to a whole number: blanks
     // around it, an optional sign, then digits with at most one decimal
-    // point.  Any other item is a ForeignRecord.
+    // point.  Any other item (text in another encoding, digits of another
+    // width, words, an empty item) is a RunError (InputPastEnd), as a
+    // record that ends too soon is.
     long next_number();
 
 private:
@@ -77,15 +66,16 @@ bool all_passed(const std::vector<int>& page_flags);
 
 // The pass flags of a record (its header is read and ignored; items after
 // the last flag are ignored).  A UTF-8 byte order mark before the first item
-// is passed over.  A record with too few items is a RunError (InputPastEnd),
-// one with an item that is no number a ForeignRecord.
+// is passed over.  A record with too few items, or with an item that is no
+// number, is no record of the course: a RunError (InputPastEnd).
 PassFlags read_progress(std::string_view cp932, const RecordLayout& layout, TextEnd end = TextEnd::File);
 
 // The exact bytes of a record: the layout's header, then the flags, items
 // separated by single commas, lines ended by CR LF.
 std::string progress_text(const RecordLayout& layout, const PassFlags& flags);
 
-// The record name in the bytes of "NO.BAS": its first item, as UTF-8.
+// The record name in the bytes of "NO.BAS": its first item, as UTF-8.  A
+// UTF-8 byte order mark before it is passed over, as in the record.
 std::string read_record_name(std::string_view no_bas_cp932, TextEnd end = TextEnd::File);
 
 }  // namespace frame

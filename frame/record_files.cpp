@@ -45,29 +45,22 @@ std::filesystem::path record_path(const platform::DriveView& drive, std::string_
     return drive.to_host("C:\\DI1" + std::string(record_name));
 }
 
-// The flags the record holds, read as at start-up; nothing where it can no
-// longer be read.  A file that has become no record of the course (saved by
-// a person in another form) is refused as a start-up refuses it, and so kept
-// as it is.
-std::optional<PassFlags> flags_held(const std::filesystem::path& record, const RecordLayout& layout) {
-    try {
-        const FileStart held = read_start(record);
-        return read_progress(held.bytes, layout, held.end);
-    } catch (const ForeignRecord&) {
-        throw;
-    } catch (const platform::RunError&) {
-        return std::nullopt;
-    }
+// The flags the record holds.  A start-up and an exit read the record by
+// this one rule, so an exit never writes over a file a start-up would refuse
+// (a record cut short, one saved by a person in another form, another
+// unit's): it may hold passes that a rewrite would lose.
+PassFlags flags_held(const std::filesystem::path& record, const RecordLayout& layout) {
+    const FileStart held = read_start(record);
+    return read_progress(held.bytes, layout, held.end);
 }
 
 // The flags of this run with every pass the record holds kept: another copy
 // of the unit on the same record may have ended since this one read it, and
 // a pass, once earned, is never taken back.
-PassFlags with_passes_kept(PassFlags flags, const std::optional<PassFlags>& held) {
-    if (!held) return flags;
-    for (std::size_t page = 0; page < std::min(flags.size(), held->size()); ++page)
-        for (std::size_t k = 0; k < std::min(flags[page].size(), (*held)[page].size()); ++k)
-            if ((*held)[page][k] == 1) flags[page][k] = 1;
+PassFlags with_passes_kept(PassFlags flags, const PassFlags& held) {
+    for (std::size_t page = 0; page < std::min(flags.size(), held.size()); ++page)
+        for (std::size_t k = 0; k < std::min(flags[page].size(), held[page].size()); ++k)
+            if (held[page][k] == 1) flags[page][k] = 1;
     return flags;
 }
 
@@ -78,8 +71,7 @@ StoredProgress read_stored_progress(const platform::DriveView& drive, const Reco
     StoredProgress stored{.record_name = read_record_name(no_bas.bytes, no_bas.end), .flags = {}};
     const std::filesystem::path record = record_path(drive, stored.record_name);
     remove_stale_rewrites(record);
-    const FileStart flags = read_start(record);
-    stored.flags = read_progress(flags.bytes, layout, flags.end);
+    stored.flags = flags_held(record, layout);
     return stored;
 }
 

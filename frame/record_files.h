@@ -21,8 +21,8 @@ struct StoredProgress {
 // record left beside it (unless another copy's rewrite holds its folder:
 // that is never waited for).  Only the start of each file is read, however long
 // it is.  A file missing or no regular file is a RunError (FileNotFound); a
-// file ending too soon, or one whose items run on past that start, one of
-// InputPastEnd; a record in a form the course never writes, a ForeignRecord.
+// file ending too soon, one whose items run on past that start, or a record
+// in a form the course never writes, one of InputPastEnd.
 StoredProgress read_stored_progress(const platform::DriveView& drive, const RecordLayout& layout);
 
 // Rewrites the progress record "C:\DI1" + name from the flags (through a
@@ -32,8 +32,8 @@ StoredProgress read_stored_progress(const platform::DriveView& drive, const Reco
 // one is complete, whatever other copies of a unit do with it meanwhile; a
 // record that is missing is a RunError (FileNotFound), one that cannot be
 // rewritten, or whose folder another copy holds for seconds on the clock,
-// one of FileNotOpened; a record that has become no record of the course is
-// left as it is, a ForeignRecord.
+// one of FileNotOpened; a record that a start-up would refuse is left as it
+// is, the same RunError.
 void write_stored_progress(const platform::DriveView& drive, std::string_view record_name,
                            const RecordLayout& layout, const PassFlags& flags, platform::Clock& clock);
 

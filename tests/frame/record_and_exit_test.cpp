@@ -15,7 +15,10 @@
 #include "tests/support/forked.h"
 #include "tests/support/pupil.h"
 #include "tests/support/record_forms.h"
+#include "units/circle-area/unit.h"
 #include "units/expr-solve-2/unit.h"
+#include "units/symmetry/unit.h"
+#include "units/word-problems/unit.h"
 
 namespace {
 
@@ -58,27 +61,37 @@ TEST(Exit, RewritesTheRecordAndStartsTheLauncherInTheBaseFolder) {
     EXPECT_EQ(sounds.back(), "close wave1");
 }
 
-// A record cut short, or one a person saved in a form the course never
-// writes: the error of a damaged record, the file left byte for byte.  The
-// forms the course reads keep every pass through a run.
-TEST(RunTimeErrors, ADamagedOrForeignRecordIsReportedAndLeftAsItWas) {
-    std::vector<harness::RecordForm> refused = harness::ten_passes_foreign();
-    refused.push_back({"cut short", "8,8,6,1,1\r\n"});
-    for (const auto& [what, bytes] : refused) {
-        Pupil pupil(unit, bytes);
-        EXPECT_TRUE(pupil.ended()) << what;
-        ASSERT_EQ(pupil.boxes().size(), 1u) << what;
-        EXPECT_EQ(pupil.boxes()[0].title, "expr-solve-2.EXE");
-        EXPECT_NE(pupil.boxes()[0].text.find(":エラー[62]"), std::string::npos) << what;
-        EXPECT_EQ(pupil.boxes()[0].icon, platform::MessageIcon::Warning);
-        EXPECT_EQ(pupil.drive().record_bytes(), bytes) << what;
-        EXPECT_TRUE(pupil.launcher_starts().empty()) << what;
-    }
-    for (const auto& [what, bytes] : harness::ten_passes_readable()) {
-        Pupil pupil(unit, bytes);
+// The program ended with the run-time error box of a record that is no
+// record of its unit (62), the file left byte for byte, no launcher started.
+void expect_refused_and_kept(const frame::Unit& each, const Pupil& pupil, const harness::RecordForm& form) {
+    EXPECT_TRUE(pupil.ended()) << form.what;
+    ASSERT_EQ(pupil.boxes().size(), 1u) << form.what;
+    EXPECT_EQ(pupil.boxes()[0].title, std::string(each.name) + ".EXE");
+    EXPECT_NE(pupil.boxes()[0].text.find(":エラー[62]"), std::string::npos) << form.what;
+    EXPECT_EQ(pupil.boxes()[0].icon, platform::MessageIcon::Warning);
+    EXPECT_EQ(pupil.drive().record_bytes(), form.bytes) << form.what;
+    EXPECT_EQ(std::distance(fs::directory_iterator(pupil.drive().record().parent_path()), fs::directory_iterator()), 1) << form.what;
+    EXPECT_TRUE(pupil.launcher_starts().empty()) << form.what;
+}
+
+// The forms of a record that the course reads keep every pass through a run,
+// and so does the record named by a "NO.BAS" saved with a UTF-8 byte order
+// mark.
+TEST(StartUp, ARecordInAFormTheCourseReadsKeepsEveryPass) {
+    const auto mark_no_bas = [](const CourseDrive& d) {
+        std::ofstream(d.unit_folder() / "NO.BAS", std::ios::binary)
+            << "\xEF\xBB\xBF\"\\" << d.record().filename().string() << "\"\r\n";
+    };
+    std::vector<std::pair<harness::RecordForm, Pupil::DriveChange>> cases;
+    for (harness::RecordForm& form : harness::ten_passes_readable()) cases.emplace_back(std::move(form), nullptr);
+    cases.emplace_back(harness::RecordForm{"NO.BAS with a UTF-8 byte order mark", harness::ten_passes()}, mark_no_bas);
+    for (const auto& [form, change] : cases) {
+        Pupil pupil(unit, form.bytes, change);
+        ASSERT_FALSE(pupil.ended()) << form.what;
+        EXPECT_EQ(frame::progress_text(unit.record_layout(), pupil.lesson().pass_flags), harness::ten_passes()) << form.what;
         pupil.press(Nav::Exit);
-        EXPECT_TRUE(pupil.boxes().empty()) << what;
-        EXPECT_EQ(pupil.drive().record_bytes(), harness::ten_passes()) << what;
+        EXPECT_TRUE(pupil.boxes().empty()) << form.what;
+        EXPECT_EQ(pupil.drive().record_bytes(), harness::ten_passes()) << form.what;
     }
 }
 
@@ -213,8 +226,7 @@ TEST(Exit, AReadOnlyRecordIsAnErrorAndStaysAsItWas) {
 
 // What another copy of the unit may have written to the record while this
 // one ran: its passes stay, whatever this copy holds in their place; this
-// copy's passes and numbers stay where the record holds no pass.  A record
-// that can no longer be read gets this copy's flags.
+// copy's passes and numbers stay where the record holds no pass.
 TEST(Exit, KeepsThePassesTheRecordGainedWhileTheUnitRan) {
     const struct {
         std::string meanwhile;
@@ -224,7 +236,6 @@ TEST(Exit, KeepsThePassesTheRecordGainedWhileTheUnitRan) {
          "8,8,6,1,1,1,2,-3,0,0,0,0,0,0,0,0,0,0,1\r\n0,0,0,0,0,1\r\n"},
         {"1,1,1,2,0,5,-1,1,0,0,0\r\n0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n",
          "8,8,6,0,1,5,2,1,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n"},
-        {"8,8,6,1,1\r\n", "8,8,6,0,1,5,2,-3,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n"},
     };
     for (const auto& [meanwhile, rewritten] : cases) {
         Pupil pupil(unit, "8,8,6,0,0,5,2,-3,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n");
@@ -236,21 +247,30 @@ TEST(Exit, KeepsThePassesTheRecordGainedWhileTheUnitRan) {
     }
 }
 
-// A record that becomes no record of the course while the unit runs (a
-// person saves it in another form) is never written over: the exit shows the
-// error a start-up would, and the file keeps what it holds.
-TEST(Exit, ARecordTurnedForeignWhileTheUnitRanIsLeftAsItIs) {
-    for (const auto& [what, bytes] : harness::ten_passes_foreign()) {
-        Pupil pupil(unit);
+// A record a start-up refuses, one a person saved in a form the course never
+// writes or one cut short, is refused alike when it takes the record's place
+// while the unit runs: the exit never writes over it, and so loses none of
+// the passes it holds.
+TEST(RunTimeErrors, ARecordAStartUpRefusesIsNeverWrittenOverByAnExit) {
+    std::vector<std::pair<const frame::Unit*, harness::RecordForm>> cases;
+    for (harness::RecordForm& form : harness::ten_passes_foreign()) cases.emplace_back(&unit, std::move(form));
+    const std::pair<const frame::Unit*, const frame::Unit*> with_shorter[] = {
+        {&unit, &units::word_problems::unit},
+        {&units::symmetry::unit, &unit},
+        {&units::word_problems::unit, &units::circle_area::unit},
+    };
+    for (const auto& [each, shorter] : with_shorter)
+        for (harness::RecordForm& form : harness::all_passed_cut_short(each->record_layout(), shorter->record_layout()))
+            cases.emplace_back(each, std::move(form));
+    for (const auto& [each, form] : cases) {
+        const Pupil at_start(*each, form.bytes);
+        expect_refused_and_kept(*each, at_start, form);
+
+        Pupil pupil(*each);
         pupil.lesson().pass_flags[0][5] = 1;  // this run's pass
-        std::ofstream(pupil.drive().record(), std::ios::binary) << bytes;
+        std::ofstream(pupil.drive().record(), std::ios::binary) << form.bytes;
         pupil.press(Nav::Exit);
-        EXPECT_TRUE(pupil.ended()) << what;
-        ASSERT_EQ(pupil.boxes().size(), 1u) << what;
-        EXPECT_NE(pupil.boxes()[0].text.find(":エラー[62]"), std::string::npos) << what;
-        EXPECT_EQ(pupil.drive().record_bytes(), bytes) << what;
-        EXPECT_EQ(std::distance(fs::directory_iterator(pupil.drive().record().parent_path()), fs::directory_iterator()), 1) << what;
-        EXPECT_TRUE(pupil.launcher_starts().empty()) << what;
+        expect_refused_and_kept(*each, pupil, form);
     }
 }
 

@@ -2,7 +2,7 @@
 // (the input up to its first zero byte) and the record it names (the rest).
 // A run that reads them and rewrites the record leaves exactly the record,
 // which reads back the same; a run that cannot read them changes nothing,
-// and an exit over a record in a form the course never writes neither.
+// and an exit over files a start-up refuses neither.
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -76,19 +76,19 @@ bool no_rewrite_left(const fs::path& record) {
     return true;
 }
 
-// An exit over a record that is no record of the course leaves it, and
-// every other file, as it was.
+// An exit over files a start-up refuses is refused too, and leaves the
+// record, and every other file, as it was.
 void exit_keeps_the_record(const platform::DriveView& view, const fs::path& drive_c, std::string_view no_bas,
                            const std::set<std::pair<std::string, std::string>>& before) {
     const frame::PassFlags none{std::vector<int>(8), std::vector<int>(8), std::vector<int>(6)};
     platform::TestClock clock;
     try {
         frame::write_stored_progress(view, frame::read_record_name(no_bas), kLayout, none, clock);
-    } catch (const frame::ForeignRecord&) {
-        require(lasting_files(drive_c) == before, "an exit leaves a foreign record as it was");
+    } catch (const platform::RunError&) {
+        require(lasting_files(drive_c) == before, "an exit leaves a refused record as it was");
         return;
     }
-    require(false, "an exit writes over a record that is no record of the course");
+    require(false, "an exit writes over a record a start-up refuses");
 }
 
 }  // namespace
@@ -108,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int number = error.number();
         require(number == 52 || number == 53 || number == 62, "files that cannot be read are a numbered error");
         require(lasting_files(drive_c) == before, "files that cannot be read are left as they were");
-        if (dynamic_cast<const frame::ForeignRecord*>(&error)) exit_keeps_the_record(view, drive_c, input.substr(0, split), before);
+        exit_keeps_the_record(view, drive_c, input.substr(0, split), before);
         return 0;
     }
     platform::TestClock clock;  // no other copy holds the folder

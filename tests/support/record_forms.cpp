@@ -30,6 +30,20 @@ std::string replaced(std::string_view text, char from, std::string_view to) {
     return out;
 }
 
+frame::PassFlags all_passed(const frame::RecordLayout& layout) {
+    frame::PassFlags flags;
+    for (const int count : layout.flag_counts) flags.emplace_back(static_cast<std::size_t>(count), 1);
+    return flags;
+}
+
+// The text up to the end of its first `items` items: before the comma that
+// follows the last of them, or after the line end.
+std::string first_items(const std::string& text, std::size_t items) {
+    std::size_t at = 0;
+    for (std::size_t item = 0; item < items; ++item) at = text.find_first_of(",\r", at) + 1;
+    return text[at - 1] == ',' ? text.substr(0, at - 1) : text.substr(0, at + 1);
+}
+
 }  // namespace
 
 std::string ten_passes() { return "8,8,6,1,1,1,1,0,0,0,0,1,1,0,0,0,0,0,1\r\n1,1,0,0,0,1\r\n"; }
@@ -63,6 +77,19 @@ std::vector<RecordForm> ten_passes_foreign() {
         {"semicolons", replaced(plain, ',', ";")},
         {"tabs", replaced(plain, ',', "\t")},
     };
+}
+
+std::vector<RecordForm> all_passed_cut_short(const frame::RecordLayout& layout, const frame::RecordLayout& shorter) {
+    static const char* const kCuts[] = {"the first list of flags alone", "the first two lists alone"};
+    const std::string whole = frame::progress_text(layout, all_passed(layout));
+    std::vector<RecordForm> forms;
+    std::size_t items = layout.header.size();
+    for (std::size_t list = 0; list + 1 < layout.flag_counts.size(); ++list) {
+        items += static_cast<std::size_t>(layout.flag_counts[list]);
+        forms.push_back({kCuts[list], first_items(whole, items)});
+    }
+    forms.push_back({"a shorter record of another unit", frame::progress_text(shorter, all_passed(shorter))});
+    return forms;
 }
 
 }  // namespace harness
