@@ -2,12 +2,12 @@
 // pixel so that they stay crisp at their small size.  One hand pointing up
 // is drawn; the others are its turn and mirror images.
 //
-// A hand picture is 20 x 20, but the pages take it away with boxes as
-// narrow as 13 and as low as 15 pixels from its top-left corner, and write
-// beside it: the hand fills the top-left 13 x 15 (15 x 13 lying) of its
-// picture, its finger 9 pixels in from the side it stands on, where the
-// pages put what it points at.
-#include <QPainter>
+// A hand picture is no larger than its hand, 13 x 15 standing and 15 x 13
+// lying, since a picture is drawn whole over what lies under it: the pages
+// draw lines and write close beside a hand, and take it away with boxes as
+// narrow as 13 and as low as 15 pixels from its top-left corner.  Its finger
+// is 9 pixels in from the side it stands on, where the pages put what it
+// points at.
 #include <QTransform>
 #include <string_view>
 
@@ -15,8 +15,6 @@
 
 namespace course {
 namespace {
-
-constexpr int kSide = 20;
 
 // 'c' the white cuff, 'o' the outline, 's' the skin, '.' the blackboard.
 constexpr std::string_view kHandPointingUp[] = {
@@ -55,7 +53,9 @@ QImage hand_pointing_up() {
     return hand;
 }
 
-QImage hand_pointing(Direction direction) {
+}  // namespace
+
+QImage pointing_hand(Direction direction) {
     const QImage up = hand_pointing_up();
     const QImage right = up.transformed(QTransform().rotate(90));  // clockwise
     switch (direction) {
@@ -65,14 +65,6 @@ QImage hand_pointing(Direction direction) {
     case Direction::Left: return right.mirrored(true, false);
     }
     return up;
-}
-
-}  // namespace
-
-QImage pointing_hand(Direction direction) {
-    QImage picture = blank_picture(kSide, kSide, kBlackboardGreen);
-    QPainter(&picture).drawImage(0, 0, hand_pointing(direction));
-    return picture;
 }
 
 }  // namespace course

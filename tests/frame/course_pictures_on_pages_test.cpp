@@ -1,10 +1,11 @@
-// The course's own pictures of the unit folders (the pointing hands and the
-// balances) on every explanation page of every unit that draws them: a box
-// that erases a picture covers all of it, a picture drawn over another
-// covers all of the one below, and no text a page writes on a picture stands
-// on its drawing.  The boxes, texts and places are the pages' own, as they
-// draw them, in pixels.
-#include <QFile>
+// The course's own pictures on every explanation page of every unit.  No
+// picture (face, pose, hand or balance) is drawn with a margin over a line or
+// text of the page: the part of it around its drawing covers nothing but the
+// board and the pictures standing there.  The unit-folder pictures (the hands
+// and the balances) are taken away whole: a box that erases one takes all of
+// it, margin and all, a picture drawn over one covers all of it, and no text
+// a page writes on one stands on its drawing.  The boxes, texts and places
+// are the pages' own, as they draw them, in pixels.
 #include <QRect>
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 
 #include "frame/lesson.h"
 #include "platform/cell_text.h"
+#include "tests/support/course_pictures.h"
 #include "tests/support/explanation_session.h"
 #include "units/course_units.h"
 
@@ -22,13 +24,14 @@ namespace {
 using harness::Pupil;
 using platform::DrawCall;
 
-// A unit-folder picture standing on the canvas: its pixels, and the part of
-// it that is not the board's colour.
+// A course picture standing on the canvas: its pixels, the part of it that
+// is not the board's colour, and whether it is one of the unit's own.
 struct OnBoard {
     std::string name;
     QPoint at;
     QImage image;
     QRect ink;
+    bool units_own;
 };
 
 bool is_board(QRgb pixel, QRgb board) { return (pixel | 0xff000000u) == board; }
@@ -79,50 +82,75 @@ private:
     const platform::Surface& canvas() const { return pupil_.lesson().canvas(); }
     QRgb board() const { return canvas().state().palette.at(0) | 0xff000000u; }
 
-    std::string own_picture(const platform::Picture* picture) const {
-        for (const std::string_view name : pupil_.lesson().unit.folder_pictures) {
-            const auto found = pupil_.lesson().pictures.find(std::string(name));
-            if (found != pupil_.lesson().pictures.end() && &found->second == picture)
-                return std::string(name);
-        }
+    std::string course_picture(const platform::Picture* picture) const {
+        for (const auto& [name, loaded] : pupil_.lesson().pictures)
+            if (&loaded == picture) return name;
         return {};
     }
 
-    // Whatever covers part of a picture's drawing must cover all of it; the
-    // picture is gone then.
+    bool in_unit_folder(const std::string& name) const {
+        return std::ranges::find(pupil_.lesson().unit.folder_pictures, name) !=
+               pupil_.lesson().unit.folder_pictures.end();
+    }
+
+    // Whatever covers part of a picture's drawing must cover all of the
+    // picture, its margin too; the picture is gone then.
     void cover(QRect area, const std::string& by) {
         std::erase_if(standing_, [&](const OnBoard& picture) {
             if (bare_within(picture, area, board())) return false;
-            EXPECT_TRUE(area.contains(picture.ink))
-                << where_ << ": " << by << " covers only part of " << picture.name << " at "
-                << place(picture);
+            EXPECT_TRUE(!picture.units_own || area.contains(QRect(picture.at, picture.image.size())))
+                << where_ << ": " << by << " " << place(area.topLeft()) << "-"
+                << place(area.bottomRight()) << " covers only part of " << picture.name << " at "
+                << place(picture.at);
             return true;
         });
+    }
+
+    bool under_standing(QPoint pixel) const {
+        return std::ranges::any_of(standing_, [&](const OnBoard& picture) {
+            return QRect(picture.at, picture.image.size()).contains(pixel);
+        });
+    }
+
+    // A picture drawn whole takes the pixels under it: around its drawing,
+    // none of a line or text.
+    void expect_margin_over_board(QRect area, QRect ink, const std::string& name) const {
+        const QImage& screen = canvas().image();
+        int taken = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                taken += !ink.contains(x, y) && screen.rect().contains(x, y) &&
+                         !is_board(screen.pixel(x, y), board()) && !under_standing({x, y});
+        EXPECT_EQ(taken, 0) << where_ << ": " << name << " at " << place(area.topLeft())
+                            << " is drawn over pixels of the page's lines or texts";
     }
 
     void look_at(const DrawCall& d) {
         if (d.kind == DrawCall::Kind::Picture) {
             const QPoint at = canvas().to_pixel(d.at);
-            const std::string name = own_picture(d.picture);
-            cover(QRect(at, d.picture->size()), "the picture " + (name.empty() ? "drawn" : name));
+            const std::string name = course_picture(d.picture);
+            const QRect area(at, d.picture->size());
+            const QImage& image = d.picture->image();
+            if (!name.empty() && d.mode != platform::DrawMode::Merge)
+                expect_margin_over_board(area, ink_of(image, board(), at), name);
+            cover(area, "the picture " + (name.empty() ? "drawn" : name));
             if (name.empty()) return;
             ++drawn_;
-            const QImage& image = d.picture->image();
-            standing_.push_back({name, at, image, ink_of(image, board(), at)});
+            standing_.push_back({name, at, image, ink_of(image, board(), at), in_unit_folder(name)});
         } else if (d.kind == DrawCall::Kind::FilledBox && d.colour == 0 &&
                    d.fill.value_or(0) == 0) {
             cover(QRect(canvas().to_pixel(d.at), canvas().to_pixel(d.to)).normalized(), "a box");
         } else if (d.kind == DrawCall::Kind::Scaled) {
             for (const QRect& letter : letters_of(d))
                 for (const OnBoard& picture : standing_)
-                    EXPECT_TRUE(bare_within(picture, letter, board()))
+                    EXPECT_TRUE(!picture.units_own || bare_within(picture, letter, board()))
                         << where_ << ": \"" << d.text << "\" stands on the drawing of "
-                        << picture.name << " at " << place(picture);
+                        << picture.name << " at " << place(picture.at);
         }
     }
 
-    static std::string place(const OnBoard& picture) {
-        return "(" + std::to_string(picture.at.x()) + "," + std::to_string(picture.at.y()) + ")";
+    static std::string place(QPoint pixel) {
+        return "(" + std::to_string(pixel.x()) + "," + std::to_string(pixel.y()) + ")";
     }
 
     Pupil& pupil_;
@@ -131,33 +159,22 @@ private:
     int drawn_ = 0;
 };
 
-// The course's pictures in place of the plain stand-ins of the test drive.
-void lay_course_pictures(const frame::Unit& unit, const harness::CourseDrive& drive) {
-    for (const std::string_view name : unit.folder_pictures) {
-        const QString file = QString::fromUtf8(name.data(), qsizetype(name.size()));
-        const QString target = QString::fromStdString((drive.unit_folder() / name).string());
-        QFile::remove(target);
-        ASSERT_TRUE(QFile::copy(QString(COURSE_PICTURES_DIR "/") + file, target)) << name;
-    }
-}
-
-TEST(CoursePictures, OnEveryPageTheyAreErasedWholeAndKeepClearOfItsTexts) {
+TEST(CoursePictures, OnEveryPageTheyWipeNothingAroundAndTheUnitsOwnAreErasedWhole) {
     int drawn = 0;
     for (const frame::Unit* unit : units::course_units()) {
-        if (unit->folder_pictures.empty()) continue;
         for (const frame::LessonPage& page : unit->pages) {
             if (page.kind != frame::PageKind::Explanation) continue;
             const std::string where =
                 std::string(unit->name) + " page " + std::to_string(page.number);
             Pupil pupil(*unit, {}, [&](const harness::CourseDrive& drive) {
-                lay_course_pictures(*unit, drive);
+                harness::lay_course_pictures(drive, *unit, COURSE_PICTURES_DIR);
             });
             Board board(pupil, where);
             harness::open_from(pupil, page.number, "1");
             drawn += board.pictures_drawn();
         }
     }
-    EXPECT_GT(drawn, 100);
+    EXPECT_GT(drawn, 200);
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 //
 // Steps, in order: next, befor, last, where, head, top (navigation buttons),
 // type:FIELD:TEXT, ok, open:PAGE:START (page-select, then the start number),
-// answer:TEXT[,TEXT...], tag (mouse-down on the blackboard tag).
+// answer:TEXT[,TEXT...], tag (mouse-down on the blackboard tag).  The unit
+// draws the course's own pictures, as a laid-out course holds them.
 #include <QApplication>
 
 #include <iostream>
@@ -14,6 +15,7 @@
 #include <sstream>
 
 #include "platform/tool_options.h"
+#include "tests/support/course_pictures.h"
 #include "tests/support/pupil.h"
 #include "units/course_units.h"
 
@@ -23,7 +25,9 @@ constexpr std::string_view kUsage =
     "usage: shot UNIT OUT.png [STEP...]\n"
     "  runs UNIT headless and writes a PNG of every visible window; steps, in order:\n"
     "  next, befor, last, where, head, top, tag, ok, type:FIELD:TEXT,\n"
-    "  open:PAGE:START, answer:TEXT[,TEXT...]\n";
+    "  open:PAGE:START, answer:TEXT[,TEXT...]\n"
+    "  The unit draws the course's own pictures (faces, poses, hands, balances,\n"
+    "  mascots), those scripts/course lays out.\n";
 
 using harness::Nav;
 using harness::Pupil;
@@ -72,7 +76,9 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     for (const frame::Unit* unit : units::course_units()) {
         if (unit->name != argv[1]) continue;
-        Pupil pupil(*unit);
+        Pupil pupil(*unit, {}, [&](const harness::CourseDrive& drive) {
+            harness::lay_course_pictures(drive, *unit, COURSE_PICTURES_DIR);
+        });
         for (int i = 3; i < argc; ++i) {
             if (!act(pupil, argv[i])) {
                 std::cerr << "shot: unknown step '" << argv[i] << "'\n";

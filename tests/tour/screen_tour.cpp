@@ -30,8 +30,9 @@ std::string problem_name(int page, int problem) {
 
 class Tour {
 public:
-    Tour(const frame::Unit& unit, std::filesystem::path folder, std::ostream& missed)
-        : unit_(unit), folder_(std::move(folder)), missed_(missed), pupil_(unit) {}
+    Tour(const frame::Unit& unit, std::filesystem::path folder, std::ostream& missed,
+         const Pupil::DriveChange& change_drive)
+        : unit_(unit), folder_(std::move(folder)), missed_(missed), pupil_(unit, {}, change_drive) {}
 
     Count walk() {
         if (pupil_.ended()) {
@@ -203,8 +204,9 @@ private:
 
 }  // namespace
 
-Count tour_unit(const frame::Unit& unit, const std::filesystem::path& folder, std::ostream& missed) {
-    return Tour(unit, folder, missed).walk();
+Count tour_unit(const frame::Unit& unit, const std::filesystem::path& folder, std::ostream& missed,
+                const Pupil::DriveChange& change_drive) {
+    return Tour(unit, folder, missed, change_drive).walk();
 }
 
 }  // namespace tour

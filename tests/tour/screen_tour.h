@@ -17,6 +17,7 @@
 #include <ostream>
 
 #include "frame/unit.h"
+#include "tests/support/pupil.h"
 
 namespace tour {
 
@@ -25,8 +26,10 @@ struct Count {
     int missed = 0;  // screens the tour could not reach, each told of
 };
 
-// Runs the unit headless and writes its screens into the folder (which must
-// exist); every screen it cannot reach, or cannot write, is told of on `missed`.
-Count tour_unit(const frame::Unit& unit, const std::filesystem::path& folder, std::ostream& missed);
+// Runs the unit headless, its course drive changed by `change_drive` before it
+// starts, and writes its screens into the folder (which must exist); every
+// screen it cannot reach, or cannot write, is told of on `missed`.
+Count tour_unit(const frame::Unit& unit, const std::filesystem::path& folder, std::ostream& missed,
+                const harness::Pupil::DriveChange& change_drive);
 
 }  // namespace tour

@@ -1,5 +1,6 @@
 // tour: runs units headless as a pupil would and writes a PNG of every screen
-// a pupil sees into DIR/<unit>/ (names in screen_tour.h).
+// a pupil sees into DIR/<unit>/ (names in screen_tour.h), with the course's
+// own pictures.
 //
 //   tour UNIT|all DIR
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "platform/tool_options.h"
+#include "tests/support/course_pictures.h"
 #include "tests/tour/screen_tour.h"
 #include "units/course_units.h"
 
@@ -23,7 +25,9 @@ constexpr std::string_view kUsage =
     "  every screen it shows into DIR/UNIT/: contents, page select, each page's\n"
     "  dialog and end, each problem, its hints, its praise, each password and the\n"
     "  end of the unit. The PNGs a former tour left there go first. A screen that\n"
-    "  cannot be reached is told of on standard error (exit status 1).\n";
+    "  cannot be reached is told of on standard error (exit status 1). The units\n"
+    "  draw the course's own pictures (faces, poses, hands, balances, mascots),\n"
+    "  those scripts/course lays out.\n";
 
 std::vector<const frame::Unit*> units_named(std::string_view name) {
     std::vector<const frame::Unit*> found;
@@ -81,7 +85,9 @@ int main(int argc, char** argv) {
         clear_screens(folder);
         tour::Count count;
         try {
-            count = tour::tour_unit(*unit, folder, std::cerr);
+            count = tour::tour_unit(*unit, folder, std::cerr, [&](const harness::CourseDrive& drive) {
+                harness::lay_course_pictures(drive, *unit, COURSE_PICTURES_DIR);
+            });
         } catch (const std::exception& failure) {  // the program stopped: the rest is not reached
             std::cerr << "tour: " << unit->name << ": stopped: " << failure.what() << "\n";
             count.missed = 1;
