@@ -9,6 +9,7 @@
 // is 9 pixels in from the side it stands on, where the pages put what it
 // points at.
 #include <QTransform>
+#include <algorithm>
 #include <string_view>
 
 #include "course/pictures.h"
@@ -34,6 +35,8 @@ constexpr std::string_view kHandPointingUp[] = {
     "..ccccccccc..",
     "..ccccccccc..",
 };
+static_assert(std::ranges::all_of(kHandPointingUp, [](std::string_view row) { return row.size() == kHandPointingUp[0].size(); }),
+              "every row of the hand as wide as the picture");
 
 QRgb colour_of(char pixel) {
     switch (pixel) {
