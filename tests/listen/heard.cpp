@@ -20,7 +20,7 @@
 #include <iostream>
 #include <map>
 #include <optional>
-#include <regex>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -54,19 +54,22 @@ struct Stream {
     double opened = 0, closed = 0;  // seconds, as seen
 };
 
+// The streams of the events, in the order they were opened.
 std::vector<Stream> streams_of(const fs::path& events) {
-    static const std::regex event(R"(^(\d+\.\d+) Event '(new|remove)' on sink-input #(\d+))");
+    constexpr std::string_view kEvent = " Event '", kOn = "' on sink-input #";
     std::vector<Stream> streams;
     std::map<std::string, std::size_t> open;
     std::ifstream in(events);
     for (std::string line; std::getline(in, line);) {
-        std::smatch match;
-        if (!std::regex_search(line, match, event)) continue;
-        const double at = std::stod(match[1]);
-        if (match[2] == "new") {
-            open[match[3]] = streams.size();
+        const std::size_t event = line.find(kEvent), on = line.find(kOn);
+        if (event == std::string::npos || on == std::string::npos || on < event) continue;
+        const double at = std::stod(line.substr(0, event));
+        const std::string kind = line.substr(event + kEvent.size(), on - event - kEvent.size());
+        const std::string number = line.substr(on + kOn.size());
+        if (kind == "new") {
+            open[number] = streams.size();
             streams.push_back({at, at + kPlaysOn});
-        } else if (const auto found = open.find(match[3]); found != open.end()) {
+        } else if (const auto found = open.find(number); kind == "remove" && found != open.end()) {
             streams[found->second].closed = at;
             open.erase(found);
         }

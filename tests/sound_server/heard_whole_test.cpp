@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
-#include <regex>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -71,10 +71,14 @@ std::optional<milliseconds> held_by_the_server() {
     char piece[512];
     while (pactl != nullptr && std::fgets(piece, sizeof piece, pactl) != nullptr) listing += piece;
     if (pactl != nullptr) ::pclose(pactl);
-    static const std::regex held(R"(Buffer Latency: (\d+) usec\s+Sink Latency: (\d+) usec)");
-    std::smatch match;
-    if (!std::regex_search(listing, match, held)) return std::nullopt;
-    return std::chrono::duration_cast<milliseconds>(std::chrono::microseconds(std::stoll(match[1]) + std::stoll(match[2])));
+    const auto usec_after = [&](std::string_view label) -> std::optional<long long> {
+        const std::size_t at = listing.find(label);
+        if (at == std::string::npos) return std::nullopt;
+        return std::stoll(listing.substr(at + label.size()));
+    };
+    const auto buffered = usec_after("Buffer Latency: "), in_the_sink = usec_after("Sink Latency: ");
+    if (!buffered || !in_the_sink) return std::nullopt;
+    return std::chrono::duration_cast<milliseconds>(std::chrono::microseconds(*buffered + *in_the_sink));
 }
 
 // The recording is trusted as far as a player that hands the server the
