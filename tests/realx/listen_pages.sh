@@ -67,6 +67,9 @@ log_events() {
   events_pid=$!
 }
 
+# The recording has begun: it holds more than its header.
+recording() { [ "$(stat -c %s "$1" 2>/dev/null || echo 0)" -gt 4844 ]; }
+
 status=0
 for page in "${pages[@]}"; do
   first_sound=$(grep -m1 -o '^sound "open [^ ]*' "$traces/page$page.trace" | cut -d' ' -f3)
@@ -75,7 +78,7 @@ for page in "${pages[@]}"; do
   log_events "$work/page$page.events"
   parec -d course.monitor --format=s16le --rate=48000 --channels=1 --file-format=wav "$work/page$page.wav" &
   recorder_pid=$!
-  sleep 0.5
+  wait_for 10 recording "$work/page$page.wav" || fail "parec records nothing"
   paplay "$folder/$first_sound"
   sleep 0.5
   click "$WHERE_BUTTON"
