@@ -49,8 +49,9 @@ bool finished(pa_operation* operation) { return pa_operation_get_state(operation
 void wake_waiter(void* loop) { pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0); }
 void wake_when_done(pa_stream*, int, void* loop) { wake_waiter(loop); }
 
-// Hands the server as much of the sound as it takes now, from where it
-// stopped last.
+// Hands the server the rest of the sound, from where it stopped last: as
+// much as its buffer for the stream holds at the most, not only what it asks
+// for (a narration fits whole; a longer sound follows as the server asks).
 void hand_over(pa_stream* stream, std::string_view samples, std::size_t& handed) {
     const std::size_t room = pa_stream_writable_size(stream);
     if (room == static_cast<std::size_t>(-1) || handed >= samples.size()) return;
