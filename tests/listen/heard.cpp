@@ -136,9 +136,11 @@ Heard print_narration(const Played& one, const harness::VoicedSound& recording, 
         if (voice && spoken && *voice < to) late = s(*voice - *spoken) - s(clock.at(one.stream->opened));
         open_for = one.stream->closed - one.stream->opened;
     }
-    std::printf("  %-12s slot %6.2f s  voiced %5.2f s  heard %5.2f s  %5.1f %%  late %5.2f s  open %6.2f s  %s\n",
+    char open[16] = "plays on";
+    if (open_for < kPlaysOn) std::snprintf(open, sizeof open, "%6.2f s", open_for);
+    std::printf("  %-12s slot %6.2f s  voiced %5.2f s  heard %5.2f s  %5.1f %%  late %5.2f s  open %s  %s\n",
                 one.narration->sound.c_str(), s(slot), voiced, heard, voiced > 0 ? 100 * heard / voiced : 100.0, late,
-                open_for, one.narration->sentence.c_str());
+                open, one.narration->sentence.c_str());
     return {voiced, heard};
 }
 
