@@ -65,13 +65,19 @@ std::optional<VoicedSound> voiced_sound(const std::filesystem::path& wav) {
     if (!sound || sound->format.bits != 16) return std::nullopt;
     const std::optional<std::string> samples = platform::whole_samples(wav, *sound);
     if (!samples) return VoicedSound{};
-    const std::size_t frame_bytes =
-        std::size_t{sound->format.block_align} * sound->format.sample_rate * kVoicedFrame.count() / 1000;
+    // A frame is whole blocks (one sample of each channel): at 22050 Hz,
+    // 10 ms is no whole number of them, so each frame begins at the block
+    // its time falls in, and no sample is read across a block's edge.
+    const std::size_t block = sound->format.block_align;
+    const std::size_t blocks = samples->size() / block;
+    const auto start_of = [&](std::size_t frame) {
+        return frame * sound->format.sample_rate * kVoicedFrame.count() / 1000;
+    };
     VoicedSound voiced;
-    for (std::size_t start = 0; start < samples->size(); start += frame_bytes) {
-        const std::size_t end = std::min(samples->size(), start + frame_bytes);
+    for (std::size_t frame = 0; start_of(frame) < blocks; ++frame) {
+        const std::size_t end = std::min(blocks, start_of(frame + 1)) * block;
         bool any = false;
-        for (std::size_t at = start; at + 2 <= end && !any; at += 2) any = loud(*samples, at);
+        for (std::size_t at = start_of(frame) * block; at + 2 <= end && !any; at += 2) any = loud(*samples, at);
         voiced.frames.push_back(any);
     }
     return voiced;
