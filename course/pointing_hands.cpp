@@ -35,7 +35,8 @@ constexpr std::string_view kHandPointingUp[] = {
     "..ccccccccc..",
     "..ccccccccc..",
 };
-static_assert(std::ranges::all_of(kHandPointingUp, [](std::string_view row) { return row.size() == kHandPointingUp[0].size(); }),
+static_assert(std::ranges::all_of(kHandPointingUp,
+                                  [](std::string_view row) { return row.size() == kHandPointingUp[0].size(); }),
               "every row of the hand as wide as the picture");
 
 QRgb colour_of(char pixel) {

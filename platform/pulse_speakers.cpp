@@ -112,8 +112,9 @@ void PulseSpeakers::end_streams_of(Sounds::iterator first, Sounds::iterator last
     pa_threaded_mainloop_unlock(loop_);
 }
 
-// A stream made corked, given the sound, then started: the server starts
-// it with the whole sound in hand, with no buffer to fill first.
+// A stream whose target buffer is the whole sound, given the sound, then
+// triggered: the server starts it with the whole sound in hand, without
+// waiting for its buffer to fill.
 bool PulseSpeakers::open_stream(Sound& sound) {
     const pa_sample_spec spec{.format = static_cast<pa_sample_format_t>(sound.format),
                               .rate = sound.wav.sample_rate,
@@ -133,8 +134,9 @@ bool PulseSpeakers::open_stream(Sound& sound) {
             hand_over(stream, sound.samples, sound.handed);
         },
         &sound);
+    const auto whole = static_cast<std::uint32_t>(std::min<std::size_t>(sound.samples.size(), UINT32_MAX));
     const pa_buffer_attr buffer{.maxlength = static_cast<std::uint32_t>(-1),
-                                .tlength = static_cast<std::uint32_t>(std::min<std::size_t>(sound.samples.size(), UINT32_MAX)),
+                                .tlength = whole,
                                 .prebuf = static_cast<std::uint32_t>(-1),
                                 .minreq = static_cast<std::uint32_t>(-1),
                                 .fragsize = static_cast<std::uint32_t>(-1)};
@@ -146,7 +148,10 @@ bool PulseSpeakers::open_stream(Sound& sound) {
     }
     hand_over(sound.stream, sound.samples, sound.handed);
     pa_operation* start = pa_stream_trigger(sound.stream, wake_when_done, loop_);
-    if (start == nullptr) return false;
+    if (start == nullptr) {
+        end_stream(sound);
+        return false;
+    }
     const bool started = wait_until([&] { return finished(start); });
     pa_operation_unref(start);
     return started;

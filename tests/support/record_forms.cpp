@@ -80,13 +80,12 @@ std::vector<RecordForm> ten_passes_foreign() {
 }
 
 std::vector<RecordForm> all_passed_cut_short(const frame::RecordLayout& layout, const frame::RecordLayout& shorter) {
-    static const char* const kCuts[] = {"the first list of flags alone", "the first two lists alone"};
     const std::string whole = frame::progress_text(layout, all_passed(layout));
     std::vector<RecordForm> forms;
     std::size_t items = layout.header.size();
     for (std::size_t list = 0; list + 1 < layout.flag_counts.size(); ++list) {
         items += static_cast<std::size_t>(layout.flag_counts[list]);
-        forms.push_back({kCuts[list], first_items(whole, items)});
+        forms.push_back({"its first " + std::to_string(list + 1) + " list(s) of flags alone", first_items(whole, items)});
     }
     forms.push_back({"a shorter record of another unit", frame::progress_text(shorter, all_passed(shorter))});
     return forms;

@@ -12,7 +12,7 @@
 namespace harness {
 
 struct RecordForm {
-    const char* what;
+    std::string what;
     std::string bytes;
 };
 
