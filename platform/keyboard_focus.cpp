@@ -67,13 +67,15 @@ bool KeyboardFocus::eventFilter(QObject* watched, QEvent* event) {
     if (!form) return false;
     const auto& key = static_cast<const QKeyEvent&>(*event);
 
-    if (is_interrupt(key)) {               // the typed keys are discarded
-        if (event->type() == QEvent::KeyPress && !key.isAutoRepeat() && stop_) stop_();
-        return true;
-    }
     // A key that the focused control left passes on to its form; the rules
     // apply to the focused widget only.
     if (widget != focused_in(form->window)) return false;
+    // Ctrl+C stops the program on the form itself; a control keeps it (an
+    // edit field copies).
+    if (is_interrupt(key) && widget == form->window) {   // the typed keys are discarded
+        if (event->type() == QEvent::KeyPress && !key.isAutoRepeat() && stop_) stop_();
+        return true;
+    }
     if (is_tab(key)) return tab(*form, widget, key);
     if (is_press_key(key)) {
         if (auto* button = qobject_cast<QPushButton*>(widget)) return press_button(button, key);

@@ -2,8 +2,9 @@
 // The keyboard on the program's forms.  Tab and Shift+Tab walk the edit
 // fields and push buttons of the focused form in description order, with the
 // form itself as one more stop after the last of them; Enter or Space presses
-// the focused push button; Ctrl+C stops the program.  Bitmap buttons take no
-// keys, and Enter in an edit field does nothing.
+// the focused push button; Ctrl+C on the form itself stops the program, while
+// a control that holds the focus keeps it (an edit field copies).  Bitmap
+// buttons take no keys, and Enter in an edit field does nothing.
 
 #include <QObject>
 #include <QPointer>

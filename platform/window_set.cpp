@@ -26,7 +26,12 @@ public:
     QtWindowSet(EventQueue& queue, HandlerLookup has_handler, std::string forms_folder)
         : queue_(queue), has_handler_(std::move(has_handler)),
           forms_folder_(std::move(forms_folder)),
-          keyboard_([this](const QWidget* window) { return focus_form(window); }) {}
+          keyboard_([this](const QWidget* window) { return focus_form(window); }) {
+        keyboard_.on_interrupt([this] {
+            interrupted_ = true;
+            if (stop_) stop_();
+        });
+    }
 
     Form& build(std::string_view form_name) override;
     Form& form(std::string_view form_name) override;
@@ -34,7 +39,7 @@ public:
     void read_input() override;
     void wait_for_event() override;
     bool canvas_closed() const override;
-    void on_interrupt(std::function<void()> stop) override { keyboard_.on_interrupt(std::move(stop)); }
+    void on_interrupt(std::function<void()> stop) override { stop_ = std::move(stop); }
     QImage screenshot() const override;
 
 private:
@@ -50,6 +55,8 @@ private:
     std::vector<std::unique_ptr<FormWindow>> forms_;   // in build order
     std::vector<FormWindow*> stack_;                   // bottom to top, as raised
     KeyboardFocus keyboard_;
+    std::function<void()> stop_;
+    bool interrupted_ = false;                         // Ctrl+C was typed
 };
 
 FormWindow* QtWindowSet::find(std::string_view form_name) const {
@@ -98,8 +105,11 @@ void QtWindowSet::raise(FormWindow& form) {
 
 void QtWindowSet::read_input() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
+// The key message of a Ctrl+C wakes the wait like any other message, and
+// the wait ends with it: the program stops at once, not at the pupil's next
+// action.
 void QtWindowSet::wait_for_event() {
-    while (!queue_.pending() && !canvas_closed())
+    while (!queue_.pending() && !canvas_closed() && !interrupted_)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 

@@ -73,11 +73,12 @@ public:
     // Reads the window messages that are waiting (clicks and keys reach the
     // controls and are queued as events; windows repaint); runs no handler.
     virtual void read_input() = 0;
-    // Blocks, reading window messages, until an event is queued or the page
-    // canvas window is gone.
+    // Blocks, reading window messages, until an event is queued, the page
+    // canvas window is gone or Ctrl+C is typed.
     virtual void wait_for_event() = 0;
     virtual bool canvas_closed() const = 0;
-    // Called when Ctrl+C is typed while a form of the program has the focus.
+    // Called when Ctrl+C is typed while a form of the program itself has the
+    // focus (not one of its controls).
     virtual void on_interrupt(std::function<void()> stop) = 0;
 
     // Every visible window composed at its screen position, topmost last.

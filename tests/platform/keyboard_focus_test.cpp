@@ -91,25 +91,32 @@ TEST_F(WindowSetTest, EnterOrSpaceOnTheFocusedOkButtonAnswersButNotInTheField) {
     EXPECT_EQ(handlers_run(), (Names{"BUTTON2_ON", "BUTTON2_ON"}));
 }
 
-TEST_F(WindowSetTest, CtrlCOnAFormOfTheProgramStopsIt) {
+TEST_F(WindowSetTest, CtrlCOnAFormItselfStopsTheProgramButNotOnItsControls) {
     int stops = 0;
     windows->on_interrupt([&] { ++stops; });
     Form& bar = shown("FORM7", {0, 414});
     bar.edit("EDIT2").set_text("12");
     handlers_run();
 
-    // It stops the program as it goes down, once however long it is held.
-    QWidget* field = focused();
-    send(field, QEvent::KeyPress, Qt::Key_C, false, Qt::ControlModifier);
+    // On the form itself it stops the program as it goes down, once however
+    // long it is held.
+    QWidget* form = focused();
+    ASSERT_EQ(form, bar.window_widget());
+    send(form, QEvent::KeyPress, Qt::Key_C, false, Qt::ControlModifier);
     EXPECT_EQ(stops, 1);
-    send(field, QEvent::KeyRelease, Qt::Key_C, true, Qt::ControlModifier);
-    send(field, QEvent::KeyPress, Qt::Key_C, true, Qt::ControlModifier);
-    send(field, QEvent::KeyRelease, Qt::Key_C, false, Qt::ControlModifier);
+    send(form, QEvent::KeyRelease, Qt::Key_C, true, Qt::ControlModifier);
+    send(form, QEvent::KeyPress, Qt::Key_C, true, Qt::ControlModifier);
+    send(form, QEvent::KeyRelease, Qt::Key_C, false, Qt::ControlModifier);
     EXPECT_EQ(stops, 1);
     key(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(stops, 2);
     EXPECT_EQ(bar.edit("EDIT2").text(), "12");   // the keys are discarded
     EXPECT_EQ(queue.size(), 0u);
+
+    // The OK button keeps the key, which it passes on unused to its form.
+    bar.control_widget("BUTTON2")->setFocus();
+    key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(stops, 2);
 
     // Another window of the process is not the program's.
     QLineEdit other;

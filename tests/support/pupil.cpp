@@ -87,9 +87,9 @@ Pupil& Pupil::type(std::string_view field, std::string_view text) {
     return *this;
 }
 
-Pupil& Pupil::key(std::string_view control, int qt_key) {
+Pupil& Pupil::key(std::string_view control, int qt_key, Qt::KeyboardModifiers held) {
     QWidget* widget = form_holding(control).control_widget(control);
-    QTest::keyClick(widget, Qt::Key(qt_key));
+    QTest::keyClick(widget, Qt::Key(qt_key), held);
     run_until_idle();
     return *this;
 }

@@ -54,7 +54,8 @@ public:
     Pupil& press(Nav button);
     Pupil& click(std::string_view control);          // a push or bitmap button by name
     Pupil& type(std::string_view field, std::string_view text);  // replaces the field's text
-    Pupil& key(std::string_view control, int qt_key);  // a key on a focused control
+    // A key on a focused control, with Ctrl or Shift held if asked.
+    Pupil& key(std::string_view control, int qt_key, Qt::KeyboardModifiers held = {});
     Pupil& click_tag();                                // mouse-down on the blackboard tag
     Pupil& ok();                                       // the shown bar's "O  K"
     Pupil& answer(std::span<const std::string_view> texts);  // fields of the shown bar, then OK
