@@ -87,7 +87,10 @@ private:
             ::close(folder_);
             folder_ = -1;
         }
-        if (taken == Taken::Failed) return try_file();
+        if (taken == Taken::Failed) {
+            try_file();
+            return;
+        }
         held_ = taken == Taken::Yes;
         busy_ = taken == Taken::Busy;
     }
