@@ -314,7 +314,7 @@ TEST(Exit, CopiesWhereTheRecordsFolderCannotBeReadKeepEveryPass) {
     for (const std::size_t copies : {4u, 2u}) {
         const CourseDrive drive(unit);
         const fs::path folder = drive.record().parent_path();
-        std::ofstream(folder / ".ES2.DAT.new") << "8,8";
+        std::ofstream(folder / ".ES2.DAT.new") << "8,8";  // a rewrite cut short
         fs::permissions(drive.record(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                         fs::perm_options::add);
         fs::permissions(folder, fs::perms::owner_all | fs::perms::group_write | fs::perms::group_exec |
@@ -330,6 +330,7 @@ TEST(Exit, CopiesWhereTheRecordsFolderCannotBeReadKeepEveryPass) {
         }
         for (auto& copy : running) ASSERT_TRUE(copy->wait_ready());
         EXPECT_EQ(names_in(folder), std::set<std::string>{"ES2.DAT"}) << copies << " copies started";
+        std::ofstream(folder / ".ES2.DAT.new") << "8,8";  // a copy killed in its rewrite meanwhile
         for (auto& copy : running) copy->go();
         for (auto& copy : running) EXPECT_EQ(copy->exit_status(), 0);
         EXPECT_EQ(drive.record_bytes(), harness::record_with(unit, kept)) << copies << " copies";
