@@ -18,7 +18,7 @@ struct StoredProgress {
 
 // Reads "NO.BAS" in the drive's current folder and the progress record
 // "C:\DI1" + name it names, after removing what cut-short rewrites of that
-// record left beside it (unless another copy's rewrite holds its folder:
+// record left beside it (unless another copy's rewrite holds its lock:
 // that is never waited for).  Only the start of each file is read, however long
 // it is.  A file missing or no regular file is a RunError (FileNotFound); a
 // file ending too soon, one whose items run on past that start, or a record
@@ -31,7 +31,7 @@ StoredProgress read_stored_progress(const platform::DriveView& drive, const Reco
 // since this one read the record.  The old record stays whole until the new
 // one is complete, whatever other copies of a unit do with it meanwhile; a
 // record that is missing is a RunError (FileNotFound), one that cannot be
-// rewritten, or whose folder another copy holds for seconds on the clock,
+// rewritten, or whose lock another copy holds for seconds on the clock,
 // one of FileNotOpened; a record that a start-up would refuse is left as it
 // is, the same RunError.
 void write_stored_progress(const platform::DriveView& drive, std::string_view record_name,

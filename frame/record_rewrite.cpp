@@ -29,21 +29,41 @@ constexpr int kNameTries = 100;
 // milliseconds.
 constexpr std::chrono::milliseconds kRetry{20};
 
-// The advisory lock of a folder, held while the object lives (and by the
-// system no longer than the process).  It is taken only when free: a lock
-// another copy holds is busy, and where the folder cannot be locked (no read
-// permission on it, a file system without locks) it is not held either.
-class FolderLock {
+// The new file of a rewrite made where the folder's lock cannot be had: one
+// fixed name, the name of earlier versions, which a start-up can remove
+// without reading the folder.
+std::string fixed_rewrite_name(const fs::path& file) { return "." + file.filename().string() + ".new"; }
+
+enum class Taken { Yes, Busy, Failed };
+
+Taken lock_now(int descriptor) {
+    while (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR) continue;
+        return errno == EWOULDBLOCK ? Taken::Busy : Taken::Failed;
+    }
+    return Taken::Yes;
+}
+
+// The lock the copies of a unit take turns by on a file, held while the
+// object lives (and by the system no longer than the process): the advisory
+// lock of the file's folder; where the folder cannot be opened to be locked
+// (the pupil may write and search it but not read it) or its lock fails (a
+// file system without locks on folders), that of the file itself, the one in
+// place when its lock is had, for a rewrite puts a new file in its place.  A
+// lock another copy holds is busy; where neither can be had none is held.
+class RecordLock {
 public:
-    explicit FolderLock(const fs::path& folder)
-        : descriptor_(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    explicit RecordLock(const fs::path& file)
+        : file_(file), folder_(::open(file.parent_path().empty() ? "." : file.parent_path().c_str(),
+                                      O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
         try_once();
     }
-    ~FolderLock() {
-        if (descriptor_ >= 0) ::close(descriptor_);
+    ~RecordLock() {
+        if (folder_ >= 0) ::close(folder_);
+        if (record_ >= 0) ::close(record_);
     }
-    FolderLock(const FolderLock&) = delete;
-    FolderLock& operator=(const FolderLock&) = delete;
+    RecordLock(const RecordLock&) = delete;
+    RecordLock& operator=(const RecordLock&) = delete;
 
     // Tries again, sleeping on the clock between tries, while the lock is
     // busy and the wait lasts.
@@ -55,24 +75,51 @@ public:
         }
     }
 
-    bool held() const { return descriptor_ >= 0 && !busy_; }
+    bool held() const { return held_; }
     bool busy() const { return busy_; }
+    // True when the folder's lock is held: the folder can be read.
+    bool on_folder() const { return held_ && folder_ >= 0; }
 
 private:
     void try_once() {
-        busy_ = false;
-        while (descriptor_ >= 0 && ::flock(descriptor_, LOCK_EX | LOCK_NB) != 0) {
-            if (errno == EINTR) continue;
-            if (errno == EWOULDBLOCK) {
-                busy_ = true;
-                return;
-            }
-            ::close(descriptor_);
-            descriptor_ = -1;
+        const Taken taken = folder_ >= 0 ? lock_now(folder_) : Taken::Failed;
+        if (taken == Taken::Failed && folder_ >= 0) {
+            ::close(folder_);
+            folder_ = -1;
         }
+        if (taken == Taken::Failed) {
+            try_file();
+            return;
+        }
+        held_ = taken == Taken::Yes;
+        busy_ = taken == Taken::Busy;
     }
 
-    int descriptor_;
+    // A file that another copy replaced between its opening and its lock is
+    // no longer the record: that counts as busy, and the next try opens the
+    // new one.
+    void try_file() {
+        held_ = busy_ = false;
+        const int descriptor = ::open(file_.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (descriptor < 0) return;
+        const Taken taken = lock_now(descriptor);
+        struct stat opened {}, in_place {};
+        const bool same = ::fstat(descriptor, &opened) == 0 && S_ISREG(opened.st_mode) &&
+                          ::lstat(file_.c_str(), &in_place) == 0 && opened.st_dev == in_place.st_dev &&
+                          opened.st_ino == in_place.st_ino;
+        if (taken == Taken::Yes && same) {
+            record_ = descriptor;
+            held_ = true;
+            return;
+        }
+        ::close(descriptor);
+        busy_ = taken == Taken::Busy || (taken == Taken::Yes && S_ISREG(opened.st_mode));
+    }
+
+    fs::path file_;
+    int folder_;
+    int record_ = -1;
+    bool held_ = false;
     bool busy_ = false;
 };
 
@@ -105,14 +152,27 @@ struct FreshFile {
     int descriptor;
 };
 
-// A new file beside `file` under a name of this process's own: its number,
-// then a count when something already has that name (a file a copy killed
-// long ago left, a folder someone made there).
-FreshFile create_fresh(const fs::path& file) {
+int create_new(const fs::path& fresh) {
+    return ::open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kNewFileMode);
+}
+
+// A new file beside `file`.  Where the folder's lock is held: under a name of
+// this process's own, its number, then a count when something already has
+// that name (a file a copy killed long ago left, a folder someone made
+// there).  Where the file's own lock is held instead: the fixed name, in
+// place of what a rewrite cut short left there; the name of this process's
+// own only when something else stands there.
+FreshFile create_fresh(const fs::path& file, const RecordLock& lock) {
+    if (!lock.on_folder()) {
+        fs::path fixed = file.parent_path() / fixed_rewrite_name(file);
+        ::unlink(fixed.c_str());
+        const int out = create_new(fixed);
+        if (out >= 0) return {std::move(fixed), out};
+    }
     const std::string stem = "." + file.filename().string() + "." + std::to_string(::getpid());
     for (int tried = 0; tried < kNameTries; ++tried) {
         fs::path fresh = file.parent_path() / (stem + (tried > 0 ? std::to_string(tried) : "") + ".new");
-        const int out = ::open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kNewFileMode);
+        const int out = create_new(fresh);
         if (out >= 0) return {std::move(fresh), out};
         if (errno != EEXIST) break;
     }
@@ -154,14 +214,14 @@ bool is_rewrite(std::string_view entry, std::string_view name) {
 void replace_file(const fs::path& file, const std::function<std::string()>& rewrite, const LockWait& wait) {
     const std::optional<fs::path> target = written_file(file);
     if (!target) throw RunError(ErrorNumber::FileNotOpened);
-    // Where the folder cannot be locked the rewrite goes on all the same: its
-    // own new file harms no other copy, and no clean-up runs unlocked.
-    FolderLock lock(target->parent_path());
+    // Nothing is written without a lock: a copy that wrote unlocked could
+    // put back a record without the passes another has just written.
+    RecordLock lock(*target);
     lock.wait(wait);
-    if (lock.busy()) throw RunError(ErrorNumber::FileNotOpened);
+    if (!lock.held()) throw RunError(ErrorNumber::FileNotOpened);
     const std::optional<mode_t> mode = writable_mode(*target);
     const std::string bytes = rewrite();
-    const FreshFile fresh = create_fresh(*target);
+    const FreshFile fresh = create_fresh(*target, lock);
 
     bool written = (!mode || ::fchmod(fresh.descriptor, *mode) == 0) && write_all(fresh.descriptor, bytes) &&
                    ::fsync(fresh.descriptor) == 0;
@@ -176,8 +236,13 @@ void replace_file(const fs::path& file, const std::function<std::string()>& rewr
 void remove_stale_rewrites(const fs::path& file) {
     const std::optional<fs::path> target = written_file(file);
     if (!target) return;
-    const FolderLock lock(target->parent_path());
+    const RecordLock lock(*target);
     if (!lock.held()) return;  // another copy's rewrite may be under way: the next start clears up
+    if (!lock.on_folder()) {
+        // A folder that cannot be read: rewrites there leave the fixed name.
+        ::unlink((target->parent_path() / fixed_rewrite_name(*target)).c_str());
+        return;
+    }
     const std::string name = target->filename().string();
     std::error_code error;
     for (fs::directory_iterator it(target->parent_path(), error), end; !error && it != end; it.increment(error))

@@ -3,6 +3,7 @@
 #include "frame/progress_record.h"
 #include "frame/record_rewrite.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -310,6 +311,24 @@ TEST_F(RecordFile, CopiesRewritingAtOnceNeverBreakTheRecordNorStopEachOther) {
     EXPECT_TRUE(seen.empty()) << "a record neither old nor new: \"" << *seen.begin() << "\"";
     EXPECT_TRUE(contents(record) == mine || contents(record) == yours);
     EXPECT_EQ(names(), std::set<std::string>{"DI1ES2.DAT"});
+}
+
+// The pupil may write and search the folder but not read it (mode 0733, the
+// folder another's), and there is no file to lock either: nothing is written
+// unlocked.  The rewrite runs as an ordinary user, for root reads any folder.
+TEST_F(RecordFile, NothingIsWrittenWhereNoLockCanBeHad) {
+    if (::geteuid() != 0) GTEST_SKIP() << "runs the rewrite as another user";
+    fs::permissions(folder_, fs::perms::owner_all | fs::perms::group_write | fs::perms::group_exec |
+                                 fs::perms::others_write | fs::perms::others_exec);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(1);
+        ::_exit(error_of([&] { replace_with(folder_ / "DI1ES2.DAT", "1\r\n"); }));
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 63);
+    EXPECT_TRUE(names().empty());
 }
 
 TEST_F(RecordFile, StaleRewritesBesideTheRecordAreRemoved) {

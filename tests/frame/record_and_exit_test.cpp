@@ -8,8 +8,12 @@
 
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <new>
 #include <optional>
+#include <set>
+#include <utility>
+#include <vector>
 
 #include "tests/support/bytes_read.h"
 #include "tests/support/forked.h"
@@ -292,6 +296,46 @@ TEST(Exit, TwoCopiesOnOneRecordKeepBothTheirPasses) {
     second.go();
     EXPECT_EQ(second.exit_status(), 0);
     EXPECT_EQ(drive.record_bytes(), "8,8,6,1,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n");
+}
+
+std::set<std::string> names_in(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename());
+    return names;
+}
+
+// The pupil may write and search the record's folder but not read it
+// (another's folder of mode 0733): copies exiting together take turns there
+// too, and a start-up removes what a rewrite cut short left.  The copies run
+// as an ordinary user, for no folder is unreadable to root.
+TEST(Exit, CopiesWhereTheRecordsFolderCannotBeReadKeepEveryPass) {
+    if (::geteuid() != 0) GTEST_SKIP() << "runs the copies as another user";
+    const std::pair<const char*, const char*> passes[] = {{"1", "54"}, {"2", "1139"}, {"3", "116"}, {"4", "67"}};
+    for (const std::size_t copies : {4u, 2u}) {
+        const CourseDrive drive(unit);
+        const fs::path folder = drive.record().parent_path();
+        std::ofstream(folder / ".ES2.DAT.new") << "8,8";  // a rewrite cut short
+        fs::permissions(drive.record(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                        fs::perm_options::add);
+        fs::permissions(folder, fs::perms::owner_all | fs::perms::group_write | fs::perms::group_exec |
+                                    fs::perms::others_write | fs::perms::others_exec);
+        std::vector<std::unique_ptr<Forked>> running;
+        frame::PassFlags kept{std::vector<int>(8), std::vector<int>(8), std::vector<int>(6)};
+        for (std::size_t k = 0; k < copies; ++k) {
+            running.push_back(std::make_unique<Forked>(
+                "/usr/bin/setpriv", std::vector<std::string>{"--reuid=65534", "--regid=65534", "--clear-groups",
+                                                             COURSE_UNIT_COPY, drive.root().string(),
+                                                             passes[k].first, passes[k].second}));
+            kept[0][k] = 1;
+        }
+        for (auto& copy : running) ASSERT_TRUE(copy->wait_ready());
+        EXPECT_EQ(names_in(folder), std::set<std::string>{"ES2.DAT"}) << copies << " copies started";
+        std::ofstream(folder / ".ES2.DAT.new") << "8,8";  // a copy killed in its rewrite meanwhile
+        for (auto& copy : running) copy->go();
+        for (auto& copy : running) EXPECT_EQ(copy->exit_status(), 0);
+        EXPECT_EQ(drive.record_bytes(), harness::record_with(unit, kept)) << copies << " copies";
+        EXPECT_EQ(names_in(folder), std::set<std::string>{"ES2.DAT"}) << copies << " copies ended";
+    }
 }
 
 // Another process holding the lock of the record's folder (a copy stopped in
