@@ -17,9 +17,9 @@
 #include <thread>
 #include <vector>
 
-#include "platform/audio_backend_qt.h"
 #include "platform/clock.h"
 #include "platform/sound_device.h"
+#include "platform/sound_thread.h"
 #include "tests/sound_server/sound_server.h"
 
 namespace {
@@ -29,7 +29,7 @@ using Milliseconds = std::chrono::duration<double, std::milli>;
 
 struct Speakers {
     platform::RealClock clock;
-    platform::QtAudioBackend backend;
+    platform::SoundThread backend;
     platform::SoundDevice sound{backend, clock, [](std::string_view name) -> std::optional<fs::path> {
                                     const fs::path file = fs::path(COURSE_SOUNDS_DIR) / name;
                                     return fs::exists(file) ? std::optional(file) : std::nullopt;
