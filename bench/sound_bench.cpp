@@ -3,8 +3,6 @@
 // the median and the most of each, in ms; on a sound server that answers and
 // on one stopped (as a server held up by a loaded machine is), a PulseAudio
 // daemon of the bench's own with a null sink (pulseaudio must be installed).
-#include <QCoreApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -73,7 +71,6 @@ int main(int argc, char** argv) {
                      server.installed() ? server.failure().c_str() : "pulseaudio is not installed");
         return 1;
     }
-    QCoreApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -118,12 +118,26 @@ void PulseSpeakers::close_all() {
 }
 
 // Connects at the first sound, and again after the server has gone or been
-// given up.
+// given up.  A connection the server has not answered yet is left under way
+// for the next sound: a stopped server is not sent a new one at every sound.
 bool PulseSpeakers::connect() {
-    if (context_ != nullptr) {
+    if (!connection_under_way() && !begin_connection()) return false;
+    if (wait_for([this] { return context_settled(context_); }) != Answer::Came) return false;
+    const bool ready = [this] {
         const LoopLock lock(loop_);
-        if (pa_context_get_state(context_) == PA_CONTEXT_READY) return true;
-    }
+        return pa_context_get_state(context_) == PA_CONTEXT_READY;
+    }();
+    if (!ready) give_up();
+    return ready;
+}
+
+bool PulseSpeakers::connection_under_way() {
+    if (context_ == nullptr) return false;
+    const LoopLock lock(loop_);
+    return PA_CONTEXT_IS_GOOD(pa_context_get_state(context_));
+}
+
+bool PulseSpeakers::begin_connection() {
     give_up();
     loop_ = pa_threaded_mainloop_new();
     if (loop_ == nullptr) return false;
@@ -147,13 +161,11 @@ bool PulseSpeakers::connect() {
             this);
         asked = pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) == 0;
     }
-    if (!asked) reachable_ = false;
-    const bool ready = asked && wait_for([this] { return context_settled(context_); }) == Answer::Came && [this] {
-        const LoopLock lock(loop_);
-        return pa_context_get_state(context_) == PA_CONTEXT_READY;
-    }();
-    if (!ready) give_up();
-    return ready;
+    if (!asked) {
+        reachable_ = false;
+        give_up();
+    }
+    return asked;
 }
 
 // A stream whose target buffer is the whole sound, connected to the server;

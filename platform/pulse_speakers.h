@@ -8,9 +8,10 @@
 // is closed.  Closing ends the stream, so the sound falls silent at once.
 //
 // Every wait for the server's answer ends within kServerAnswers (wait_for);
-// a server that has not answered by then is given up: the connection is
-// closed, which ends every stream of ours on the server, and made again at
-// the next sound.  A wait the thread in front of the speakers no longer
+// a server that has not answered a stream's making or start by then is given
+// up: the connection is closed, which ends every stream of ours on the
+// server, and made again at the next sound (a connection the server has not
+// answered yet stays under way for the sounds after).  A wait the thread in front of the speakers no longer
 // wants (its sound has been closed meanwhile) ends at once, and what it
 // waited for is ended too.  With no sound server nothing plays and nothing
 // waits.
@@ -87,6 +88,8 @@ private:
         std::size_t handed = 0;  // bytes of the samples the server has been given
     };
 
+    bool connection_under_way();
+    bool begin_connection();
     bool open_stream(Sound& sound);
     bool start(Sound& sound);
     void end_stream(Sound& sound);
