@@ -7,14 +7,14 @@
 // is heard: nothing is left behind in the program to be lost when the sound
 // is closed.  Closing ends the stream, so the sound falls silent at once.
 //
-// Every wait for the server's answer ends within kServerAnswers (wait_for);
-// a server that has not answered a stream's making or start by then is given
-// up: the connection is closed, which ends every stream of ours on the
-// server, and made again at the next sound (a connection the server has not
-// answered yet stays under way for the sounds after).  A wait the thread in front of the speakers no longer
-// wants (its sound has been closed meanwhile) ends at once, and what it
-// waited for is ended too.  With no sound server nothing plays and nothing
-// waits.
+// Every wait for the server's answer ends within kServerAnswers: the one
+// bound, enforced in wait_for.  A server that has not answered a stream's
+// making or start by then is given up: the connection is closed, which ends
+// every stream of ours on the server, and made again at the next sound (one
+// the server has not answered yet stays under way for the sounds after).  A
+// wait the sound thread no longer wants (its sound has been closed or opened
+// anew meanwhile) ends at once, and what it waited for is ended too.  With
+// no sound server nothing plays and nothing waits.
 //
 // Used on one thread (the sound thread, platform/sound_thread.h); the
 // server's messages are read on a thread of the speakers' own.
