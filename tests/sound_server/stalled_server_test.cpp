@@ -111,6 +111,7 @@ TEST(StalledServer, NoCommandHoldsThePageNorPlaysAClosedLineAndNothingOfOursIsLe
     clock.sleep(kApart);
     send("open SHORT.WAV alias wave1");
     send("play wave1");
+    send("play wave1");  // from its start again: the first is ended
     clock.sleep(700ms);
     send("close wave1");
     clock.sleep(kApart);
