@@ -2,15 +2,13 @@
 
 #include <QApplication>
 
-#include <cstdio>
-#include <cstdlib>
 #include <new>
 #include <string>
 
 #include "frame/page_abandon.h"
 #include "frame/start_up.h"
-#include "platform/audio_backend_qt.h"
 #include "platform/run_error.h"
+#include "platform/sound_thread.h"
 
 namespace frame {
 namespace {
@@ -88,7 +86,7 @@ int lesson_main(int argc, char** argv, const Unit& unit) {
         platform::DriveView drive = platform::DriveView::from_working_folder();
         platform::EventQueue queue;
         platform::RealClock clock;
-        platform::QtAudioBackend audio;
+        platform::SoundThread audio;
         // A narration file the drive refuses is silent, like a missing one.
         platform::SoundDevice sound(audio, clock, [&drive](std::string_view file) {
             return drive.find(file);
@@ -101,13 +99,8 @@ int lesson_main(int argc, char** argv, const Unit& unit) {
         LessonProgram program(unit, {*windows, sound, clock, boxes, drive, launcher}, queue);
         program.start();
         while (program.turn(Wait::Block)) {}
-        // A sound layer still held up (a sound server that stopped
-        // answering) would hold up the process's own clean-up for as long:
-        // the program has done all it does, and ends here.
-        if (audio.held_up()) {
-            std::fflush(nullptr);
-            std::_Exit(program.exit_code());
-        }
+        // The sound thread's end ends any wait of its own for the sound
+        // server: a server that stopped answering does not hold up the exit.
         return program.exit_code();
     } catch (const platform::RunError& error) {
         boxes.show({.title = program_title(unit),

@@ -3,7 +3,6 @@
 #include <pulse/pulseaudio.h>
 
 #include <algorithm>
-#include <iterator>
 #include <optional>
 
 #include "platform/whole_wav.h"
@@ -34,6 +33,29 @@ std::optional<pa_sample_format_t> server_format(const WavFormat& wav) {
     }
 }
 
+// The server's description of the WAV's samples; nothing when it does not
+// take them as they stand.
+std::optional<pa_sample_spec> server_spec(const WavFormat& wav) {
+    const std::optional<pa_sample_format_t> format = server_format(wav);
+    if (!format || wav.channels > PA_CHANNELS_MAX) return std::nullopt;
+    const pa_sample_spec spec{
+        .format = *format, .rate = wav.sample_rate, .channels = static_cast<std::uint8_t>(wav.channels)};
+    if (!pa_sample_spec_valid(&spec)) return std::nullopt;
+    return spec;
+}
+
+// The speakers' loop held, so that its thread does not run meanwhile.
+class LoopLock {
+public:
+    explicit LoopLock(pa_threaded_mainloop* loop) : loop_(loop) { pa_threaded_mainloop_lock(loop_); }
+    ~LoopLock() { pa_threaded_mainloop_unlock(loop_); }
+    LoopLock(const LoopLock&) = delete;
+    LoopLock& operator=(const LoopLock&) = delete;
+
+private:
+    pa_threaded_mainloop* loop_;
+};
+
 bool context_settled(pa_context* context) {
     const pa_context_state_t state = pa_context_get_state(context);
     return state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state);
@@ -43,11 +65,6 @@ bool stream_settled(pa_stream* stream) {
     const pa_stream_state_t state = pa_stream_get_state(stream);
     return state == PA_STREAM_READY || !PA_STREAM_IS_GOOD(state);
 }
-
-bool finished(pa_operation* operation) { return pa_operation_get_state(operation) != PA_OPERATION_RUNNING; }
-
-void wake_waiter(void* loop) { pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0); }
-void wake_when_done(pa_stream*, int, void* loop) { wake_waiter(loop); }
 
 // Hands the server the rest of the sound, from where it stopped last: as
 // much as its buffer for the stream holds at the most, not only what it asks
@@ -64,139 +81,206 @@ void hand_over(pa_stream* stream, std::string_view samples, std::size_t& handed)
 
 }  // namespace
 
-PulseSpeakers::PulseSpeakers() = default;
+bool server_takes(const WavFormat& wav) { return server_spec(wav).has_value(); }
+
+PulseSpeakers::PulseSpeakers(Waiting& waiting) : waiting_(waiting) {}
 
 PulseSpeakers::~PulseSpeakers() {
     close_all();
-    disconnect();
+    give_up();
 }
 
-void PulseSpeakers::close_all() {
-    end_streams_of(sounds_.begin(), sounds_.end());
-    sounds_.clear();
-}
-
-bool PulseSpeakers::load(std::string_view alias, const std::filesystem::path& wav, const WavSound& sound) {
+void PulseSpeakers::load(std::string_view alias, const std::filesystem::path& wav, const WavSound& sound) {
     close(alias);
-    const std::optional<pa_sample_format_t> format = server_format(sound.format);
-    if (!format || !connected()) return false;
     std::optional<std::string> samples = whole_samples(wav, sound);
-    if (!samples) return false;
-    sounds_.emplace(std::string(alias), Sound{.format = static_cast<std::uint32_t>(*format),
-                                              .wav = sound.format,
-                                              .samples = std::move(*samples)});
-    return true;
+    if (!samples) return;
+    sounds_.emplace(std::string(alias), Sound{.wav = sound.format, .samples = std::move(*samples)});
+    connect();
 }
 
-bool PulseSpeakers::play(std::string_view alias) {
+void PulseSpeakers::play(std::string_view alias) {
     const auto found = sounds_.find(alias);
-    if (found == sounds_.end() || !connected()) return false;
-    pa_threaded_mainloop_lock(loop_);
+    if (found == sounds_.end()) return;
     end_stream(found->second);
-    const bool playing = open_stream(found->second);
-    pa_threaded_mainloop_unlock(loop_);
-    return playing;
+    if (connect() && open_stream(found->second)) start(found->second);
 }
 
 void PulseSpeakers::close(std::string_view alias) {
     const auto found = sounds_.find(alias);
     if (found == sounds_.end()) return;
-    end_streams_of(found, std::next(found));
+    end_stream(found->second);
     sounds_.erase(found);
 }
 
-void PulseSpeakers::end_streams_of(Sounds::iterator first, Sounds::iterator last) {
-    if (loop_ == nullptr) return;
-    pa_threaded_mainloop_lock(loop_);
-    for (; first != last; ++first) end_stream(first->second);
-    pa_threaded_mainloop_unlock(loop_);
+void PulseSpeakers::close_all() {
+    for (auto& [alias, sound] : sounds_) end_stream(sound);
+    sounds_.clear();
 }
 
-// A stream whose target buffer is the whole sound, given the sound, then
-// triggered: the server starts it with the whole sound in hand, without
-// waiting for its buffer to fill.
-bool PulseSpeakers::open_stream(Sound& sound) {
-    const pa_sample_spec spec{.format = static_cast<pa_sample_format_t>(sound.format),
-                              .rate = sound.wav.sample_rate,
-                              .channels = static_cast<std::uint8_t>(sound.wav.channels)};
-    pa_channel_map channels;
-    if (!pa_sample_spec_valid(&spec) ||
-        pa_channel_map_init_extend(&channels, spec.channels, PA_CHANNEL_MAP_WAVEEX) == nullptr)
-        return false;
-    sound.stream = pa_stream_new(context_, "narration", &spec, &channels);
-    if (sound.stream == nullptr) return false;
-    sound.handed = 0;
-    pa_stream_set_state_callback(sound.stream, [](pa_stream*, void* loop) { wake_waiter(loop); }, loop_);
-    pa_stream_set_write_callback(
-        sound.stream,
-        [](pa_stream* stream, std::size_t, void* playing) {
-            auto& sound = *static_cast<Sound*>(playing);
-            hand_over(stream, sound.samples, sound.handed);
-        },
-        &sound);
-    const auto whole = static_cast<std::uint32_t>(std::min<std::size_t>(sound.samples.size(), UINT32_MAX));
-    const pa_buffer_attr buffer{.maxlength = static_cast<std::uint32_t>(-1),
-                                .tlength = whole,
-                                .prebuf = static_cast<std::uint32_t>(-1),
-                                .minreq = static_cast<std::uint32_t>(-1),
-                                .fragsize = static_cast<std::uint32_t>(-1)};
-    if (pa_stream_connect_playback(sound.stream, nullptr, &buffer, PA_STREAM_NOFLAGS, nullptr, nullptr) < 0 ||
-        !wait_until([&] { return stream_settled(sound.stream); }) ||
-        pa_stream_get_state(sound.stream) != PA_STREAM_READY) {
-        end_stream(sound);
-        return false;
-    }
-    hand_over(sound.stream, sound.samples, sound.handed);
-    pa_operation* start = pa_stream_trigger(sound.stream, wake_when_done, loop_);
-    if (start == nullptr) {
-        end_stream(sound);
-        return false;
-    }
-    const bool started = wait_until([&] { return finished(start); });
-    pa_operation_unref(start);
-    return started;
+// Connects at the first sound, and again after the server has gone or been
+// given up.  A connection the server has not answered yet is left under way
+// for the next sound: a stopped server is not sent a new one at every sound.
+bool PulseSpeakers::connect() {
+    if (!connection_under_way() && !begin_connection()) return false;
+    if (wait_for([this] { return context_settled(context_); }) != Answer::Came) return false;
+    const bool ready = [this] {
+        const LoopLock lock(loop_);
+        return pa_context_get_state(context_) == PA_CONTEXT_READY;
+    }();
+    if (!ready) give_up();
+    return ready;
 }
 
-// Drops what the server still holds of the sound and ends its stream.
-void PulseSpeakers::end_stream(Sound& sound) {
-    if (sound.stream == nullptr) return;
-    pa_stream_set_write_callback(sound.stream, nullptr, nullptr);
-    pa_stream_set_state_callback(sound.stream, nullptr, nullptr);
-    if (pa_stream_get_state(sound.stream) == PA_STREAM_READY) {
-        if (pa_operation* flush = pa_stream_flush(sound.stream, wake_when_done, loop_)) {
-            wait_until([&] { return finished(flush); });
-            pa_operation_unref(flush);
-        }
-    }
-    pa_stream_disconnect(sound.stream);
-    pa_stream_unref(sound.stream);
-    sound.stream = nullptr;
+bool PulseSpeakers::connection_under_way() {
+    if (context_ == nullptr) return false;
+    const LoopLock lock(loop_);
+    return PA_CONTEXT_IS_GOOD(pa_context_get_state(context_));
 }
 
-// Connects at the first sound, and again after the server has gone.
-bool PulseSpeakers::connected() {
-    if (context_ != nullptr && pa_context_get_state(context_) == PA_CONTEXT_READY) return true;
-    end_streams_of(sounds_.begin(), sounds_.end());
-    disconnect();
+bool PulseSpeakers::begin_connection() {
+    give_up();
     loop_ = pa_threaded_mainloop_new();
     if (loop_ == nullptr) return false;
     context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "lesson");
     if (context_ == nullptr || pa_threaded_mainloop_start(loop_) < 0) {
-        disconnect();
+        give_up();
         return false;
     }
-    pa_threaded_mainloop_lock(loop_);
-    pa_context_set_state_callback(context_, [](pa_context*, void* loop) { wake_waiter(loop); }, loop_);
-    const bool ready = pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) == 0 &&
-                       wait_until([&] { return context_settled(context_); }) &&
-                       pa_context_get_state(context_) == PA_CONTEXT_READY;
-    pa_threaded_mainloop_unlock(loop_);
-    if (!ready) disconnect();
+    bool asked = false;
+    {
+        const LoopLock lock(loop_);
+        pa_context_set_state_callback(
+            context_,
+            [](pa_context* context, void* speakers) {
+                auto& self = *static_cast<PulseSpeakers*>(speakers);
+                const pa_context_state_t state = pa_context_get_state(context);
+                if (state == PA_CONTEXT_READY) self.reachable_ = true;
+                if (state == PA_CONTEXT_FAILED) self.reachable_ = false;
+                self.waiting_.heard();
+            },
+            this);
+        asked = pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) == 0;
+    }
+    if (!asked) {
+        reachable_ = false;
+        give_up();
+    }
+    return asked;
+}
+
+// A stream whose target buffer is the whole sound, connected to the server;
+// false, with the stream ended, when the server does not make it.
+bool PulseSpeakers::open_stream(Sound& sound) {
+    const std::optional<pa_sample_spec> spec = server_spec(sound.wav);
+    pa_channel_map channels;
+    if (!spec || pa_channel_map_init_extend(&channels, spec->channels, PA_CHANNEL_MAP_WAVEEX) == nullptr)
+        return false;
+    bool asked = false;
+    {
+        const LoopLock lock(loop_);
+        sound.stream = pa_stream_new(context_, "narration", &*spec, &channels);
+        if (sound.stream == nullptr) return false;
+        sound.handed = 0;
+        pa_stream_set_state_callback(
+            sound.stream, [](pa_stream*, void* waiting) { static_cast<Waiting*>(waiting)->heard(); }, &waiting_);
+        pa_stream_set_write_callback(
+            sound.stream,
+            [](pa_stream* stream, std::size_t, void* playing) {
+                auto& played = *static_cast<Sound*>(playing);
+                hand_over(stream, played.samples, played.handed);
+            },
+            &sound);
+        const auto whole = static_cast<std::uint32_t>(std::min<std::size_t>(sound.samples.size(), UINT32_MAX));
+        const pa_buffer_attr buffer{.maxlength = static_cast<std::uint32_t>(-1),
+                                    .tlength = whole,
+                                    .prebuf = static_cast<std::uint32_t>(-1),
+                                    .minreq = static_cast<std::uint32_t>(-1),
+                                    .fragsize = static_cast<std::uint32_t>(-1)};
+        asked = pa_stream_connect_playback(sound.stream, nullptr, &buffer, PA_STREAM_NOFLAGS, nullptr, nullptr) == 0;
+    }
+    const Answer answer = asked ? wait_for([&] { return stream_settled(sound.stream); }) : Answer::Came;
+    if (answer == Answer::NoAnswer) {
+        give_up();
+        return false;
+    }
+    const bool ready = answer == Answer::Came && [&] {
+        const LoopLock lock(loop_);
+        return pa_stream_get_state(sound.stream) == PA_STREAM_READY;
+    }();
+    if (!ready) end_stream(sound);
     return ready;
 }
 
-void PulseSpeakers::disconnect() {
+// Hands the server the sound and has it start at once, without waiting for
+// its buffer to fill.  A start the server refuses or cancels, or that is no
+// longer wanted, is no start: the stream is ended.
+bool PulseSpeakers::start(Sound& sound) {
+    struct Started {
+        Waiting* waiting;
+        bool answered = false;
+        bool started = false;
+    } said{&waiting_};
+    pa_operation* trigger = nullptr;
+    {
+        const LoopLock lock(loop_);
+        hand_over(sound.stream, sound.samples, sound.handed);
+        trigger = pa_stream_trigger(
+            sound.stream,
+            [](pa_stream*, int success, void* started) {
+                auto& answer = *static_cast<Started*>(started);
+                answer.answered = true;
+                answer.started = success != 0;
+                answer.waiting->heard();
+            },
+            &said);
+    }
+    Answer answer = Answer::Came;
+    if (trigger != nullptr) {
+        answer = wait_for([&] { return said.answered || pa_operation_get_state(trigger) != PA_OPERATION_RUNNING; });
+        const LoopLock lock(loop_);
+        if (pa_operation_get_state(trigger) == PA_OPERATION_RUNNING) pa_operation_cancel(trigger);
+        pa_operation_unref(trigger);
+    }
+    if (answer == Answer::NoAnswer) {
+        give_up();
+    } else if (!said.started) {
+        end_stream(sound);
+    }
+    return said.started && answer == Answer::Came;
+}
+
+// Ends the stream on the server at once: what it still holds of the sound
+// is dropped.  A stream the server is still making cannot be ended on its
+// own; the connection is given up instead.
+void PulseSpeakers::end_stream(Sound& sound) {
+    if (sound.stream == nullptr) return;
+    bool making = false;
+    {
+        const LoopLock lock(loop_);
+        pa_stream_set_write_callback(sound.stream, nullptr, nullptr);
+        pa_stream_set_state_callback(sound.stream, nullptr, nullptr);
+        const pa_stream_state_t state = pa_stream_get_state(sound.stream);
+        making = state == PA_STREAM_CREATING;
+        if (!making) {
+            if (state == PA_STREAM_READY) pa_stream_disconnect(sound.stream);
+            pa_stream_unref(sound.stream);
+            sound.stream = nullptr;
+        }
+    }
+    if (making) give_up();
+}
+
+// The loop is stopped first: then nothing of the connection runs while it is
+// taken apart.
+void PulseSpeakers::give_up() {
     if (loop_ != nullptr) pa_threaded_mainloop_stop(loop_);
+    for (auto& [alias, sound] : sounds_) {
+        if (sound.stream == nullptr) continue;
+        pa_stream_set_write_callback(sound.stream, nullptr, nullptr);
+        pa_stream_set_state_callback(sound.stream, nullptr, nullptr);
+        pa_stream_unref(sound.stream);
+        sound.stream = nullptr;
+    }
     if (context_ != nullptr) {
         pa_context_set_state_callback(context_, nullptr, nullptr);
         pa_context_disconnect(context_);
@@ -207,27 +291,14 @@ void PulseSpeakers::disconnect() {
     loop_ = nullptr;
 }
 
-// A timer on the loop wakes the wait when the server has been waited for
-// long enough.
-bool PulseSpeakers::wait_until(const std::function<bool()>& done) {
-    struct Deadline {
-        pa_threaded_mainloop* loop;
-        bool passed = false;
-    } deadline{loop_};
-    pa_mainloop_api* api = pa_threaded_mainloop_get_api(loop_);
-    timeval at{};
-    pa_timeval_add(pa_gettimeofday(&at), std::chrono::microseconds(kLongestServerWait).count());
-    pa_time_event* timer = api->time_new(
-        api, &at,
-        [](pa_mainloop_api*, pa_time_event*, const timeval*, void* waiting) {
-            auto& deadline = *static_cast<Deadline*>(waiting);
-            deadline.passed = true;
-            pa_threaded_mainloop_signal(deadline.loop, 0);
+// The one bound on waiting for the server.
+PulseSpeakers::Answer PulseSpeakers::wait_for(const std::function<bool()>& answered) {
+    return waiting_.wait(
+        [&] {
+            const LoopLock lock(loop_);
+            return answered();
         },
-        &deadline);
-    while (!done() && !deadline.passed) pa_threaded_mainloop_wait(loop_);
-    api->time_free(timer);
-    return done();
+        std::chrono::steady_clock::now() + kServerAnswers);
 }
 
 }  // namespace platform

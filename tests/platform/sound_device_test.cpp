@@ -7,8 +7,8 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "platform/audio_backend_qt.h"
 #include "platform/audio_backend_recording.h"
+#include "platform/sound_thread.h"
 #include "tests/platform/wav_maker.h"
 
 using namespace std::chrono_literals;
@@ -150,11 +150,11 @@ TEST_F(SoundFolder, WithoutAnAudioDeviceEverySoundIsSilentAndNothingWaits) {
     EXPECT_TRUE(clock_.sleeps().empty());
 }
 
-// The pupil's back end on this machine, which may well have no sound card:
-// playing to the end must come back, whatever the device does.
-TEST_F(SoundFolder, TheQtBackEndComesBackFromPlayingToTheEnd) {
+// The pupil's speakers on this machine, which may well have no sound server:
+// playing to the end must come back, whatever the server does.
+TEST_F(SoundFolder, ThePupilsSpeakersComeBackFromPlayingToTheEnd) {
     wav_maker::write(file("SHORT.WAV"), wav_maker::silence_ms(200));
-    platform::QtAudioBackend speakers;
+    platform::SoundThread speakers;
     platform::RealClock clock;
     SoundDevice sound(speakers, clock, resolver());
     const bool has_device = sound.send("open SHORT.WAV alias wave1");

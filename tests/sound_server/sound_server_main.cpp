@@ -1,5 +1,5 @@
-// The sound-server tests' program: the daemon first, then the application
-// that connects to it.
+// The sound-server tests' program: the daemon first, so that every
+// connection the tests make finds it through the environment.
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
