@@ -59,11 +59,17 @@ Place pose_place(Child child, Pose pointing) {
     return {QRectF(0, 0, 32, kSmallHeight), QRect(0, 0, 32, kSmallHeight)};
 }
 
+// The figure is drawn on a board of its part's size, whose edges cut it off
+// as a picture's own do, and set into the picture.
 QImage small_figure(int width, Child child, Pose pose, const Place& place) {
+    QImage part = blank_picture(place.ink.width(), place.ink.height(), kBlackboardGreen);
+    {
+        QPainter painter(&part);
+        const QRectF figure = place.figure.translated(-place.ink.topLeft());
+        draw_child(painter, child, pose, Mood::Smiling, figure);
+    }
     QImage picture = blank_picture(width, kSmallHeight, kBlackboardGreen);
-    QPainter painter(&picture);
-    painter.setClipRect(place.ink);
-    draw_child(painter, child, pose, Mood::Smiling, place.figure);
+    QPainter(&picture).drawImage(place.ink.topLeft(), part);
     return picture;
 }
 
