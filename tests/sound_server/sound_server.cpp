@@ -1,5 +1,9 @@
 #include "tests/sound_server/sound_server.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/prctl.h>
@@ -9,6 +13,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -56,9 +61,12 @@ std::string contents_of(const fs::path& file) {
                                       (folder / "native").string();
     std::freopen((folder / "daemon.log").c_str(), "w", stderr);
     std::freopen("/dev/null", "w", stdout);
+    const std::string speakers = "module-pipe-sink sink_name=course format=s16le channels=1 rate=" +
+                                 std::to_string(kSpeakersRate) + " use_system_clock_for_timing=yes file=" +
+                                 (folder / "speakers").string();
     std::vector<std::string> words{"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
                                    "--use-pid-file=no", "--log-target=stderr",
-                                   "-L", "module-null-sink sink_name=course", "-L", socket_module};
+                                   "-L", speakers, "-L", socket_module};
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());
     argv.push_back(nullptr);
@@ -122,6 +130,21 @@ SoundServer::~SoundServer() {
     }
     std::error_code ignored;
     if (!folder_.empty()) fs::remove_all(folder_, ignored);
+}
+
+std::optional<int> streams_of(pid_t process) {
+    FILE* pactl = ::popen("LC_ALL=C pactl --format=json list sink-inputs 2>/dev/null", "r");
+    if (pactl == nullptr) return std::nullopt;
+    QByteArray listing;
+    char piece[4096];
+    for (std::size_t got; (got = std::fread(piece, 1, sizeof piece, pactl)) > 0;) listing.append(piece, got);
+    if (::pclose(pactl) != 0) return std::nullopt;
+    const QJsonDocument streams = QJsonDocument::fromJson(listing);
+    if (!streams.isArray()) return std::nullopt;
+    int of_process = 0;
+    for (const QJsonValue stream : streams.array())
+        of_process += stream["properties"]["application.process.id"].toString() == QString::number(process);
+    return of_process;
 }
 
 const SoundServer& test_server() {
