@@ -40,7 +40,9 @@ constexpr std::string_view kUsage =
     "How much of the narration of explanation PAGE of UNIT the recording of the\n"
     "speakers holds, per narration and for the page: the voiced time heard while\n"
     "each narration's stream was open, against its voiced time within the slot\n"
-    "the page gives it.  EVENTS: the sound server's stream events, each with the\n"
+    "the page gives it, and when each started against its traced time, both counted\n"
+    "from the page's first narration; the drift is the last narration's.\n"
+    "EVENTS: the sound server's stream events, each with the\n"
     "time it was seen; the first stream is a reference play of the page's first\n"
     "sound.  Made and run by scripts/listen.\n";
 
@@ -122,34 +124,41 @@ milliseconds best_shift(const harness::VoicedSound& recording, const std::vector
 
 struct Heard {
     double voiced = 0, heard = 0;
+    // When the sound's first sample was played, in recording time: where its
+    // voice was first heard while its stream was open, less where the sound
+    // itself begins to speak.
+    std::optional<milliseconds> started;
+    milliseconds slot{0};
+    double open_for = 0;
 };
 
-Heard print_narration(const Played& one, const harness::VoicedSound& recording, Clock clock) {
+Heard hear(const Played& one, const harness::VoicedSound& recording, Clock clock) {
     const milliseconds slot =
         one.narration->closed ? *one.narration->closed - one.narration->start : one.sound.length();
-    const double voiced = s_of_frames(one.sound.voiced_between(milliseconds(0), slot));
-    double heard = 0, late = 0, open_for = 0;
-    if (one.stream) {
-        const milliseconds from = clock.at(one.stream->opened) - kSeenLate, to = clock.at(one.stream->closed) + kSeenLate;
-        heard = std::min(voiced, s_of_frames(recording.voiced_between(from, to)));
-        const auto voice = recording.first_voiced(from), spoken = one.sound.first_voiced(milliseconds(0));
-        if (voice && spoken && *voice < to) late = s(*voice - *spoken) - s(clock.at(one.stream->opened));
-        open_for = one.stream->closed - one.stream->opened;
-    }
-    char open[16] = "plays on";
-    if (open_for < kPlaysOn) std::snprintf(open, sizeof open, "%6.2f s", open_for);
-    std::printf("  %-12s slot %6.2f s  voiced %5.2f s  heard %5.2f s  %5.1f %%  late %5.2f s  open %s  %s\n",
-                one.narration->sound.c_str(), s(slot), voiced, heard, voiced > 0 ? 100 * heard / voiced : 100.0, late,
-                open, one.narration->sentence.c_str());
-    return {voiced, heard};
+    Heard heard;
+    heard.voiced = s_of_frames(one.sound.voiced_between(milliseconds(0), slot));
+    heard.slot = slot;
+    if (!one.stream) return heard;
+    const milliseconds from = clock.at(one.stream->opened) - kSeenLate, to = clock.at(one.stream->closed) + kSeenLate;
+    heard.heard = std::min(heard.voiced, s_of_frames(recording.voiced_between(from, to)));
+    const auto voice = recording.first_voiced(from), spoken = one.sound.first_voiced(milliseconds(0));
+    if (voice && spoken && *voice < to) heard.started = *voice - *spoken;
+    heard.open_for = one.stream->closed - one.stream->opened;
+    return heard;
 }
+
+double share(double heard, double voiced) { return voiced > 0 ? 100 * heard / voiced : 100.0; }
 
 int report(const std::string& unit, int page, const harness::VoicedSound& recording,
            const std::vector<Stream>& streams, const fs::path& sounds,
            const harness::PageTimeline& timeline) {
     const auto reference = harness::voiced_sound(sounds / timeline.narrations.front().sound);
     const auto onset = recording.first_voiced(milliseconds(0));
-    if (!reference || !reference->first_voiced(milliseconds(0)) || !onset || streams.empty()) {
+    if (streams.empty()) {
+        std::cerr << "heard: no stream event could be read\n";
+        return 1;
+    }
+    if (!reference || !reference->first_voiced(milliseconds(0)) || !onset) {
         std::cerr << "heard: the reference is not in the recording\n";
         return 1;
     }
@@ -165,20 +174,39 @@ int report(const std::string& unit, int page, const harness::VoicedSound& record
     const milliseconds shift = best_shift(recording, played, clock);
     clock.lag += s(shift);
     std::printf("%s page %d: each narration's slot on the page, its voiced time within the slot, the\n"
-                "voiced time heard while its stream was open, the share, how much later than the\n"
-                "page's narrations together its voice was heard, and how long its stream was open.\n"
-                "The page's voices were heard %.2f s from where the reference's timing puts them.\n",
+                "voiced time heard while its stream was open, the share, when it started against\n"
+                "its traced time (both counted from the page's first narration), and how long its\n"
+                "stream was open.  The page's voices were heard %.2f s from where the reference's\n"
+                "timing puts them.\n",
                 unit.c_str(), page, s(shift));
     Heard total;
+    const Played* lowest = nullptr;
+    double lowest_share = 101;
+    std::optional<milliseconds> first, last_off, most_off;
     for (const Played& one : played) {
-        const Heard heard = print_narration(one, recording, clock);
+        const Heard heard = hear(one, recording, clock);
         total.voiced += heard.voiced;
         total.heard += heard.heard;
+        if (share(heard.heard, heard.voiced) < lowest_share) lowest = &one, lowest_share = share(heard.heard, heard.voiced);
+        if (!first && heard.started) first = *heard.started - one.narration->start;
+        char start[16] = "  unheard", open[16] = "plays on";
+        if (first && heard.started) {
+            last_off = *heard.started - one.narration->start - *first;
+            if (!most_off || abs(*last_off) > abs(*most_off)) most_off = last_off;
+            std::snprintf(start, sizeof start, "%+7.3f s", s(*last_off));
+        }
+        if (heard.open_for < kPlaysOn) std::snprintf(open, sizeof open, "%6.2f s", heard.open_for);
+        std::printf("  %-12s slot %6.2f s  voiced %5.2f s  heard %5.2f s  %5.1f %%  start %s  open %s  %s\n",
+                    one.narration->sound.c_str(), s(heard.slot), heard.voiced, heard.heard,
+                    share(heard.heard, heard.voiced), start, open, one.narration->sentence.c_str());
     }
     if (stream != streams.size())
         std::printf("  (the server saw %zu narration streams, the page plays %zu)\n", streams.size() - 1, played.size());
-    std::printf("%s page %d: heard %.2f of %.2f voiced seconds, %.1f %%\n", unit.c_str(), page, total.heard,
-                total.voiced, total.voiced > 0 ? 100 * total.heard / total.voiced : 100.0);
+    std::printf("%s page %d: heard %.2f of %.2f voiced seconds, %.1f %%; lowest %.1f %% (%s); drift %+.3f s, "
+                "most off %+.3f s\n",
+                unit.c_str(), page, total.heard, total.voiced, share(total.heard, total.voiced), lowest_share,
+                lowest ? lowest->narration->sound.c_str() : "-", s(last_off.value_or(milliseconds(0))),
+                s(most_off.value_or(milliseconds(0))));
     return 0;
 }
 
