@@ -96,6 +96,30 @@ struct Clock {
     milliseconds at(double seen) const { return ms(seen + lag); }
 };
 
+// Gives each stream after the reference to the narration it plays: the next
+// one, or a later one when the page's times since the last stream given say
+// so (a narration the server never saw has none).  How many were given.
+std::size_t give_streams(std::vector<Played>& played, const std::vector<Stream>& streams) {
+    std::size_t given = 0, next = 0;
+    const Played* last = nullptr;
+    for (std::size_t stream = 1; stream < streams.size() && next < played.size(); ++stream) {
+        std::size_t best = next;
+        if (last != nullptr) {
+            const auto off = [&](std::size_t one) {
+                return std::abs(streams[stream].opened - last->stream->opened -
+                                s(played[one].narration->start - last->narration->start));
+            };
+            for (std::size_t one = next; one < played.size(); ++one)
+                if (off(one) < off(best)) best = one;
+        }
+        played[best].stream = streams[stream];
+        last = &played[best];
+        next = best + 1;
+        ++given;
+    }
+    return given;
+}
+
 // How far the page's voices lie from where the reference's timing puts
 // them: the shift that lays the most of their voiced frames, each cut where
 // its stream closed, on voiced frames of the recording.  The same for every
@@ -147,6 +171,22 @@ Heard hear(const Played& one, const harness::VoicedSound& recording, Clock clock
     return heard;
 }
 
+// The page closes each narration before it plays the next: one still on the
+// server when the next one's stream opens, with voice left to play then, is
+// heard after its close, over the next.
+std::string heard_after_close(const std::vector<Played>& played) {
+    std::string names;
+    for (std::size_t i = 0; i + 1 < played.size(); ++i) {
+        const auto& one = played[i].stream;
+        const auto& next = played[i + 1].stream;
+        if (!one || !next) continue;
+        const double voice_ends = one->opened + s(played[i].sound.spoken_end());
+        if (std::min(one->closed, voice_ends) > next->opened + s(kSeenLate))
+            names += " " + played[i].narration->sound;
+    }
+    return names.empty() ? " none" : names;
+}
+
 double share(double heard, double voiced) { return voiced > 0 ? 100 * heard / voiced : 100.0; }
 
 int report(const std::string& unit, int page, const harness::VoicedSound& recording,
@@ -164,19 +204,16 @@ int report(const std::string& unit, int page, const harness::VoicedSound& record
     }
     Clock clock{s(*onset) - s(*reference->first_voiced(milliseconds(0))) - streams.front().opened};
     std::vector<Played> played;
-    std::size_t stream = 1;
-    for (const harness::Narration& narration : timeline.narrations) {
-        auto sound = harness::voiced_sound(sounds / narration.sound);
-        if (!sound) continue;
-        played.push_back({&narration, std::move(*sound),
-                          stream < streams.size() ? std::optional(streams[stream++]) : std::nullopt});
-    }
+    for (const harness::Narration& narration : timeline.narrations)
+        if (auto sound = harness::voiced_sound(sounds / narration.sound))
+            played.push_back({&narration, std::move(*sound), std::nullopt});
+    const std::size_t given = give_streams(played, streams);
     const milliseconds shift = best_shift(recording, played, clock);
     clock.lag += s(shift);
     std::printf("%s page %d: each narration's slot on the page, its voiced time within the slot, the\n"
                 "voiced time heard while its stream was open, the share, when it started against\n"
-                "its traced time (both counted from the page's first narration), and how long its\n"
-                "stream was open.  The page's voices were heard %.2f s from where the reference's\n"
+                "its traced time (both counted from the page's first narration), when its stream\n"
+                "opened (from the first one's) and how long it was open.  The page's voices were heard %.2f s from where the reference's\n"
                 "timing puts them.\n",
                 unit.c_str(), page, s(shift));
     Heard total;
@@ -189,18 +226,21 @@ int report(const std::string& unit, int page, const harness::VoicedSound& record
         total.heard += heard.heard;
         if (share(heard.heard, heard.voiced) < lowest_share) lowest = &one, lowest_share = share(heard.heard, heard.voiced);
         if (!first && heard.started) first = *heard.started - one.narration->start;
-        char start[16] = "  unheard", open[16] = "plays on";
+        char start[16] = "  unheard", open[16] = "plays on", at[16] = "      -";
         if (first && heard.started) {
             last_off = *heard.started - one.narration->start - *first;
             if (!most_off || abs(*last_off) > abs(*most_off)) most_off = last_off;
             std::snprintf(start, sizeof start, "%+7.3f s", s(*last_off));
         }
-        if (heard.open_for < kPlaysOn) std::snprintf(open, sizeof open, "%6.2f s", heard.open_for);
-        std::printf("  %-12s slot %6.2f s  voiced %5.2f s  heard %5.2f s  %5.1f %%  start %s  open %s  %s\n",
+        if (!one.stream) std::snprintf(open, sizeof open, "-");
+        else if (heard.open_for < kPlaysOn) std::snprintf(open, sizeof open, "%6.2f s", heard.open_for);
+        if (one.stream) std::snprintf(at, sizeof at, "%7.2f", one.stream->opened - streams[1].opened);
+        std::printf("  %-12s slot %6.2f s  voiced %5.2f s  heard %5.2f s  %5.1f %%  start %s  opened at %s  open %s  %s\n",
                     one.narration->sound.c_str(), s(heard.slot), heard.voiced, heard.heard,
-                    share(heard.heard, heard.voiced), start, open, one.narration->sentence.c_str());
+                    share(heard.heard, heard.voiced), start, at, open, one.narration->sentence.c_str());
     }
-    if (stream != streams.size())
+    std::printf("  heard after its close:%s\n", heard_after_close(played).c_str());
+    if (given != played.size() || given + 1 != streams.size())
         std::printf("  (the server saw %zu narration streams, the page plays %zu)\n", streams.size() - 1, played.size());
     std::printf("%s page %d: heard %.2f of %.2f voiced seconds, %.1f %%; lowest %.1f %% (%s); drift %+.3f s, "
                 "most off %+.3f s\n",

@@ -29,26 +29,10 @@ if [ "$1" = "--least" ]; then least=$2; shift 2; fi
 unit=$1
 shift
 program="$programs/$unit" layout="$tools/course-layout" root_colours="$tools/root-colours"
-heard="$tools/heard" record_speakers="$tools/record-speakers"
 [ -x "$program" ] || { echo "no built program $program" >&2; exit 2; }
-command -v pulseaudio >/dev/null ||
-  { echo "SKIPPED: pulseaudio is not installed (scripts/test installs it); nothing was heard"; exit 77; }
+source "$(dirname "$0")/listening.sh"
 source "$(dirname "$0")/bare_x.sh"
-readonly WHERE_BUTTON="314 456" PINK=FF80FF DARK_GREEN=008000
-for tool in paplay pactl; do
-  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/test installs it)"
-done
-
-# --- a sound server of its own, its speakers a pipe ---------------------------
-export HOME="$work" XDG_RUNTIME_DIR="$work" PULSE_RUNTIME_PATH="$work"
-export PULSE_SERVER="unix:$work/native"
-speakers="$work/speakers"
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=stderr \
-  -L "module-pipe-sink sink_name=course file=$speakers format=s16le rate=48000 channels=1 use_system_clock_for_timing=yes" \
-  -L "module-native-protocol-unix auth-anonymous=1 socket=$work/native" 2>"$work/pulseaudio.log" &
-server_pid=$!
-also_end $server_pid
-wait_for 15 pactl info >/dev/null 2>&1 || fail "pulseaudio did not start: $(cat "$work/pulseaudio.log")"
+start_sound_server
 
 # Every explanation page of the unit: those whose canvas is 640 x 434.
 traces="$(dirname "$0")/../units/$unit/traces"
@@ -63,41 +47,18 @@ fi
 start_program
 wait_for 20 shows_all "$CANVAS_PATCH" FFFF00 || fail "the contents page did not appear"
 
-# Logs the server's stream events, each with the time it was seen, in a
-# process group of its own.
-log_events() {
-  setsid bash -c 'LC_ALL=C stdbuf -oL pactl subscribe |
-    while IFS= read -r line; do printf "%s %s\n" "$(date +%s.%N)" "$line"; done' >"$1" &
-  events_pid=$!
-}
-
-# Records the speakers into $1 until stopped; recorder_pid is its process.
-record() {
-  "$record_speakers" "$speakers" "$1" >"$1.started" &
-  recorder_pid=$!
-  wait_for 10 grep -q recording "$1.started" || fail "nothing comes out of the speakers' pipe"
-}
-
 status=0
 for page in "${pages[@]}"; do
-  first_sound=$(grep -m1 -o '^sound "open [^ ]*' "$traces/page$page.trace" | cut -d' ' -f3)
+  first_sound=$(first_sound_of "$page")
   [ -n "$first_sound" ] || fail "page $page of $unit plays no sound"
   length=$("$heard" "$unit" "$page")
   log_events "$work/page$page.events"
   record "$work/page$page.wav"
   paplay "$folder/$first_sound"
   sleep 0.5
-  click "$WHERE_BUTTON"
-  sleep 1
-  type_keys "$page"
-  click "$BAR_OK_BUTTON"
-  wait_for 10 shows_all "$CANVAS_PATCH" $PINK || fail "page $page's start-from dialog did not appear"
-  type_keys 1
-  click "$BAR_OK_BUTTON"
+  start_page "$page"
   sleep "$length"
-  kill -INT "$recorder_pid"
-  wait "$recorder_pid" || true
-  kill -- -"$events_pid" 2>/dev/null || true
+  stop_listening
   "$heard" "$unit" "$page" "$work/page$page.wav" "$work/page$page.events" | tee "$work/page$page.txt"
   if [ -n "$least" ]; then
     share=$(tail -n 1 "$work/page$page.txt" | grep -o 'seconds, [0-9.]* %' | tr -dc 0-9.)
