@@ -96,24 +96,42 @@ struct Clock {
     milliseconds at(double seen) const { return ms(seen + lag); }
 };
 
-// Gives each stream after the reference to the narration it plays: the next
-// one, or a later one when the page's times since the last stream given say
-// so (a narration the server never saw has none).  How many were given.
-std::size_t give_streams(std::vector<Played>& played, const std::vector<Stream>& streams) {
+// How well what the recording holds from a stream's opening matches a
+// narration's voice: its voiced frames heard less the frames where the two
+// differ, at the best of shifts up to kOffBy either way.
+long long agreement(const harness::VoicedSound& recording, const Played& one, const Stream& stream, Clock clock) {
+    constexpr long long kOffBy = 30;
+    const long long first = clock.at(stream.opened) / harness::kVoicedFrame;
+    const long long frames = std::min<long long>(ms(stream.closed - stream.opened) / harness::kVoicedFrame,
+                                                 static_cast<long long>(one.sound.frames.size()));
+    long long best = -frames;
+    for (long long shift = -kOffBy; shift <= kOffBy; ++shift) {
+        long long score = 0;
+        for (long long f = 0; f < frames; ++f) {
+            const long long at = first + shift + f;
+            const bool heard = at >= 0 && at < static_cast<long long>(recording.frames.size()) && recording.frames[at];
+            score += heard == one.sound.frames[f] ? heard : -1;
+        }
+        best = std::max(best, score);
+    }
+    return best;
+}
+
+// Gives each stream after the reference to the narration it plays: of the
+// next few the page plays, the one whose voice the recording holds from the
+// stream's opening (a narration the server never saw has none).  How many
+// were given.
+std::size_t give_streams(std::vector<Played>& played, const std::vector<Stream>& streams,
+                         const harness::VoicedSound& recording, Clock clock) {
+    constexpr std::size_t kSkipped = 3;
     std::size_t given = 0, next = 0;
-    const Played* last = nullptr;
     for (std::size_t stream = 1; stream < streams.size() && next < played.size(); ++stream) {
         std::size_t best = next;
-        if (last != nullptr) {
-            const auto off = [&](std::size_t one) {
-                return std::abs(streams[stream].opened - last->stream->opened -
-                                s(played[one].narration->start - last->narration->start));
-            };
-            for (std::size_t one = next; one < played.size(); ++one)
-                if (off(one) < off(best)) best = one;
-        }
+        for (std::size_t one = next + 1; one < std::min(played.size(), next + 1 + kSkipped); ++one)
+            if (agreement(recording, played[one], streams[stream], clock) >
+                agreement(recording, played[best], streams[stream], clock))
+                best = one;
         played[best].stream = streams[stream];
-        last = &played[best];
         next = best + 1;
         ++given;
     }
@@ -207,7 +225,7 @@ int report(const std::string& unit, int page, const harness::VoicedSound& record
     for (const harness::Narration& narration : timeline.narrations)
         if (auto sound = harness::voiced_sound(sounds / narration.sound))
             played.push_back({&narration, std::move(*sound), std::nullopt});
-    const std::size_t given = give_streams(played, streams);
+    const std::size_t given = give_streams(played, streams, recording, clock);
     const milliseconds shift = best_shift(recording, played, clock);
     clock.lag += s(shift);
     std::printf("%s page %d: each narration's slot on the page, its voiced time within the slot, the\n"

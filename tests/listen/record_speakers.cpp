@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     ::pthread_sigmask(SIG_BLOCK, &ending, nullptr);
     sound_server::Recorder recorder(argv[2], argv[1]);
     if (!recorder.recording()) {
-        std::fprintf(stderr, "record-speakers: nothing comes out of %s\n", argv[1]);
+        std::fprintf(stderr, "record-speakers: %s cannot be read\n", argv[1]);
         return 1;
     }
     std::printf("recording\n");

@@ -40,7 +40,7 @@ log_events() {
 record() {
   "$record_speakers" "$speakers" "$1" >"$1.started" &
   recorder_pid=$!
-  wait_for 10 grep -q recording "$1.started" || fail "nothing comes out of the speakers' pipe"
+  wait_for 10 grep -q recording "$1.started" || fail "the speakers' pipe cannot be read"
 }
 
 stop_listening() {

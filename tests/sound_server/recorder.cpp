@@ -16,9 +16,9 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
 constexpr std::size_t kBytesPerSecond = kSpeakersRate * 2;
-// The speakers write a little ahead of the clock; behind it by more than
-// this, they wrote nothing for a while.
-constexpr auto kSilentAfter = 100ms;
+// The speakers write a little ahead of the clock; a recording further off it
+// than this is set back on it.
+constexpr auto kOffTheClock = 100ms;
 
 std::size_t bytes_in(Clock::duration time) {
     return static_cast<std::size_t>(std::chrono::duration_cast<std::chrono::microseconds>(time).count()) *
@@ -61,21 +61,29 @@ Recorder::Recorder(std::filesystem::path wav, std::filesystem::path speakers) : 
 }
 
 // What the pipe held before is older than the recording and is passed over.
-// Each piece read ends about now; what the clock has run past the samples
-// before it, the speakers did not play.
+// Each piece read ends about now.  What the clock has run past the samples
+// before it, the speakers did not play (a server stopped, or one that writes
+// only while it plays): silence.  What runs ahead of the clock was written
+// all at once, as a server woken from a stop makes up for the time it lost
+// with silence: as much of its silence as it runs ahead is left out.
 void Recorder::record(int pipe) {
     std::array<char, 65536> piece;
     while (::read(pipe, piece.data(), piece.size()) > 0) {
     }
     const auto start = Clock::now();
+    begun_ = true;
     for (pollfd waiting{pipe, POLLIN, 0}; !stopping_;) {
         if (::poll(&waiting, 1, 20) <= 0) continue;
         const ssize_t got = ::read(pipe, piece.data(), piece.size());
         if (got <= 0) continue;
-        const std::size_t due = bytes_in(Clock::now() - start), held = samples_.size() + got;
-        if (due > held + bytes_in(kSilentAfter)) samples_.append(due - held, '\0');
-        samples_.append(piece.data(), got);
-        begun_ = true;
+        const std::size_t due = bytes_in(Clock::now() - start), off = bytes_in(kOffTheClock);
+        if (due > samples_.size() + got + off) samples_.append(due - samples_.size() - got, '\0');
+        std::size_t ahead = samples_.size() + got > due + off ? samples_.size() + got - due - off : 0;
+        for (ssize_t at = 0; at + 1 < got; at += 2) {
+            const bool silent = piece[at] == 0 && piece[at + 1] == 0;
+            if (silent && ahead >= 2) ahead -= 2;
+            else samples_.append(piece.data() + at, 2);
+        }
     }
 }
 

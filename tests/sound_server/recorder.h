@@ -2,7 +2,8 @@
 // What a sound server's speakers play, read from their pipe as they play it
 // into a 16-bit mono WAV, from when the recorder is made until stop().  The
 // recording keeps the wall clock: a stretch in which the speakers wrote
-// nothing (a server stopped where it was) is silence of its length, so a
+// nothing (a server stopped where it was, or one that writes only while it
+// plays) is silence of its length, so a
 // sample's place in the file is the time it was played, counted from the
 // recorder's start.
 
@@ -25,7 +26,7 @@ public:
     Recorder& operator=(const Recorder&) = delete;
 
     // Waits until the recording has begun; false when it does not begin
-    // within seconds (no pipe, or nothing comes out of it).
+    // within seconds (no pipe to read).
     bool recording() const;
     // Ends the recording with its header written; the file is whole then.
     const std::filesystem::path& stop();

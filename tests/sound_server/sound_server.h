@@ -4,7 +4,10 @@
 // back what it has written): a machine with a sound output, on any machine
 // where pulseaudio is installed.  It lives in a folder of its own, is told to
 // end with the test, and the test's Qt finds it through the environment; the
-// test's temporary files (TMPDIR) lie in that folder too.
+// test's temporary files (TMPDIR) lie in that folder too.  With
+// COURSE_SOUND_SERVER=pipewire in the environment it is PipeWire's PulseAudio
+// service instead, with pipewire and WirePlumber (pipewire.sh), its pipe
+// sink written only while it plays.
 
 #include <sys/types.h>
 
@@ -33,7 +36,8 @@ public:
     // The pipe the daemon's speakers write into (tests/sound_server/recorder.h).
     std::filesystem::path speakers() const { return folder_ / "speakers"; }
 
-    // Stops the daemon where it is, as a hung one, and lets it go on.
+    // Stops the daemon (every process of it) where it is, as a hung one, and
+    // lets it go on.
     void stop() const;
     void go_on() const;
 
