@@ -3,12 +3,16 @@
 # speakers are a pipe it writes into in real time (a pipe sink, which never
 # takes back what it has written), its stream events logged, its speakers
 # recorded as they play, and an explanation page started from paragraph 1
-# with real clicks.  The server's words are read in the C locale.
+# with real clicks.  The server's words are read in the C locale.  With
+# COURSE_SOUND_SERVER=pipewire the server is PipeWire's PulseAudio service
+# (tests/sound_server/pipewire.sh), its pipe sink written only while it plays.
 #
 # The sourcing script sets tools and work first.
 
-command -v pulseaudio >/dev/null ||
-  { echo "SKIPPED: pulseaudio is not installed (scripts/test installs it); nothing was heard"; exit 77; }
+server_program=pulseaudio
+[ "${COURSE_SOUND_SERVER:-}" = pipewire ] && server_program=pipewire-pulse
+command -v $server_program >/dev/null ||
+  { echo "SKIPPED: $server_program is not installed (scripts/test installs pulseaudio); nothing was heard"; exit 77; }
 for tool in paplay pactl; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/test installs it)" >&2; exit 1; }
 done
@@ -20,6 +24,13 @@ start_sound_server() {
   export HOME="$work" XDG_RUNTIME_DIR="$work" PULSE_RUNTIME_PATH="$work"
   export PULSE_SERVER="unix:$work/native"
   speakers="$work/speakers"
+  if [ $server_program = pipewire-pulse ]; then
+    bash "$(dirname "${BASH_SOURCE[0]}")/../sound_server/pipewire.sh" "$work" 2>"$work/pipewire.log" &
+    server_pid=$!
+    also_end $server_pid
+    wait_for 20 test -S "$work/native" || fail "pipewire did not start: $(cat "$work/pipewire.log")"
+    return
+  fi
   pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=stderr \
     -L "module-pipe-sink sink_name=course file=$speakers format=s16le rate=48000 channels=1 use_system_clock_for_timing=yes" \
     -L "module-native-protocol-unix auth-anonymous=1 socket=$work/native" 2>"$work/pulseaudio.log" &

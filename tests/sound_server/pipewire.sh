@@ -11,6 +11,7 @@ set -euo pipefail
 [ $# -eq 1 ] || { echo "usage: $0 FOLDER" >&2; exit 2; }
 folder=$(realpath "$1")
 trap 'kill $(jobs -p) 2>/dev/null' EXIT
+trap 'exit 0' TERM INT
 export HOME="$folder" XDG_RUNTIME_DIR="$folder" PULSE_RUNTIME_PATH="$folder/pulse"
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$folder/bus" PULSE_SERVER="unix:$folder/pulse/native"
 unset DISPLAY
