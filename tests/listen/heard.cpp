@@ -96,41 +96,27 @@ struct Clock {
     milliseconds at(double seen) const { return ms(seen + lag); }
 };
 
-// How well what the recording holds from a stream's opening matches a
-// narration's voice: its voiced frames heard less the frames where the two
-// differ, at the best of shifts up to kOffBy either way.
-long long agreement(const harness::VoicedSound& recording, const Played& one, const Stream& stream, Clock clock) {
-    constexpr long long kOffBy = 30;
-    const long long first = clock.at(stream.opened) / harness::kVoicedFrame;
-    const long long frames = std::min<long long>(ms(stream.closed - stream.opened) / harness::kVoicedFrame,
-                                                 static_cast<long long>(one.sound.frames.size()));
-    long long best = -frames;
-    for (long long shift = -kOffBy; shift <= kOffBy; ++shift) {
-        long long score = 0;
-        for (long long f = 0; f < frames; ++f) {
-            const long long at = first + shift + f;
-            const bool heard = at >= 0 && at < static_cast<long long>(recording.frames.size()) && recording.frames[at];
-            score += heard == one.sound.frames[f] ? heard : -1;
-        }
-        best = std::max(best, score);
-    }
-    return best;
+milliseconds slot_of(const Played& one) {
+    return one.narration->closed ? *one.narration->closed - one.narration->start : one.sound.length();
 }
 
-// Gives each stream after the reference to the narration it plays: of the
-// next few the page plays, the one whose voice the recording holds from the
-// stream's opening (a narration the server never saw has none).  How many
-// were given.
-std::size_t give_streams(std::vector<Played>& played, const std::vector<Stream>& streams,
-                         const harness::VoicedSound& recording, Clock clock) {
-    constexpr std::size_t kSkipped = 3;
+// Gives each stream after the reference to the narration it plays: in order
+// when the server saw as many as the page plays; else the next one, unless a
+// later one's slot fits how long the stream was open better by more than
+// kSkipping for each narration passed over (one the server never saw has no
+// stream).  How many were given.
+std::size_t give_streams(std::vector<Played>& played, const std::vector<Stream>& streams) {
+    constexpr double kSkipping = 0.2, kLookAhead = 3;
     std::size_t given = 0, next = 0;
     for (std::size_t stream = 1; stream < streams.size() && next < played.size(); ++stream) {
+        const double open = streams[stream].closed - streams[stream].opened;
+        const auto misfit = [&](std::size_t one) {
+            return std::abs(open - s(slot_of(played[one]))) + kSkipping * double(one - next);
+        };
         std::size_t best = next;
-        for (std::size_t one = next + 1; one < std::min(played.size(), next + 1 + kSkipped); ++one)
-            if (agreement(recording, played[one], streams[stream], clock) >
-                agreement(recording, played[best], streams[stream], clock))
-                best = one;
+        for (std::size_t one = next + 1;
+             streams.size() != played.size() + 1 && one < played.size() && one <= next + kLookAhead; ++one)
+            if (misfit(one) < misfit(best)) best = one;
         played[best].stream = streams[stream];
         next = best + 1;
         ++given;
@@ -175,8 +161,7 @@ struct Heard {
 };
 
 Heard hear(const Played& one, const harness::VoicedSound& recording, Clock clock) {
-    const milliseconds slot =
-        one.narration->closed ? *one.narration->closed - one.narration->start : one.sound.length();
+    const milliseconds slot = slot_of(one);
     Heard heard;
     heard.voiced = s_of_frames(one.sound.voiced_between(milliseconds(0), slot));
     heard.slot = slot;
@@ -225,7 +210,7 @@ int report(const std::string& unit, int page, const harness::VoicedSound& record
     for (const harness::Narration& narration : timeline.narrations)
         if (auto sound = harness::voiced_sound(sounds / narration.sound))
             played.push_back({&narration, std::move(*sound), std::nullopt});
-    const std::size_t given = give_streams(played, streams, recording, clock);
+    const std::size_t given = give_streams(played, streams);
     const milliseconds shift = best_shift(recording, played, clock);
     clock.lag += s(shift);
     std::printf("%s page %d: each narration's slot on the page, its voiced time within the slot, the\n"
