@@ -106,7 +106,8 @@ milliseconds slot_of(const Played& one) {
 // kSkipping for each narration passed over (one the server never saw has no
 // stream).  How many were given.
 std::size_t give_streams(std::vector<Played>& played, const std::vector<Stream>& streams) {
-    constexpr double kSkipping = 0.2, kLookAhead = 3;
+    constexpr double kSkipping = 0.2;
+    constexpr std::size_t kLookAhead = 3;
     std::size_t given = 0, next = 0;
     for (std::size_t stream = 1; stream < streams.size() && next < played.size(); ++stream) {
         const double open = streams[stream].closed - streams[stream].opened;
@@ -216,8 +217,8 @@ int report(const std::string& unit, int page, const harness::VoicedSound& record
     std::printf("%s page %d: each narration's slot on the page, its voiced time within the slot, the\n"
                 "voiced time heard while its stream was open, the share, when it started against\n"
                 "its traced time (both counted from the page's first narration), when its stream\n"
-                "opened (from the first one's) and how long it was open.  The page's voices were heard %.2f s from where the reference's\n"
-                "timing puts them.\n",
+                "opened (from the first one's) and how long it was open.  The page's voices were\n"
+                "heard %.2f s from where the reference's timing puts them.\n",
                 unit.c_str(), page, s(shift));
     Heard total;
     const Played* lowest = nullptr;

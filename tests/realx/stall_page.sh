@@ -13,7 +13,8 @@
 #   stall_page.sh PROGRAMS TOOLS WORK_FOLDER MODE
 #
 # Prints one line: when the page's end appeared (its screen's last change,
-# from the click that starts the page), the narrations never heard, those
+# from the click that starts the page), how far behind its trace the page's
+# last narration started (heard's drift), the narrations never heard, those
 # heard after their close, how many of the narrations played after the
 # server was back were heard (at least 90 % of what their slots allow) of
 # how many, and the streams of the program left on the server once the page
@@ -86,7 +87,8 @@ awk -v mode="$mode" -v started="$started" -v back="$back" -v first="$first" -v l
     else if (back != "" && at + first > back + 0.3) { after++; if (share >= 90) heard++ }
   }
   /^  heard after its close:/ { sub(/^  heard after its close: */, ""); closed = $0 }
+  / drift / { drift = $(NF - 4) }
   END {
-    printf "%-8s  end %6.2f s  never heard:%s  heard after its close: %s  after the server was back: %d of %d heard  streams left: %d\n",
-      mode, ended - started, (unheard == "" ? " none" : unheard), closed, heard, after, left
+    printf "%-8s  end %6.2f s  drift %s s  never heard:%s  heard after its close: %s  after the server was back: %d of %d heard  streams left: %d\n",
+      mode, ended - started, drift, (unheard == "" ? " none" : unheard), closed, heard, after, left
   }' "$work/heard.txt"
