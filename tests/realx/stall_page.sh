@@ -87,7 +87,7 @@ awk -v mode="$mode" -v started="$started" -v back="$back" -v first="$first" -v l
     else if (back != "" && at + first > back + 0.3) { after++; if (share >= 90) heard++ }
   }
   /^  heard after its close:/ { sub(/^  heard after its close: */, ""); closed = $0 }
-  / drift / { drift = $(NF - 4) }
+  / drift / { drift = $(NF - 5) }
   END {
     printf "%-8s  end %6.2f s  drift %s s  never heard:%s  heard after its close: %s  after the server was back: %d of %d heard  streams left: %d\n",
       mode, ended - started, drift, (unheard == "" ? " none" : unheard), closed, heard, after, left
