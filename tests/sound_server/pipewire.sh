@@ -25,6 +25,6 @@ pipewire-pulse &
 up pactl info >/dev/null 2>&1
 LC_ALL=C pactl load-module module-pipe-sink file="$folder/speakers" format=s16le rate=48000 channels=1 \
   sink_name=course >/dev/null
-LC_ALL=C pactl set-default-sink course
+up env LC_ALL=C pactl set-default-sink course
 ln -s pulse/native "$folder/native"
 wait
