@@ -40,11 +40,17 @@ start_sound_server() {
 }
 
 # Logs the server's stream events into $1, each with the time it was seen, in
-# a process group of its own (events_pid).
+# a process group of its own (events_pid); returns once the log tells of a
+# change made to the speakers, so that no stream after it goes unseen.
 log_events() {
   setsid bash -c 'LC_ALL=C stdbuf -oL pactl subscribe |
     while IFS= read -r line; do printf "%s %s\n" "$(date +%s.%N)" "$line"; done' >"$1" &
   events_pid=$!
+  wait_for 10 tells_of_a_change "$1" || fail "the server's events cannot be read"
+}
+tells_of_a_change() {
+  LC_ALL=C pactl set-sink-mute course 1 && LC_ALL=C pactl set-sink-mute course 0 &&
+    grep -q "Event 'change' on sink #" "$1"
 }
 
 # Records the speakers into $1 until stop_listening; recorder_pid is its process.
