@@ -40,7 +40,9 @@ constexpr std::string_view kUsage =
     "How much of the narration of explanation PAGE of UNIT the recording of the\n"
     "speakers holds, per narration and for the page: the voiced time heard while\n"
     "each narration's stream was open, against its voiced time within the slot\n"
-    "the page gives it.  EVENTS: the sound server's stream events, each with the\n"
+    "the page gives it, and when each started against its traced time, both counted\n"
+    "from the page's first narration; the drift is the last narration's.\n"
+    "EVENTS: the sound server's stream events, each with the\n"
     "time it was seen; the first stream is a reference play of the page's first\n"
     "sound.  Made and run by scripts/listen.\n";
 
@@ -94,6 +96,35 @@ struct Clock {
     milliseconds at(double seen) const { return ms(seen + lag); }
 };
 
+milliseconds slot_of(const Played& one) {
+    return one.narration->closed ? *one.narration->closed - one.narration->start : one.sound.length();
+}
+
+// Gives each stream after the reference to the narration it plays: in order
+// when the server saw as many as the page plays; else the next one, unless a
+// later one's slot fits how long the stream was open better by more than
+// kSkipping for each narration passed over (one the server never saw has no
+// stream).  How many were given.
+std::size_t give_streams(std::vector<Played>& played, const std::vector<Stream>& streams) {
+    constexpr double kSkipping = 0.2;
+    constexpr std::size_t kLookAhead = 3;
+    std::size_t given = 0, next = 0;
+    for (std::size_t stream = 1; stream < streams.size() && next < played.size(); ++stream) {
+        const double open = streams[stream].closed - streams[stream].opened;
+        const auto misfit = [&](std::size_t one) {
+            return std::abs(open - s(slot_of(played[one]))) + kSkipping * double(one - next);
+        };
+        std::size_t best = next;
+        for (std::size_t one = next + 1;
+             streams.size() != played.size() + 1 && one < played.size() && one <= next + kLookAhead; ++one)
+            if (misfit(one) < misfit(best)) best = one;
+        played[best].stream = streams[stream];
+        next = best + 1;
+        ++given;
+    }
+    return given;
+}
+
 // How far the page's voices lie from where the reference's timing puts
 // them: the shift that lays the most of their voiced frames, each cut where
 // its stream closed, on voiced frames of the recording.  The same for every
@@ -122,63 +153,104 @@ milliseconds best_shift(const harness::VoicedSound& recording, const std::vector
 
 struct Heard {
     double voiced = 0, heard = 0;
+    // When the sound's first sample was played, in recording time: where its
+    // voice was first heard while its stream was open, less where the sound
+    // itself begins to speak.
+    std::optional<milliseconds> started;
+    milliseconds slot{0};
+    double open_for = 0;
 };
 
-Heard print_narration(const Played& one, const harness::VoicedSound& recording, Clock clock) {
-    const milliseconds slot =
-        one.narration->closed ? *one.narration->closed - one.narration->start : one.sound.length();
-    const double voiced = s_of_frames(one.sound.voiced_between(milliseconds(0), slot));
-    double heard = 0, late = 0, open_for = 0;
-    if (one.stream) {
-        const milliseconds from = clock.at(one.stream->opened) - kSeenLate, to = clock.at(one.stream->closed) + kSeenLate;
-        heard = std::min(voiced, s_of_frames(recording.voiced_between(from, to)));
-        const auto voice = recording.first_voiced(from), spoken = one.sound.first_voiced(milliseconds(0));
-        if (voice && spoken && *voice < to) late = s(*voice - *spoken) - s(clock.at(one.stream->opened));
-        open_for = one.stream->closed - one.stream->opened;
-    }
-    char open[16] = "plays on";
-    if (open_for < kPlaysOn) std::snprintf(open, sizeof open, "%6.2f s", open_for);
-    std::printf("  %-12s slot %6.2f s  voiced %5.2f s  heard %5.2f s  %5.1f %%  late %5.2f s  open %s  %s\n",
-                one.narration->sound.c_str(), s(slot), voiced, heard, voiced > 0 ? 100 * heard / voiced : 100.0, late,
-                open, one.narration->sentence.c_str());
-    return {voiced, heard};
+Heard hear(const Played& one, const harness::VoicedSound& recording, Clock clock) {
+    const milliseconds slot = slot_of(one);
+    Heard heard;
+    heard.voiced = s_of_frames(one.sound.voiced_between(milliseconds(0), slot));
+    heard.slot = slot;
+    if (!one.stream) return heard;
+    const milliseconds from = clock.at(one.stream->opened) - kSeenLate, to = clock.at(one.stream->closed) + kSeenLate;
+    heard.heard = std::min(heard.voiced, s_of_frames(recording.voiced_between(from, to)));
+    const auto voice = recording.first_voiced(from), spoken = one.sound.first_voiced(milliseconds(0));
+    if (voice && spoken && *voice < to) heard.started = *voice - *spoken;
+    heard.open_for = one.stream->closed - one.stream->opened;
+    return heard;
 }
+
+// The page closes each narration before it plays the next: one still on the
+// server when the next one's stream opens, with voice left to play then, is
+// heard after its close, over the next.
+std::string heard_after_close(const std::vector<Played>& played) {
+    std::string names;
+    for (std::size_t i = 0; i + 1 < played.size(); ++i) {
+        const auto& one = played[i].stream;
+        const auto& next = played[i + 1].stream;
+        if (!one || !next) continue;
+        const double voice_ends = one->opened + s(played[i].sound.spoken_end());
+        if (std::min(one->closed, voice_ends) > next->opened + s(kSeenLate))
+            names += " " + played[i].narration->sound;
+    }
+    return names.empty() ? " none" : names;
+}
+
+double share(double heard, double voiced) { return voiced > 0 ? 100 * heard / voiced : 100.0; }
 
 int report(const std::string& unit, int page, const harness::VoicedSound& recording,
            const std::vector<Stream>& streams, const fs::path& sounds,
            const harness::PageTimeline& timeline) {
     const auto reference = harness::voiced_sound(sounds / timeline.narrations.front().sound);
     const auto onset = recording.first_voiced(milliseconds(0));
-    if (!reference || !reference->first_voiced(milliseconds(0)) || !onset || streams.empty()) {
+    if (streams.empty()) {
+        std::cerr << "heard: no stream event could be read\n";
+        return 1;
+    }
+    if (!reference || !reference->first_voiced(milliseconds(0)) || !onset) {
         std::cerr << "heard: the reference is not in the recording\n";
         return 1;
     }
     Clock clock{s(*onset) - s(*reference->first_voiced(milliseconds(0))) - streams.front().opened};
     std::vector<Played> played;
-    std::size_t stream = 1;
-    for (const harness::Narration& narration : timeline.narrations) {
-        auto sound = harness::voiced_sound(sounds / narration.sound);
-        if (!sound) continue;
-        played.push_back({&narration, std::move(*sound),
-                          stream < streams.size() ? std::optional(streams[stream++]) : std::nullopt});
-    }
+    for (const harness::Narration& narration : timeline.narrations)
+        if (auto sound = harness::voiced_sound(sounds / narration.sound))
+            played.push_back({&narration, std::move(*sound), std::nullopt});
+    const std::size_t given = give_streams(played, streams);
     const milliseconds shift = best_shift(recording, played, clock);
     clock.lag += s(shift);
     std::printf("%s page %d: each narration's slot on the page, its voiced time within the slot, the\n"
-                "voiced time heard while its stream was open, the share, how much later than the\n"
-                "page's narrations together its voice was heard, and how long its stream was open.\n"
-                "The page's voices were heard %.2f s from where the reference's timing puts them.\n",
+                "voiced time heard while its stream was open, the share, when it started against\n"
+                "its traced time (both counted from the page's first narration), when its stream\n"
+                "opened (from the first one's) and how long it was open.  The page's voices were\n"
+                "heard %.2f s from where the reference's timing puts them.\n",
                 unit.c_str(), page, s(shift));
     Heard total;
+    const Played* lowest = nullptr;
+    double lowest_share = 101;
+    std::optional<milliseconds> first, last_off, most_off;
     for (const Played& one : played) {
-        const Heard heard = print_narration(one, recording, clock);
+        const Heard heard = hear(one, recording, clock);
         total.voiced += heard.voiced;
         total.heard += heard.heard;
+        if (share(heard.heard, heard.voiced) < lowest_share) lowest = &one, lowest_share = share(heard.heard, heard.voiced);
+        if (!first && heard.started) first = *heard.started - one.narration->start;
+        char start[16] = "  unheard", open[16] = "plays on", at[16] = "      -";
+        if (first && heard.started) {
+            last_off = *heard.started - one.narration->start - *first;
+            if (!most_off || abs(*last_off) > abs(*most_off)) most_off = last_off;
+            std::snprintf(start, sizeof start, "%+7.3f s", s(*last_off));
+        }
+        if (!one.stream) std::snprintf(open, sizeof open, "-");
+        else if (heard.open_for < kPlaysOn) std::snprintf(open, sizeof open, "%6.2f s", heard.open_for);
+        if (one.stream) std::snprintf(at, sizeof at, "%7.2f", one.stream->opened - streams[1].opened);
+        std::printf("  %-12s slot %6.2f s  voiced %5.2f s  heard %5.2f s  %5.1f %%  start %s  opened at %s  open %s  %s\n",
+                    one.narration->sound.c_str(), s(heard.slot), heard.voiced, heard.heard,
+                    share(heard.heard, heard.voiced), start, at, open, one.narration->sentence.c_str());
     }
-    if (stream != streams.size())
+    std::printf("  heard after its close:%s\n", heard_after_close(played).c_str());
+    if (given != played.size() || given + 1 != streams.size())
         std::printf("  (the server saw %zu narration streams, the page plays %zu)\n", streams.size() - 1, played.size());
-    std::printf("%s page %d: heard %.2f of %.2f voiced seconds, %.1f %%\n", unit.c_str(), page, total.heard,
-                total.voiced, total.voiced > 0 ? 100 * total.heard / total.voiced : 100.0);
+    std::printf("%s page %d: heard %.2f of %.2f voiced seconds, %.1f %%; lowest %.1f %% (%s); drift %+.3f s, "
+                "most off %+.3f s\n",
+                unit.c_str(), page, total.heard, total.voiced, share(total.heard, total.voiced), lowest_share,
+                lowest ? lowest->narration->sound.c_str() : "-", s(last_off.value_or(milliseconds(0))),
+                s(most_off.value_or(milliseconds(0))));
     return 0;
 }
 

@@ -2,12 +2,14 @@
 // sound server, as the pupil hears it: the course's own shortest lines,
 // each closed a tenth of a second after its voice ends, as a page that
 // leaves a line just room enough does.  What the server's speakers played
-// is recorded from its null sink's monitor.
+// is read from their pipe as they play it.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -15,10 +17,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/audio_backend_qt.h"
 #include "platform/clock.h"
 #include "platform/sound_device.h"
-#include "platform/wav_info.h"
+#include "platform/sound_thread.h"
 #include "tests/sound_server/recorder.h"
 #include "tests/sound_server/sound_server.h"
 #include "tests/support/voiced.h"
@@ -30,11 +31,11 @@ using namespace std::chrono_literals;
 using std::chrono::milliseconds;
 
 constexpr milliseconds kAfterItsVoice = 100ms;
-constexpr milliseconds kOnTime = 20ms;
 // Longer than any pause inside a line.
 constexpr milliseconds kApart = 1500ms;
-// What the recording of a whole sound may miss at its onset, in frames.
-constexpr std::size_t kMonitorsOnset = 4;
+// What the recording of a whole sound may miss at its onset, in frames: the
+// frame its first sample falls in may be cut by the recording's frames.
+constexpr std::size_t kRecordingsOnset = 1;
 
 // Short lines whose last words a late or cut sound loses first, a long one,
 // and the jingle of a right answer.
@@ -42,54 +43,26 @@ constexpr const char* kNarrations[] = {"expr-build/SOUND5.WAV",   "expr-build/SO
                                        "ratio-value/SOUND36.WAV", "frac-divide/SOUND4.WAV", "expr-build/SOUND1.WAV",
                                        "expr-solve-2/SOUND80.WAV"};
 constexpr const char* kReference = "expr-solve-2/SOUND80.WAV";
+// A line cut off in a pause of its own (silent from 1.34 s to 1.74 s).
+constexpr const char* kCut = "frac-divide/SOUND4.WAV";
+constexpr milliseconds kCutsPause = 1540ms;
 
 class Narration : public ::testing::Test {
 protected:
     static fs::path file(std::string_view name) { return fs::path(COURSE_SOUNDS_DIR) / name; }
 
-    milliseconds timed(const std::string& command) {
-        const auto start = std::chrono::steady_clock::now();
-        sound_.send(command);
-        return std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - start);
-    }
-
     platform::RealClock clock_;
-    platform::QtAudioBackend speakers_;
+    platform::SoundThread speakers_;
     platform::SoundDevice sound_{speakers_, clock_, [](std::string_view name) -> std::optional<fs::path> {
                                      return fs::exists(file(name)) ? std::optional(file(name)) : std::nullopt;
                                  }};
 };
 
-milliseconds median(std::vector<milliseconds> times) {
-    std::ranges::sort(times);
-    return times[times.size() / 2];
-}
-
-// What the server holds of its one stream and has not played yet, by its
-// own account: what waits in the stream and what its sink has taken of it
-// to play; nothing when it plays no stream.
-std::optional<milliseconds> held_by_the_server() {
-    FILE* pactl = ::popen("pactl list sink-inputs", "r");
-    std::string listing;
-    char piece[512];
-    while (pactl != nullptr && std::fgets(piece, sizeof piece, pactl) != nullptr) listing += piece;
-    if (pactl != nullptr) ::pclose(pactl);
-    const auto usec_after = [&](std::string_view label) -> std::optional<long long> {
-        const std::size_t at = listing.find(label);
-        if (at == std::string::npos) return std::nullopt;
-        return std::stoll(listing.substr(at + label.size()));
-    };
-    const auto buffered = usec_after("Buffer Latency: "), in_the_sink = usec_after("Sink Latency: ");
-    if (!buffered || !in_the_sink) return std::nullopt;
-    return std::chrono::duration_cast<milliseconds>(std::chrono::microseconds(*buffered + *in_the_sink));
-}
-
 // The recording is trusted as far as a player that hands the server the
 // whole file at once is heard in it: the pass jingle played by paplay comes
-// first.  Loud from its first sample, it shows what the recording may miss of
-// a line's onset, as the server's monitor joins a new stream a frame or two
-// late; a line may miss no more than that.  The lines lie far enough apart to
-// be told apart.
+// first.  Loud from its first sample, it shows that the recording misses
+// nothing of a line's onset; a line may miss no more than it.  The lines lie
+// far enough apart to be told apart.
 TEST_F(Narration, EachLineIsHeardWholeWhenClosedJustAfterItsVoiceEnds) {
     const fs::path recording = fs::temp_directory_path() / "heard.wav";
     sound_server::Recorder recorder(recording);
@@ -112,7 +85,7 @@ TEST_F(Narration, EachLineIsHeardWholeWhenClosedJustAfterItsVoiceEnds) {
     const std::vector<std::size_t> parts = harness::voiced_parts(*heard, kApart / 2);
     ASSERT_EQ(parts.size(), voiced.size()) << "lines heard apart";
     const std::size_t onset = voiced[0] - std::min(voiced[0], parts[0]);
-    ASSERT_LE(onset, kMonitorsOnset) << "frames of paplay's jingle missing from the recording";
+    ASSERT_LE(onset, kRecordingsOnset) << "frames of paplay's jingle missing from the recording";
     for (std::size_t line = 1; line < parts.size(); ++line) {
         SCOPED_TRACE(kNarrations[line - 1]);
         // A frame at each end of a line may fall either way of the recording's
@@ -121,28 +94,62 @@ TEST_F(Narration, EachLineIsHeardWholeWhenClosedJustAfterItsVoiceEnds) {
     }
 }
 
-// The page's play comes back once the server holds the whole line, and its
-// close once the server has let go of it, both within a frame of the screen.
-TEST_F(Narration, PlayHandsTheServerTheWholeLineAndCloseTakesItAway) {
-    std::vector<milliseconds> plays, closes;
-    for (const char* name : kNarrations) {
+// A line loud from its first sample, played as soon as the line before is cut
+// off, is heard from its first sample: the speakers start it where the cut
+// line stopped, nothing of it lost.  The line before is cut in a pause, so
+// that all it leaves in the recording is what it said before the cut.
+TEST_F(Narration, ALineRightAfterACutIsHeardFromItsFirstSample) {
+    const std::optional<harness::VoicedSound> cut = harness::voiced_sound(file(kCut));
+    const std::optional<harness::VoicedSound> jingle = harness::voiced_sound(file(kReference));
+    ASSERT_TRUE(cut && jingle);
+    ASSERT_EQ(cut->voiced_between(kCutsPause - 150ms, kCutsPause + 150ms), 0u) << kCut << " pauses there";
+    sound_server::Recorder recorder(fs::temp_directory_path() / "after-a-cut.wav");
+    ASSERT_TRUE(recorder.recording());
+    ASSERT_TRUE(sound_.send(std::string("open ") + kCut + " alias wave1"));
+    ASSERT_TRUE(sound_.send("play wave1"));
+    clock_.sleep(kCutsPause);
+    sound_.send("close wave1");
+    ASSERT_TRUE(sound_.send(std::string("open ") + kReference + " alias wave1"));
+    ASSERT_TRUE(sound_.send("play wave1"));
+    clock_.sleep(jingle->length() + kApart);
+    sound_.send("close wave1");
+    const std::optional<harness::VoicedSound> heard = harness::voiced_sound(recorder.stop());
+    ASSERT_TRUE(heard);
+    // Two frames at each end of the two parts, as above.
+    EXPECT_GE(heard->voiced() + 4, cut->voiced_between(0ms, kCutsPause) + jingle->voiced());
+}
+
+// The server holds the whole line once the page has played it and waited
+// the little a background narration waits: the player is stopped then (the
+// child process below), and the server plays the line to its end alone.
+// The page's close leaves it nothing of the line.
+TEST_F(Narration, AStoppedPlayersLineIsHeardWholeAndItsCloseLeavesTheServerNoStream) {
+    for (const char* name : {kCut, kReference}) {
         SCOPED_TRACE(name);
-        const std::optional<milliseconds> length = platform::wav_file_length(file(name));
-        ASSERT_TRUE(length);
-        ASSERT_TRUE(sound_.send(std::string("open ") + name + " alias wave1"));
-        plays.push_back(timed("play wave1"));
-        const auto played = std::chrono::steady_clock::now();
-        const std::optional<milliseconds> held = held_by_the_server();
-        ASSERT_TRUE(held);
-        // What it has played meanwhile, while the question was answered, it holds no more.
-        const auto meanwhile = std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - played);
-        EXPECT_GE(*held + meanwhile + 50ms, *length);
-        clock_.sleep(300ms);
-        closes.push_back(timed("close wave1"));
-        EXPECT_FALSE(held_by_the_server());
+        const std::optional<harness::VoicedSound> line = harness::voiced_sound(file(name));
+        ASSERT_TRUE(line);
+        sound_server::Recorder recorder(fs::temp_directory_path() / "stopped-player.wav");
+        ASSERT_TRUE(recorder.recording());
+        const pid_t player = ::fork();
+        if (player == 0) {
+            ::execl("/proc/self/exe", "sound_server_tests", sound_server::kPlayThenStop, file(name).c_str(), nullptr);
+            std::_Exit(127);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(player, &status, WUNTRACED), player);
+        ASSERT_TRUE(WIFSTOPPED(status)) << "the player did not play the line";
+        clock_.sleep(line->length() + 500ms);
+        EXPECT_EQ(sound_server::streams_of(player), 1) << "while the stopped player holds the line open";
+        ::kill(player, SIGCONT);
+        ASSERT_EQ(::waitpid(player, &status, WUNTRACED), player);
+        EXPECT_EQ(sound_server::streams_of(player), 0) << "after its close";
+        ::kill(player, SIGCONT);
+        ASSERT_EQ(::waitpid(player, &status, 0), player);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "its close failed";
+        const std::optional<harness::VoicedSound> heard = harness::voiced_sound(recorder.stop());
+        ASSERT_TRUE(heard);
+        EXPECT_GE(heard->voiced() + 2, line->voiced()) << "voiced frames heard";
     }
-    EXPECT_LE(median(plays), kOnTime);
-    EXPECT_LE(median(closes), kOnTime);
 }
 
 }  // namespace
