@@ -28,8 +28,16 @@ void keep_windows_painted() {
 
 RealClock::RealClock() : start_(std::chrono::steady_clock::now()) {}
 
+// A sleep that begins within a slice of the last one's end keeps to the last
+// one's schedule: what that one ran over (its last repaint, the drawing
+// since) comes off this one, so that a page of a hundred pauses keeps its
+// own time.  After a longer gap (the program waited for the pupil) a sleep
+// starts afresh.
 void RealClock::sleep(std::chrono::milliseconds length) {
-    const auto deadline = std::chrono::steady_clock::now() + length;
+    const auto now = std::chrono::steady_clock::now();
+    const bool on_schedule = now - due_ < kSlice;
+    const auto deadline = (on_schedule ? due_ : now) + length;
+    due_ = deadline;
     for (;;) {
         keep_windows_painted();
         const auto left = deadline - std::chrono::steady_clock::now();

@@ -19,6 +19,7 @@ public:
 
 // Sleeps in short slices.  Between slices the windows repaint, but what the
 // pupil clicks or types meanwhile stays queued until the program reads it.
+// Sleeps that follow each other closely keep one schedule (clock.cpp).
 class RealClock final : public Clock {
 public:
     RealClock();
@@ -27,6 +28,7 @@ public:
 
 private:
     std::chrono::steady_clock::time_point start_;
+    std::chrono::steady_clock::time_point due_;  // when the last sleep was to end
 };
 
 // Advances by each sleep at once and keeps the list of sleeps, so that a

@@ -14,6 +14,7 @@
 // the slot its page gives it (from its start to when the page closes it):
 // its voiced time within that slot is what should be heard, and the
 // recording's voiced time while its stream was open is what was.
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -101,27 +102,43 @@ milliseconds slot_of(const Played& one) {
 }
 
 // Gives each stream after the reference to the narration it plays: in order
-// when the server saw as many as the page plays; else the next one, unless a
-// later one's slot fits how long the stream was open better by more than
-// kSkipping for each narration passed over (one the server never saw has no
-// stream).  How many were given.
+// when the server saw as many as the page plays.  Else (a stalled server
+// never saw some plays, and how long a stream stayed open then says little)
+// by when each opened: the page's traced starts are laid on the streams
+// where the most of them open within kNear of one, and each stream goes to
+// the narration it opened nearest to; a narration the server never saw has
+// no stream, and a stream that opened where none starts is given to none.
+// How many were given.
 std::size_t give_streams(std::vector<Played>& played, const std::vector<Stream>& streams) {
-    constexpr double kSkipping = 0.2;
-    constexpr std::size_t kLookAhead = 3;
-    std::size_t given = 0, next = 0;
-    for (std::size_t stream = 1; stream < streams.size() && next < played.size(); ++stream) {
-        const double open = streams[stream].closed - streams[stream].opened;
-        const auto misfit = [&](std::size_t one) {
-            return std::abs(open - s(slot_of(played[one]))) + kSkipping * double(one - next);
-        };
-        std::size_t best = next;
-        for (std::size_t one = next + 1;
-             streams.size() != played.size() + 1 && one < played.size() && one <= next + kLookAhead; ++one)
-            if (misfit(one) < misfit(best)) best = one;
-        played[best].stream = streams[stream];
-        next = best + 1;
-        ++given;
+    if (streams.size() == played.size() + 1) {
+        for (std::size_t one = 0; one < played.size(); ++one) played[one].stream = streams[one + 1];
+        return played.size();
     }
+    constexpr double kNear = 0.4;
+    const auto nearest = [&](double opened, double page_start) {
+        std::optional<std::size_t> best;
+        for (std::size_t one = 0; one < played.size(); ++one) {
+            const double off = std::abs(opened - page_start - s(played[one].narration->start));
+            if (off < kNear && (!best || off < std::abs(opened - page_start - s(played[*best].narration->start))))
+                best = one;
+        }
+        return best;
+    };
+    double page_start = 0;
+    std::size_t most = 0;
+    for (std::size_t stream = 1; stream < streams.size(); ++stream)
+        for (const Played& one : played) {
+            const double start = streams[stream].opened - s(one.narration->start);
+            std::size_t near = 0;
+            for (std::size_t other = 1; other < streams.size(); ++other) near += nearest(streams[other].opened, start) ? 1 : 0;
+            if (near > most) most = near, page_start = start;
+        }
+    std::size_t given = 0;
+    for (std::size_t stream = 1; stream < streams.size(); ++stream)
+        if (const auto one = nearest(streams[stream].opened, page_start); one && !played[*one].stream) {
+            played[*one].stream = streams[stream];
+            ++given;
+        }
     return given;
 }
 
