@@ -33,10 +33,14 @@ RealClock::RealClock() : start_(std::chrono::steady_clock::now()) {}
 // since) comes off this one, so that a page of a hundred pauses keeps its
 // own time.  After a longer gap (the program waited for the pupil) a sleep
 // starts afresh.
+std::chrono::steady_clock::time_point sleep_deadline(std::chrono::steady_clock::time_point now,
+                                                    std::chrono::steady_clock::time_point due,
+                                                    std::chrono::milliseconds length) {
+    return (now - due < kSlice ? due : now) + length;
+}
+
 void RealClock::sleep(std::chrono::milliseconds length) {
-    const auto now = std::chrono::steady_clock::now();
-    const bool on_schedule = now - due_ < kSlice;
-    const auto deadline = (on_schedule ? due_ : now) + length;
+    const auto deadline = sleep_deadline(std::chrono::steady_clock::now(), due_, length);
     due_ = deadline;
     for (;;) {
         keep_windows_painted();

@@ -31,6 +31,13 @@ private:
     std::chrono::steady_clock::time_point due_;  // when the last sleep was to end
 };
 
+// When a sleep of `length` begun at `now` ends, the sleep before it having
+// been due to end at `due`: on that one's schedule when it begins within a
+// slice of it, else `length` from now.
+std::chrono::steady_clock::time_point sleep_deadline(std::chrono::steady_clock::time_point now,
+                                                    std::chrono::steady_clock::time_point due,
+                                                    std::chrono::milliseconds length);
+
 // Advances by each sleep at once and keeps the list of sleeps, so that a
 // test can see that a pause happened and how long it was.
 class TestClock final : public Clock {

@@ -38,6 +38,22 @@ TEST(RealClock, SleepsAtLeastAsLongAsAsked) {
     clock.sleep(-5ms);
 }
 
+TEST(RealClock, SleepsThatFollowCloselyKeepOneSchedule) {
+    const std::chrono::steady_clock::time_point due{std::chrono::seconds(100)};
+    struct Case {
+        std::chrono::milliseconds begun_after_due, length, ends_after_due;
+    } const cases[] = {
+        {0ms, 150ms, 150ms},   // straight after: on schedule
+        {4ms, 150ms, 150ms},   // the last one ran over, or the page drew: made up
+        {9ms, 20ms, 20ms},
+        {10ms, 20ms, 30ms},    // a gap (the pupil was waited for): afresh
+        {2000ms, 20ms, 2020ms},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(platform::sleep_deadline(due + c.begun_after_due, due, c.length) - due, c.ends_after_due)
+            << c.begun_after_due.count() << " ms after";
+}
+
 TEST(RealClock, WindowsRepaintWhileItSleeps) {
     PaintCounter window;
     window.resize(40, 30);
