@@ -71,3 +71,16 @@ start_program() {
   program_pid=$!
 }
 ended() { ! kill -0 "$program_pid" 2>/dev/null; }
+# Closes a box with Enter, where the program put the focus, and checks
+# that the program ended with its error status, the record as it was and no
+# launcher started.
+close_box_and_check() {
+  local status=0
+  xdotool mousemove $OFF_THE_WINDOWS key Return
+  wait_for 10 ended || fail "the program did not end when Enter closed the box ($1)"
+  wait "$program_pid" || status=$?
+  program_pid=""
+  [ "$status" -eq 1 ] || fail "the program ended with status $status, not 1 ($1)"
+  cmp -s "$record" "$work/saved.DAT" || fail "the record was changed ($1): $(od -c "$record" | head -n 3)"
+  [ ! -e "$launcher_log" ] || fail "the launcher was started ($1)"
+}

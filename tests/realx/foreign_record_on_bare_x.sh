@@ -27,19 +27,6 @@ box_shown() {
   look >/dev/null
   cp "$work/last.png" "$work/$1"
 }
-# Closes the box with Enter, where the program put the focus, and checks
-# that the program ended with its error status, the record as it was and no
-# launcher started.
-close_box_and_check() {
-  local status=0
-  xdotool mousemove $OFF_THE_WINDOWS key Return
-  wait_for 10 ended || fail "the program did not end when Enter closed the error box ($1)"
-  wait "$program_pid" || status=$?
-  program_pid=""
-  [ "$status" -eq 1 ] || fail "the program ended with status $status, not 1 ($1)"
-  cmp -s "$record" "$work/saved.DAT" || fail "the record was changed ($1): $(od -c "$record" | head -n 3)"
-  [ ! -e "$launcher_log" ] || fail "the launcher was started ($1)"
-}
 
 # --- refused at start-up ------------------------------------------------------
 save_as_utf16
